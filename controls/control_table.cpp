@@ -1,0 +1,108 @@
+#include "control_table.h"
+
+#include "flex_grid.h"
+#include "picture_box.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+namespace controls {
+
+namespace {
+// The families the windows are designed in are Windows fonts. Where they are missing, Qt is
+// pointed at metric-compatible free fonts before fontconfig's general fallback, so that texts
+// keep their designed widths.
+void installSubstitutes() {
+    static const bool done = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+        QFont::insertSubstitutions(
+            QStringLiteral("Times New Roman CE"),
+            {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+        return true;
+    }();
+    (void)done;
+}
+} // namespace
+
+QFont makeFont(const Font& font, const QFont& base) {
+    installSubstitutes();
+    QFont f = base;
+    if (font.family) {
+        f.setFamily(QString::fromUtf8(font.family));
+        f.setPointSizeF(font.points);
+    }
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    return f;
+}
+
+namespace {
+QWidget* create(const ControlRow& row, QWidget* parent) {
+    const QString text = QString::fromUtf8(row.text ? row.text : "");
+    switch (row.kind) {
+    case Kind::Button:
+        return new QPushButton(text, parent);
+    case Kind::Label: {
+        auto* label = new QLabel(text, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case Kind::Frame:
+        return new QGroupBox(text, parent);
+    case Kind::PictureBox:
+        return new PictureBox(parent, true);
+    case Kind::BorderlessPicture:
+        return new PictureBox(parent, false);
+    case Kind::Grid:
+        return new FlexGrid(parent);
+    case Kind::CheckBox:
+        return new QCheckBox(text, parent);
+    }
+    return nullptr;
+}
+} // namespace
+
+ControlSet::ControlSet(QWidget* window, std::span<const ControlRow> rows,
+                       const QHash<QString, QWidget*>& containers)
+    : widgets_(containers) {
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlRow& row : rows) {
+        QWidget* parent = row.parent ? widgets_.value(QString::fromUtf8(row.parent)) : window;
+        Q_ASSERT(parent);
+        QWidget* w = create(row, parent);
+        const QString name = QString::fromUtf8(row.name);
+        w->setObjectName(name);
+        w->setGeometry(pxRect(row.left, row.top, row.width, row.height));
+        if (row.font.family || row.font.bold || row.font.italic)
+            w->setFont(makeFont(row.font, window->font()));
+        widgets_.insert(name, w);
+        if (row.tabIndex >= 0)
+            tabOrder.emplace_back(row.tabIndex, w);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+QWidget* ControlSet::operator[](const QString& name) const {
+    QWidget* w = widgets_.value(name);
+    Q_ASSERT_X(w, "ControlSet", qPrintable(name));
+    return w;
+}
+
+void makeFixedWindow(QWidget* window, int widthTwips, int heightTwips) {
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    window->setFixedSize(px(widthTwips), px(heightTwips));
+    // The windows' default font.
+    window->setFont(makeFont({"MS Sans Serif", 8.25}, window->font()));
+}
+
+} // namespace controls

@@ -1,0 +1,52 @@
+// Windows are laid out from tables of controls: one row per control with its name, kind,
+// container, text, twips rectangle, font and tab index. The builder creates the widgets, names
+// them (objectName = control name, "Picture1_2" for member 2 of a control array), gives each an
+// accessible name and puts them in tab order.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <span>
+
+namespace controls {
+
+enum class Kind { Button, Label, Frame, PictureBox, BorderlessPicture, Grid, CheckBox };
+
+struct Font {
+    const char* family = nullptr; // nullptr: the window's default font
+    double points = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+struct ControlRow {
+    const char* name;
+    Kind kind;
+    const char* parent; // nullptr: the window itself
+    const char* text;
+    int left, top, width, height; // twips, relative to the container
+    Font font = {};
+    int tabIndex = -1;
+};
+
+// The font of a row; also used by windows that set fonts by hand.
+QFont makeFont(const Font& font, const QFont& base);
+
+class ControlSet {
+  public:
+    // Builds every row into window; containers must come before their children.
+    // Rows may also name containers made beforehand (the pages of a tab control).
+    ControlSet(QWidget* window, std::span<const ControlRow> rows,
+               const QHash<QString, QWidget*>& containers = {});
+    QWidget* operator[](const QString& name) const;
+    template <class T> T* get(const QString& name) const { return qobject_cast<T*>((*this)[name]); }
+
+  private:
+    QHash<QString, QWidget*> widgets_;
+};
+
+// Fixed client size in twips, title bar with a close box only (no minimise or maximise).
+void makeFixedWindow(QWidget* window, int widthTwips, int heightTwips);
+
+} // namespace controls

@@ -1,0 +1,24 @@
+// A grid with a fixed (header-style) first row and column, cell text by row and column, a bold
+// flag per cell and column widths in twips.
+#pragma once
+
+#include <QTableWidget>
+
+namespace controls {
+
+class FlexGrid : public QTableWidget {
+    Q_OBJECT
+  public:
+    explicit FlexGrid(QWidget* parent);
+    void setShape(int rows, int columns);
+    void setColumnWidthTwips(int column, int twips);
+    QString cellText(int row, int column) const;
+    void setCellText(int row, int column, const QString& text);
+    bool cellBold(int row, int column) const;
+    void setCellBold(int row, int column, bool bold);
+
+  private:
+    QTableWidgetItem* cell(int row, int column) const;
+};
+
+} // namespace controls

@@ -1,0 +1,95 @@
+#include "tab_strip.h"
+
+#include "twips.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionFrame>
+
+namespace controls {
+
+TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& captions,
+                   int tabsPerRow, int tabHeightTwips, QRect geometryPx)
+    : QWidget(parent) {
+    setObjectName(name);
+    setGeometry(geometryPx);
+    const int rows = (static_cast<int>(captions.size()) + tabsPerRow - 1) / tabsPerRow;
+    const int tabHeight = px(tabHeightTwips);
+    headerHeight_ = rows * tabHeight;
+    const int tabWidth = width() / tabsPerRow;
+    setStyleSheet(QStringLiteral(
+        "QPushButton[tab=\"true\"] { border: 1px solid palette(dark); border-bottom: none;"
+        " border-top-left-radius: 4px; border-top-right-radius: 4px; background: palette(button);"
+        " margin: 0 1px; }"
+        "QPushButton[tab=\"true\"]:checked { background: palette(window); font-weight: bold; }"
+        "QPushButton[tab=\"true\"]:focus { text-decoration: underline; }"));
+    // Pages first, tab buttons after: the buttons lie above the pages, which cover the whole
+    // control so that their children keep the control's coordinates.
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* page = new QWidget(this);
+        page->setObjectName(QStringLiteral("%1_Page%2").arg(name).arg(i));
+        page->setGeometry(rect());
+        page->hide();
+        pages_.push_back(page);
+    }
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* tab = new QPushButton(captions[i], this);
+        tab->setObjectName(QStringLiteral("%1_Tab%2").arg(name).arg(i));
+        tab->setProperty("tab", true);
+        tab->setCheckable(true);
+        tab->setAccessibleName(captions[i]);
+        tab->setGeometry((i % tabsPerRow) * tabWidth, (i / tabsPerRow) * tabHeight, tabWidth,
+                         tabHeight);
+        tab->installEventFilter(this);
+        tabs_.addButton(tab, i);
+    }
+    connect(&tabs_, &QButtonGroup::idClicked, this, [this](int id) { select(id, true); });
+}
+
+QString TabStrip::tabCaption(int index) const {
+    return tabs_.button(index)->text();
+}
+
+void TabStrip::setCurrentIndex(int index) {
+    select(index, false);
+}
+
+void TabStrip::select(int index, bool notify) {
+    tabs_.button(index)->setChecked(true);
+    if (index == current_)
+        return;
+    if (current_ >= 0)
+        pages_[current_]->hide();
+    current_ = index;
+    pages_[current_]->show();
+    if (notify)
+        emit currentChanged(index);
+}
+
+bool TabStrip::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & Qt::ControlModifier &&
+            (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            const int step = key->key() == Qt::Key_Tab ? 1 : count() - 1;
+            select((current_ + step) % count(), true);
+            tabs_.button(current_)->setFocus();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TabStrip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QStyleOptionFrame panel;
+    panel.initFrom(this);
+    panel.rect = QRect(0, headerHeight_, width(), height() - headerHeight_);
+    panel.lineWidth = 1;
+    panel.state |= QStyle::State_Raised;
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &panel, &p, this);
+}
+
+} // namespace controls

@@ -1,0 +1,44 @@
+// A tab control with several tabs to a row: checkable tab buttons in rows above a panel, each
+// tab selecting one page. Tabs are reachable with Tab and selected with Space, and Ctrl+Tab /
+// Ctrl+Shift+Tab step through the pages.
+#pragma once
+
+#include <QButtonGroup>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+namespace controls {
+
+class TabStrip : public QWidget {
+    Q_OBJECT
+  public:
+    TabStrip(QWidget* parent, const QString& name, const QStringList& captions, int tabsPerRow,
+             int tabHeightTwips, QRect geometryPx);
+    int count() const { return static_cast<int>(pages_.size()); }
+    // A page covers the whole control (beneath the tabs): its children use the control's
+    // coordinates.
+    QWidget* page(int index) const { return pages_.at(index); }
+    int headerHeight() const { return headerHeight_; }
+    int currentIndex() const { return current_; }
+    // Selects a page without the change event (used by the window's load).
+    void setCurrentIndex(int index);
+    QString tabCaption(int index) const;
+
+  signals:
+    // After the player has selected another page.
+    void currentChanged(int index);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void select(int index, bool notify);
+    QButtonGroup tabs_;
+    std::vector<QWidget*> pages_;
+    int current_ = -1;
+    int headerHeight_ = 0;
+};
+
+} // namespace controls

@@ -1,0 +1,97 @@
+// The game table: the main window. It owns the game state; the balance is the text of Label5 and
+// the stake the text of Label1, with no other copy.
+#pragma once
+
+#include "control_table.h"
+#include "deck.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class options;
+class ujra;
+namespace controls {
+class FlexGrid;
+class PictureBox;
+} // namespace controls
+
+class board : public QWidget {
+    Q_OBJECT
+  public:
+    struct HandPosition {
+        std::string card; // the image path of the card held here, empty before the deal
+        char mark = 'k';  // 'k' keep (face up), 'h' marked for exchange (card back)
+    };
+    // Money is 32-bit: a balance past 32767 keeps working.
+    struct GameState {
+        kartavo::Deck deck;
+        std::array<HandPosition, 5> hand;
+        std::int32_t multiplier = 1;
+        std::int32_t balanceAfterDeal = 250;
+        std::int32_t pictureNumber = 1;
+        std::int32_t pictureThreshold = 260;
+        QString picturePath;
+    };
+
+    // Builds the controls and runs Form_Load (the start sound included) before returning.
+    explicit board(std::unique_ptr<kartavo::RandomSource> random = nullptr);
+    ~board() override;
+
+    GameState& state() { return state_; }
+    void setRandomSource(std::unique_ptr<kartavo::RandomSource> random);
+    // The options window while it is loaded, else null.
+    options* optionsWindow() const;
+    // The restart dialog while it is open, else null.
+    ujra* restartDialog() const;
+
+    // Event handlers, named after their control and event.
+    void Form_Load();
+    void Command1_Click();          // "Keverés": the deal
+    void Command2_Click();          // "Kilépés"
+    void Command4_Click();          // "Csere": the exchange
+    void Command6_Click();          // "Beállítások"
+    void command3_Click(int index); // "x 1" .. "x 10"
+    void Picture1_Click(int index); // a card box
+
+    // Closes the splash, the options window and this window, without a sound: the program ends.
+    void closeAll();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void kiert(); // ranks the final hand and settles the game
+    void creditRow(int row);
+    void clearPayoutBold();
+    void showCard(int index, const std::string& path);
+    void updateCardDescription(int index);
+    void setHandCaption(const QString& caption, bool bold);
+    options& loadOptions(); // loads the options window hidden when it is not loaded
+    void closeOtherWindows();
+    double balance() const;
+    void setBalance(double value);
+
+    controls::ControlSet c_;
+    QGroupBox* Frame1;
+    QLabel* Label1;
+    QLabel* Label5;
+    QPushButton* Command4;
+    controls::FlexGrid* MSFlexGrid1;
+    controls::PictureBox* Picture2;
+    std::array<controls::PictureBox*, 5> Picture1;
+    std::array<QPushButton*, 4> command3;
+
+    GameState state_;
+    std::unique_ptr<kartavo::RandomSource> random_;
+    QPointer<options> optionsWindow_;
+    QPointer<ujra> restartDialog_;
+    bool exiting_ = false;
+};

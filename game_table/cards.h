@@ -1,0 +1,31 @@
+// Card codes. A card is carried through the game as the path of its face image, whose file name
+// is the rank character, the suit letter and ".bmp" ("0h.bmp" is the ten of hearts).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kartavo {
+
+// Rank index 1..13 -> rank character; index 1 is the ten ("0"), 10 the jack, 13 the ace.
+char rankCharacter(int rankIndex);
+// Suit index 1..4 -> "c", "d", "h", "s".
+char suitLetter(int suitIndex);
+
+// "0h.bmp" for rank index 1, suit index 3.
+std::string cardFileName(int rankIndex, int suitIndex);
+
+// The rank character and suit letter of a card path: the sixth-last and fifth-last characters,
+// the two before ".bmp". A text too short to hold them gives '\0'.
+char rankOfCard(std::string_view cardPath);
+char suitOfCard(std::string_view cardPath);
+
+// The program folder, the platform's separator, then the file name. The separator is always
+// inserted, also after a folder that already ends in one (a root folder).
+std::string joinMediaPath(std::string_view folder, std::string_view fileName, char separator);
+
+// Spoken name of the card held at a path, for screen readers: "pikk ász", "kőr tízes".
+// Empty for a text that is not a card.
+std::string spokenCardName(std::string_view cardPath);
+
+} // namespace kartavo

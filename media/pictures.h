@@ -1,0 +1,33 @@
+// Pictures and cursors from the program folder. A missing or unreadable file is reported in one
+// place: by default a message box naming the file and the folder, the same line on stderr, and
+// the program ends with status 1.
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+#include <functional>
+
+namespace media {
+
+// The empty path gives the empty picture without touching any file.
+QPixmap loadPicture(const QString& path);
+// A Windows cursor file (.cur); its hotspot is taken from the file.
+QCursor loadCursor(const QString& path);
+
+struct CursorImage {
+    QImage image;
+    QPoint hotspot;
+};
+// Reads a .cur file; a null image when the file is not a readable cursor.
+CursorImage readCursorFile(const QString& path);
+
+// Hungarian text of the report for a missing media file.
+QString missingFileMessage(const QString& path);
+
+using MissingFileHandler = std::function<void(const QString& path)>;
+// Replaces the report (tests record it instead of ending the process). Returns the old handler.
+MissingFileHandler setMissingFileHandler(MissingFileHandler handler);
+
+} // namespace media

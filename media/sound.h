@@ -1,0 +1,22 @@
+// Sound effects: one switch and one synchronous play operation for the whole program.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace media {
+
+// The program-wide sound-effects switch. False at process start; the game table's load turns it
+// on through the options dialog's "Effektek" box.
+extern bool soundOn;
+
+// Plays a WAV file from the program folder and returns when it has been played out. With soundOn
+// false it makes no audio call at all. A missing or unplayable file, or no audio device, plays
+// nothing and reports nothing. The audio device is open only while a sound plays.
+void playEffect(const QString& fileName);
+
+// Every file name that playEffect was asked to play while soundOn was true, in order. Lets tests
+// tell which sounds a handler played and that a switched-off program made no audio call.
+QStringList& effectLog();
+
+} // namespace media

@@ -1,0 +1,303 @@
+#include "options.h"
+
+#include "file_replace.h"
+#include "how_to_play.h"
+#include "picture_box.h"
+#include "pictures.h"
+#include "program_folder.h"
+#include "sound.h"
+#include "tab_strip.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <tuple>
+
+using controls::Font;
+using controls::Kind;
+
+namespace {
+
+enum Page { BackPage, HowToPage, RulesPage, OtherPage, AboutPage };
+
+const QStringList pageCaptions = {QStringLiteral("Hátlap választás"), QStringLiteral("Irányítás"),
+                                  QStringLiteral("Játékszabályok"),
+                                  QStringLiteral("Egyéb beállítások"), QStringLiteral("Névjegy")};
+
+constexpr Font comboFont{"MS Sans Serif", 9.75, true};
+constexpr Font timesBold{"Times New Roman", 9.75, true};
+constexpr Font timesCeBold{"Times New Roman CE", 9.75, true};
+
+// Twips within the tab control (its pages cover it) or within a frame. The card-back frame is
+// drawn 3345 high so that its lower edge stays inside the tab control.
+constexpr controls::ControlRow optionsControls[] = {
+    {"Frame1", Kind::Frame, "SSTab1_Page0", nullptr, 120, 660, 5535, 3345},
+    {"Picture1_0", Kind::PictureBox, "Frame1", nullptr, 240, 240, 1130, 1500, {}, 10},
+    {"Picture1_1", Kind::PictureBox, "Frame1", nullptr, 1560, 240, 1130, 1500, {}, 11},
+    {"Picture1_2", Kind::PictureBox, "Frame1", nullptr, 2880, 240, 1130, 1500, {}, 12},
+    {"Picture1_3", Kind::PictureBox, "Frame1", nullptr, 4200, 240, 1130, 1500, {}, 13},
+    {"Picture1_4", Kind::PictureBox, "Frame1", nullptr, 240, 1920, 1130, 1500, {}, 14},
+    {"Picture1_5", Kind::PictureBox, "Frame1", nullptr, 1560, 1920, 1130, 1500, {}, 15},
+    {"Picture1_6", Kind::PictureBox, "Frame1", nullptr, 2880, 1920, 1130, 1500, {}, 16},
+    {"Picture1_7", Kind::PictureBox, "Frame1", nullptr, 4200, 1920, 1130, 1500, {}, 17},
+    {"Frame2", Kind::Frame, "SSTab1_Page1", nullptr, 240, 720, 5175, 3135},
+    {"Label2", Kind::Label, "Frame2", nullptr, 120, 240, 4935, 2775},
+    {"Frame3",
+     Kind::Frame,
+     "SSTab1_Page2",
+     "Lehetséges kombinációk",
+     240,
+     720,
+     5175,
+     3135,
+     {"MS Sans Serif", 8.25, true, true}},
+    {"Label3", Kind::Label, "Frame3", "Royal flös", 120, 360, 1455, 300, comboFont, 20},
+    {"Label7", Kind::Label, "Frame3", "Flös", 120, 660, 1455, 300, comboFont, 21},
+    {"Label8", Kind::Label, "Frame3", "Póker", 120, 960, 1455, 300, comboFont, 22},
+    {"Label9", Kind::Label, "Frame3", "Full", 120, 1260, 1455, 300, comboFont, 23},
+    {"Label10", Kind::Label, "Frame3", "Színflös", 120, 1560, 1455, 300, comboFont, 24},
+    {"Label11", Kind::Label, "Frame3", "Sor", 120, 1860, 1455, 300, comboFont, 25},
+    {"Label12", Kind::Label, "Frame3", "Drill", 120, 2160, 1455, 300, comboFont, 26},
+    {"Label13", Kind::Label, "Frame3", "Két pár", 120, 2460, 1455, 300, comboFont, 27},
+    {"Label14", Kind::Label, "Frame3", "Pár", 120, 2760, 1455, 300, comboFont, 28},
+    {"Picture4", Kind::PictureBox, "Frame3", nullptr, 1920, 480, 2895, 2360},
+    {"Frame5",
+     Kind::Frame,
+     "SSTab1_Page3",
+     "Hang",
+     240,
+     960,
+     2535,
+     1215,
+     {"MS Sans Serif", 8.25, true}},
+    {"Check1", Kind::CheckBox, "Frame5", "Zene", 240, 360, 1815, 255, {}, 30},
+    {"Check2", Kind::CheckBox, "Frame5", "Effektek", 240, 720, 1815, 255, {}, 31},
+    {"Frame4", Kind::Frame, "SSTab1_Page4", nullptr, 240, 720, 5175, 3135},
+    {"Picture2", Kind::PictureBox, "Frame4", nullptr, 120, 240, 1455, 1095},
+    {"Picture3", Kind::PictureBox, "Frame4", nullptr, 2520, 240, 2415, 855},
+    {"Label5", Kind::Label, "Frame4", "© 2026 Morvane", 120, 1440, 2655, 375, timesBold},
+    {"Label6", Kind::Label, "Frame4", "Minden jog fenntartva.", 3120, 1440, 1935, 375, timesCeBold},
+    {"Label4",
+     Kind::Label,
+     "Frame4",
+     "Ez a program szerzői jogi védelem alatt áll. Engedély nélküli másolása, terjesztése vagy "
+     "módosítása tilos, és jogi következményekkel járhat.",
+     240,
+     2160,
+     4815,
+     855,
+     {"Times New Roman CE", 8.25}},
+    {"Label1", Kind::Label, nullptr, nullptr, 240, 4440, 3255, 255, {"Arial", 8.25, true}},
+    {"Command1", Kind::Button, nullptr, "OK", 3600, 4320, 1095, 375, {}, 40},
+    {"Command2", Kind::Button, nullptr, "Mégsem", 4800, 4320, 1095, 375, {}, 41},
+};
+
+// The card-back designs: name shown in the hint line.
+const std::array<QString, 8> designNames = {
+    QStringLiteral("Standard kék"), QStringLiteral("Berakásos"), QStringLiteral("Moonveil"),
+    QStringLiteral("Starveil"),     QStringLiteral("Unicum"),    QStringLiteral("Kisfiú"),
+    QStringLiteral("Kislány"),      QStringLiteral("Névjegy")};
+
+// The gallery, top to bottom: label and picture file.
+const std::array<std::pair<const char*, const char*>, 9> gallery = {{
+    {"Label3", "mroyal.jpg"},
+    {"Label7", "mflos.jpg"},
+    {"Label8", "mpoker.jpg"},
+    {"Label9", "mfull.jpg"},
+    {"Label10", "mszfloss.jpg"},
+    {"Label11", "msor.jpg"},
+    {"Label12", "mdrill.jpg"},
+    {"Label13", "mketpar.jpg"},
+    {"Label14", "mpar.jpg"},
+}};
+
+// The desktop's colour for the gallery names, yellow for the one clicked.
+const QColor desktopColour(0, 78, 152);
+const QColor highlightColour(255, 255, 0);
+
+} // namespace
+
+options::options() {
+    setObjectName(QStringLiteral("options"));
+    setWindowTitle(QStringLiteral("Beállítások"));
+    setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
+    setAttribute(Qt::WA_DeleteOnClose);
+    controls::makeFixedWindow(this, 6075, 4860);
+
+    SSTab1 = new controls::TabStrip(this, QStringLiteral("SSTab1"), pageCaptions, 3, 295,
+                                    controls::pxRect(120, 120, 5805, 4095));
+    QHash<QString, QWidget*> pages;
+    for (int i = 0; i < SSTab1->count(); ++i)
+        pages.insert(SSTab1->page(i)->objectName(), SSTab1->page(i));
+    c_ = std::make_unique<controls::ControlSet>(this, optionsControls, pages);
+    const controls::ControlSet& c = *c_;
+
+    Label1 = c.get<QLabel>("Label1");
+    QPalette blue = Label1->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    Label1->setPalette(blue);
+    Check2 = c.get<QCheckBox>("Check2");
+    c.get<QCheckBox>("Check1")->setEnabled(false); // "Zene": shown, does nothing
+    Picture4 = c.get<controls::PictureBox>("Picture4");
+    Picture4->setAccessibleName(QStringLiteral("A kombináció képe"));
+    auto* howTo = c.get<QLabel>("Label2");
+    howTo->setWordWrap(true);
+    c.get<QLabel>("Label4")->setWordWrap(true);
+    c.get<controls::PictureBox>("Picture2")
+        ->setPicture(QPixmap(QStringLiteral(":/design/about_photo.jpg")));
+    c.get<controls::PictureBox>("Picture3")
+        ->setPicture(QPixmap(QStringLiteral(":/design/about_title.jpg")));
+
+    // The etched separator of the about page: a light rule above a dark one.
+    auto* frame4 = c.get<QGroupBox>("Frame4");
+    for (const auto& [name, y, role] :
+         {std::tuple{"Line1", 1920, QPalette::Base}, std::tuple{"Line2", 1970, QPalette::Dark}}) {
+        auto* line = new QWidget(frame4);
+        line->setObjectName(QString::fromLatin1(name));
+        line->setGeometry(controls::px(120), controls::px(y), controls::px(5040 - 120), 1);
+        line->setAutoFillBackground(true);
+        line->setBackgroundRole(role);
+    }
+    for (int i = 0; i < 8; ++i) {
+        Picture1[i] = c.get<controls::PictureBox>(QStringLiteral("Picture1_%1").arg(i));
+        Picture1[i]->setAccessibleName(QStringLiteral("Hátlap: %1").arg(designNames[i]));
+        Picture1[i]->setPicture(
+            media::loadPicture(media::mediaPath(QStringLiteral("hat%1.bmp").arg(i))));
+        connect(Picture1[i], &controls::PictureBox::clicked, this,
+                [this, i] { Picture1_Click(i); });
+    }
+    for (int place = 0; place < 9; ++place) {
+        QLabel* label = c.get<QLabel>(QString::fromLatin1(gallery[place].first));
+        label->setFocusPolicy(Qt::TabFocus);
+        label->installEventFilter(this);
+        combinationLabels[place] = label;
+    }
+    connect(SSTab1, &controls::TabStrip::currentChanged, this, &options::SSTab1_Click);
+    connect(Check2, &QCheckBox::stateChanged, this, &options::Check2_Click);
+    connect(c.get<QPushButton>("Command1"), &QPushButton::clicked, this, &options::Command1_Click);
+    connect(c.get<QPushButton>("Command2"), &QPushButton::clicked, this, &options::Command2_Click);
+
+    Form_Load();
+}
+
+void options::Form_Load() {
+    howToPlay_ = howto::howToPlayText();
+    c_->get<QLabel>("Label2")->setText(howto::displayText(howToPlay_));
+    SSTab1->setCurrentIndex(AboutPage);
+    SSTab1_Click();
+    const QCursor hand = media::loadCursor(media::mediaPath(QStringLiteral("handk.cur")));
+    for (QLabel* label : combinationLabels) {
+        label->setCursor(hand);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, desktopColour);
+        label->setPalette(pal);
+    }
+    for (controls::PictureBox* box : Picture1)
+        box->setCursor(hand);
+    // The box shows the switch as it really is, so that closing the dialog with "Mégsem" never
+    // changes the sound setting behind the player's back.
+    Check2->setChecked(media::soundOn);
+}
+
+void options::setHint(const QString& text) {
+    Label1->setText(text);
+}
+
+void options::SSTab1_Click() {
+    switch (SSTab1->currentIndex()) {
+    case BackPage:
+        setHint(QStringLiteral("Kattints valamelyik hátlapra!"));
+        break;
+    case RulesPage:
+        setHint(QStringLiteral("Kattints valamelyik kombinációra!"));
+        break;
+    case AboutPage:
+        setHint(QStringLiteral("Kapcsolat: ") + howto::contactAddress);
+        break;
+    default:
+        setHint(QString());
+        break;
+    }
+}
+
+bool options::effectsTicked() const {
+    return Check2->isChecked();
+}
+
+void options::setEffectsTicked(bool ticked) {
+    Check2->setChecked(ticked);
+}
+
+void options::Check2_Click() {
+    media::soundOn = Check2->isChecked();
+}
+
+void options::Picture1_Click(int index) {
+    chosenBackFile_ = media::mediaPath(QStringLiteral("hat%1.bmp").arg(index));
+    setHint(designNames[index]);
+}
+
+void options::combinationClick(int place) {
+    for (QLabel* label : combinationLabels) {
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, desktopColour);
+        label->setPalette(pal);
+    }
+    QPalette pal = combinationLabels[place]->palette();
+    pal.setColor(QPalette::WindowText, highlightColour);
+    combinationLabels[place]->setPalette(pal);
+    Picture4->setPicture(
+        media::loadPicture(media::mediaPath(QString::fromLatin1(gallery[place].second))));
+}
+
+void options::Command1_Click() {
+    if (!chosenBackFile_.isEmpty()) {
+        QString why;
+        const QString target = media::mediaPath(QStringLiteral("hatlap.bmp"));
+        if (!media::replaceFile(chosenBackFile_, target, &why)) {
+            // The old back stays in force and the game goes on; the dialog stays open so that
+            // the player can pick another design or cancel.
+            auto* box =
+                new QMessageBox(QMessageBox::Warning, QStringLiteral("Kartavo"),
+                                QStringLiteral("A hátlapot nem sikerült menteni.\n%1 → %2\n%3")
+                                    .arg(chosenBackFile_, target, why),
+                                QMessageBox::Ok, this);
+            box->setObjectName(QStringLiteral("copyFailure"));
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+            return;
+        }
+    }
+    hide();
+    media::playEffect(QStringLiteral("ok.wav"));
+}
+
+void options::Command2_Click() {
+    close();
+}
+
+void options::closeEvent(QCloseEvent* event) {
+    emit unloaded();
+    event->accept();
+}
+
+bool options::eventFilter(QObject* watched, QEvent* event) {
+    const auto it = std::find(combinationLabels.begin(), combinationLabels.end(), watched);
+    if (it != combinationLabels.end()) {
+        const bool click = event->type() == QEvent::MouseButtonRelease;
+        const bool key = event->type() == QEvent::KeyPress &&
+                         (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space ||
+                          static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return);
+        if (click || key) {
+            combinationClick(static_cast<int>(it - combinationLabels.begin()));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,60 @@
+// The options dialog: card back, how to play, combinations, sound switch and about page. It is
+// modeless; OK hides it with its state, "Mégsem" and the close box unload it.
+#pragma once
+
+#include "control_table.h"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+namespace controls {
+class PictureBox;
+class TabStrip;
+} // namespace controls
+
+class options : public QWidget {
+    Q_OBJECT
+  public:
+    // Loads the dialog hidden: builds the controls and runs Form_Load.
+    options();
+
+    bool effectsTicked() const;
+    // Sets the "Effektek" box by code; a change runs the box's click handling.
+    void setEffectsTicked(bool ticked);
+    const QString& chosenBackFile() const { return chosenBackFile_; }
+    // The full how-to-play text, exactly as built (the label shows it without the CRs).
+    const QString& howToPlay() const { return howToPlay_; }
+
+    void Form_Load();
+    void SSTab1_Click();
+    void Check2_Click();
+    void Command1_Click(); // OK
+    void Command2_Click(); // "Mégsem"
+    void Picture1_Click(int index);
+    void combinationClick(int place); // Label3_Click, Label7_Click .. Label14_Click
+
+  signals:
+    // The dialog has been closed ("Mégsem", the close box, the end of the program).
+    void unloaded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void setHint(const QString& text);
+
+    controls::TabStrip* SSTab1;
+    QLabel* Label1;
+    QCheckBox* Check2;
+    controls::PictureBox* Picture4;
+    std::array<controls::PictureBox*, 8> Picture1{};
+    std::array<QLabel*, 9> combinationLabels{};
+    QString chosenBackFile_;
+    QString howToPlay_;
+    std::unique_ptr<controls::ControlSet> c_;
+};

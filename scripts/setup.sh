@@ -1,0 +1,28 @@
+# Shared by ./play and ./test: install what a fresh Debian 12 machine lacks, then configure and
+# build into build/. Sourced, not run; expects $root to be the project folder.
+
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-dev
+          libbenchmark-dev fonts-liberation fonts-dejavu-core)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
+    if [ "$(id -u)" -eq 0 ]; then
+        "${apt[@]}" update -qq && "${apt[@]}" install -y -qq "${missing[@]}"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "${apt[@]}" update -qq && sudo "${apt[@]}" install -y -qq "${missing[@]}"
+    else
+        echo "Please run as root:  apt-get install ${missing[*]}" >&2
+        return 1
+    fi
+}
+
+configure_and_build() {
+    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+        cmake --build "$root/build" --parallel "$(nproc)"
+}

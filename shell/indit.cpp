@@ -1,0 +1,66 @@
+#include "indit.h"
+
+#include "board.h"
+#include "picture_box.h"
+#include "pictures.h"
+#include "program_folder.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+
+indit::indit() {
+    setObjectName(QStringLiteral("indit"));
+    setWindowTitle(QStringLiteral("Form1"));
+    // No border, no title bar and no taskbar entry.
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QRect design = controls::pxRect(2205, 1950, 7575, 5205);
+    setFixedSize(design.size());
+    // A Wayland window cannot place itself: there it opens centred.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && screen())
+        move(screen()->availableGeometry().center() - rect().center());
+    else
+        move(design.topLeft());
+
+    Picture1 = new controls::PictureBox(this, true);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(controls::pxRect(0, 0, 7575, 5175));
+    Picture1->setFocusPolicy(Qt::NoFocus);
+    Picture1->setAccessibleName(QStringLiteral("Kartavo"));
+
+    tickCount_ = 1;
+    Picture1->setPicture(media::loadPicture(media::mediaPath(QStringLiteral("splash2.jpg"))));
+    Timer1.setInterval(tickMilliseconds);
+    connect(&Timer1, &QTimer::timeout, this, &indit::Timer1_Timer);
+    Timer1.start();
+}
+
+void indit::Timer1_Timer() {
+    ++tickCount_;
+    if (tickCount_ == 15)
+        Picture1->setPicture(media::loadPicture(media::mediaPath(QStringLiteral("splash.jpg"))));
+    if (tickCount_ == 35) {
+        // No window is visible while the table loads and plays its start sound; the program
+        // must not take that for its end.
+        const bool quitOnLast = QApplication::quitOnLastWindowClosed();
+        QApplication::setQuitOnLastWindowClosed(false);
+        Timer1.stop();
+        closing_ = true;
+        close();
+        opened_ = new board;
+        opened_->show();
+        QApplication::setQuitOnLastWindowClosed(quitOnLast);
+        tickCount_ = 1;
+    }
+}
+
+void indit::closeEvent(QCloseEvent* event) {
+    // Only the program closes the splash (at its end, or when the game table ends the program).
+    if (closing_ || !Timer1.isActive()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+}

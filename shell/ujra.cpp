@@ -1,0 +1,109 @@
+#include "ujra.h"
+
+#include "board.h"
+#include "control_table.h"
+#include "payout_table.h"
+#include "picture_box.h"
+#include "sound.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+using controls::Kind;
+
+namespace {
+constexpr controls::ControlRow ujraControls[] = {
+    {"Frame1", Kind::Frame, nullptr, nullptr, 120, 0, 3255, 1695, {}, 0},
+    {"Label1",
+     Kind::Label,
+     "Frame1",
+     nullptr,
+     120,
+     240,
+     1935,
+     855,
+     {"MS Sans Serif", 8.25, true},
+     1},
+    {"Command1", Kind::Button, "Frame1", "Igen", 480, 1200, 975, 375, {}, 2},
+    {"Command2", Kind::Button, "Frame1", "Nem", 1800, 1200, 975, 375, {}, 3},
+    {"Picture1", Kind::BorderlessPicture, "Frame1", nullptr, 2280, 240, 855, 855, {}, 4},
+};
+} // namespace
+
+ujra::ujra(board* table) : table_(table) {
+    setObjectName(QStringLiteral("ujra"));
+    setWindowTitle(QStringLiteral("Kartavo - by Morvane"));
+    setWindowIcon(QIcon(QStringLiteral(":/design/ujra_icon.png")));
+    setAttribute(Qt::WA_DeleteOnClose);
+    controls::makeFixedWindow(this, 3510, 1785);
+    move(controls::px(4215), controls::px(3735));
+    const controls::ControlSet c(this, ujraControls);
+    Label1 = c.get<QLabel>("Label1");
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Command1 = c.get<QPushButton>("Command1");
+    auto* picture = c.get<controls::PictureBox>("Picture1");
+    picture->setPicture(QPixmap(QStringLiteral(":/design/ujra_picture.png")));
+    picture->setFocusPolicy(Qt::NoFocus);
+    connect(Command1, &QPushButton::clicked, this, &ujra::Command1_Click);
+    connect(c.get<QPushButton>("Command2"), &QPushButton::clicked, this, &ujra::Command2_Click);
+
+    Label1->setText(QStringLiteral("Elfogyott a pénzed.\n\nAkarod újrakezdeni?"));
+    if (table_)
+        table_->setEnabled(false);
+}
+
+void ujra::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Command1->setFocus();
+}
+
+void ujra::Command1_Click() {
+    answered_ = true;
+    if (table_) {
+        table_->findChild<QLabel*>(QStringLiteral("Label1"))->setText(QString());
+        table_->findChild<QLabel*>(QStringLiteral("Label5"))->setText(QStringLiteral("250"));
+        table_->setEnabled(true);
+        table_->findChild<QPushButton*>(QStringLiteral("Command4"))->setEnabled(false);
+        // A multiplier press before the next deal charges from the fresh 250.
+        table_->state().balanceAfterDeal = kartavo::startBalance;
+    }
+    close();
+}
+
+void ujra::Command2_Click() {
+    answered_ = true;
+    media::playEffect(QStringLiteral("kilepes.wav"));
+    if (table_)
+        table_->closeAll();
+    close();
+}
+
+void ujra::dismiss() {
+    answered_ = true;
+    close();
+}
+
+void ujra::closeEvent(QCloseEvent* event) {
+    // Closed without an answer: the question ends the game it asked about.
+    if (!answered_)
+        Command2_Click();
+    event->accept();
+}
+
+void ujra::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        Command2_Click();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
