@@ -45,6 +45,7 @@ void playWav(const QByteArray& path) {
     Uint32 length = 0;
     if (!SDL_LoadWAV(path.constData(), &spec, &samples, &length))
         return;
+    spec.samples = 1024; // a short device buffer: little delay after the sound
     AudioSession session;
     if (session.ok()) {
         const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);

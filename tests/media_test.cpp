@@ -1,6 +1,259 @@
+// The program folder, the sound layer, pictures and cursors, the generated media and the
+// atomic file replace.
+#include "file_replace.h"
+#include "pictures.h"
+#include "program_folder.h"
+#include "sound.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
 #include <QTest>
-class T : public QObject {
+#include <QtEndian>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QString diskOutput() { return qEnvironmentVariable("SDL_DISKAUDIOFILE"); }
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A mono 16-bit WAV whose samples count up, so that they can be found in the output.
+QByteArray rampWav(int frames) {
+    QByteArray pcm;
+    for (int i = 0; i < frames; ++i) {
+        char b[2];
+        qToLittleEndian<qint16>(static_cast<qint16>(i * 7 - 20000), b);
+        pcm.append(b, 2);
+    }
+    QByteArray wav("RIFF");
+    auto u32 = [&wav](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        wav.append(b, 4);
+    };
+    auto u16 = [&wav](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        wav.append(b, 2);
+    };
+    u32(36 + static_cast<quint32>(pcm.size()));
+    wav.append("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(22050);
+    u32(44100);
+    u16(2);
+    u16(16);
+    wav.append("data");
+    u32(static_cast<quint32>(pcm.size()));
+    return wav + pcm;
+}
+
+} // namespace
+
+class MediaTest : public QObject {
     Q_OBJECT
+private slots:
+    void init() {
+        media::setProgramFolder({});
+        media::soundOn = false;
+        media::effectLog().clear();
+        QFile::remove(diskOutput());
+    }
+
+    void programFolderIsTheExecutablesFolder() {
+        QDir::setCurrent(QDir::tempPath());
+        QCOMPARE(media::programFolder(), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+        QCOMPARE(media::mediaPath("As.bmp"),
+                 media::programFolder() + QDir::separator() + QStringLiteral("As.bmp"));
+        media::setProgramFolder("/");
+        QCOMPARE(media::mediaPath("As.bmp"), QStringLiteral("//As.bmp"));
+    }
+
+    void everyMediaFileIsThere_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QSize>("size");
+        for (QChar suit : QStringLiteral("cdhs"))
+            for (QChar rank : QStringLiteral("023456789JQKA"))
+                QTest::addRow("%s", qPrintable(QString(rank) + suit + ".bmp"))
+                    << QString(rank) + suit + ".bmp" << QByteArray("bmp") << QSize(71, 96);
+        for (int d = 0; d < 8; ++d)
+            QTest::addRow("hat%d", d) << QStringLiteral("hat%1.bmp").arg(d) << QByteArray("bmp") << QSize(71, 96);
+        QTest::newRow("hatlap") << "hatlap.bmp" << QByteArray("bmp") << QSize(71, 96);
+        for (int n = 1; n <= 8; ++n)
+            QTest::addRow("casino%d", n) << QStringLiteral("casino%1.jpg").arg(n) << QByteArray("jpeg") << QSize(330, 225);
+        QTest::newRow("splash") << "splash.jpg" << QByteArray("jpeg") << QSize(501, 341);
+        QTest::newRow("splash2") << "splash2.jpg" << QByteArray("jpeg") << QSize(501, 341);
+        for (const char* name : {"mroyal.jpg", "mflos.jpg", "mpoker.jpg", "mfull.jpg", "mszfloss.jpg",
+                                 "msor.jpg", "mdrill.jpg", "mketpar.jpg", "mpar.jpg"})
+            QTest::newRow(name) << QString::fromLatin1(name) << QByteArray("jpeg") << QSize(190, 110);
+    }
+    void everyMediaFileIsThere() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, format);
+        QFETCH(QSize, size);
+        QImageReader reader(media::mediaPath(name));
+        QCOMPARE(reader.format(), format);
+        QCOMPARE(reader.size(), size);
+        QVERIFY(!reader.read().isNull());
+    }
+
+    void soundsAreShortPcmWavs_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("maxSeconds");
+        for (const char* name : {"keveres.wav", "szorzo.wav", "options.wav", "nyert.wav",
+                                 "semmi.wav", "ok.wav", "kilepes.wav"})
+            QTest::newRow(name) << QString::fromLatin1(name) << 1.5;
+        QTest::newRow("start.wav") << "start.wav" << 2.5;
+    }
+    void soundsAreShortPcmWavs() {
+        QFETCH(QString, name);
+        QFETCH(double, maxSeconds);
+        const QByteArray wav = readAll(media::mediaPath(name));
+        QVERIFY(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt ");
+        QCOMPARE(qFromLittleEndian<quint16>(wav.constData() + 20), quint16(1)); // PCM
+        QCOMPARE(qFromLittleEndian<quint16>(wav.constData() + 34), quint16(16));
+        const auto rate = qFromLittleEndian<quint32>(wav.constData() + 24);
+        const auto bytes = qFromLittleEndian<quint32>(wav.constData() + 40);
+        const double seconds = double(bytes) / (2.0 * rate);
+        QVERIFY(seconds > 0.05 && seconds <= maxSeconds);
+    }
+
+    void cursorsHaveTheirHotspotAtTheFingertip_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("hand") << "hand.cur";
+        QTest::newRow("handk") << "handk.cur";
+    }
+    void cursorsHaveTheirHotspotAtTheFingertip() {
+        QFETCH(QString, name);
+        const media::CursorImage c = media::readCursorFile(media::mediaPath(name));
+        QCOMPARE(c.image.size(), QSize(32, 32));
+        QCOMPARE(c.hotspot, QPoint(9, 1));
+        QVERIFY(qAlpha(c.image.pixel(c.hotspot + QPoint(0, 1))) > 0); // the finger is there
+        QCOMPARE(qAlpha(c.image.pixel(31, 0)), 0);                     // the corner is clear
+        const QCursor cursor = media::loadCursor(media::mediaPath(name));
+        QCOMPARE(cursor.hotSpot(), QPoint(9, 1));
+    }
+
+    void missingPictureIsReportedOnce() {
+        QStringList reported;
+        const auto old = media::setMissingFileHandler([&](const QString& p) { reported << p; });
+        QVERIFY(media::loadPicture("").isNull());
+        QVERIFY(reported.isEmpty()); // the empty path touches no file
+        QVERIFY(media::loadPicture("/nonexistent/x.bmp").isNull());
+        media::loadCursor("/nonexistent/x.cur");
+        media::loadCursor(media::mediaPath("As.bmp")); // not a cursor
+        media::setMissingFileHandler(old);
+        QCOMPARE(reported, QStringList({"/nonexistent/x.bmp", "/nonexistent/x.cur", media::mediaPath("As.bmp")}));
+        QVERIFY(media::missingFileMessage("/x/y.jpg").contains("/x/y.jpg"));
+        QVERIFY(media::missingFileMessage("/x/y.jpg").contains(media::programFolder()));
+    }
+
+    void playedSamplesReachTheDeviceBeforeReturn() {
+        QTemporaryDir dir;
+        QFile wav(dir.filePath("ramp.wav"));
+        QVERIFY(wav.open(QIODevice::WriteOnly));
+        const QByteArray content = rampWav(6000);
+        wav.write(content);
+        wav.close();
+        media::setProgramFolder(dir.path());
+        media::soundOn = true;
+        media::playEffect("ramp.wav");
+        const QByteArray out = readAll(diskOutput());
+        const QByteArray samples = content.mid(44);
+        QVERIFY2(out.contains(samples), qPrintable(QString::number(out.size())));
+        QCOMPARE(media::effectLog(), QStringList{"ramp.wav"});
+    }
+
+    void switchedOffMakesNoAudioCall() {
+        media::soundOn = false;
+        media::playEffect("start.wav");
+        QVERIFY(media::effectLog().isEmpty());
+        QVERIFY(!QFile::exists(diskOutput())); // the device was never opened
+    }
+
+    void missingSoundIsSilent() {
+        media::soundOn = true;
+        media::playEffect("nincs.wav");
+        QVERIFY(!QFile::exists(diskOutput()));
+        media::playEffect("ok.wav"); // and the next sound still plays
+        QVERIFY(QFile::exists(diskOutput()));
+    }
+
+    void replaceFileSwapsTheWholeFile() {
+        QTemporaryDir dir;
+        const QString source = dir.filePath("hat3.bmp"), target = dir.filePath("hatlap.bmp");
+        {
+            QFile s(source), t(target);
+            QVERIFY(s.open(QIODevice::WriteOnly) && t.open(QIODevice::WriteOnly));
+            s.write(QByteArray(5000, 'n'));
+            t.write("old");
+        }
+        QVERIFY(media::replaceFile(source, target));
+        QCOMPARE(readAll(target), QByteArray(5000, 'n'));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary left
+    }
+
+    void failedReplaceLeavesTheTarget_data() {
+        QTest::addColumn<bool>("sourceMissing");
+        QTest::addColumn<bool>("folderReadOnly");
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("design file missing") << true << false << false;
+        QTest::newRow("folder read-only") << false << true << false;
+        QTest::newRow("disk full") << false << false << true;
+    }
+    void failedReplaceLeavesTheTarget() {
+        QFETCH(bool, sourceMissing);
+        QFETCH(bool, folderReadOnly);
+        QFETCH(bool, diskFull);
+        QTemporaryDir dir;
+        const QString source = dir.filePath("hat3.bmp"), target = dir.filePath("hatlap.bmp");
+        {
+            QFile t(target);
+            QVERIFY(t.open(QIODevice::WriteOnly));
+            t.write("old back");
+        }
+        if (!sourceMissing) {
+            QFile s(source);
+            QVERIFY(s.open(QIODevice::WriteOnly));
+            s.write(QByteArray(100000, 'n'));
+        }
+        if (folderReadOnly) {
+            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            if (QFileInfo(dir.path()).isWritable() || QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
+                QFile::remove(dir.filePath("probe"));
+                QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+                QSKIP("running as root: a read-only folder is still writable");
+            }
+        }
+        // A file size limit makes the write fail as a full disk would, also for root.
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        if (diskFull) {
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit small = old;
+            small.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &small);
+        }
+        QString why;
+        const bool copied = media::replaceFile(source, target, &why);
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!copied);
+        QVERIFY(!why.isEmpty());
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(readAll(target), QByteArray("old back"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), sourceMissing ? 1 : 2);
+    }
 };
-QTEST_MAIN(T)
+
+QTEST_MAIN(MediaTest)
 #include "media_test.moc"

@@ -1,0 +1,58 @@
+// Shared by the window tests: a private copy of the media folder, widget look-up by control
+// name, and a recorder for missing-file reports.
+#pragma once
+
+#include "pictures.h"
+#include "program_folder.h"
+#include "scripted_random.h"
+#include "sound.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+// Copies the program's media into a temporary folder and makes it the program folder, so that
+// tests may change "hatlap.bmp" or remove files.
+class MediaFolder {
+public:
+    MediaFolder() {
+        const QDir source(QCoreApplication::applicationDirPath());
+        for (const QString& name :
+             source.entryList({"*.bmp", "*.jpg", "*.wav", "*.cur"}, QDir::Files))
+            QFile::copy(source.filePath(name), dir_.filePath(name));
+        media::setProgramFolder(QDir::toNativeSeparators(dir_.path()));
+        media::effectLog().clear();
+        previous_ = media::setMissingFileHandler([this](const QString& path) { missing << path; });
+    }
+    ~MediaFolder() {
+        media::setProgramFolder({});
+        media::setMissingFileHandler(previous_);
+    }
+    MediaFolder(const MediaFolder&) = delete;
+    MediaFolder& operator=(const MediaFolder&) = delete;
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList missing;
+
+private:
+    QTemporaryDir dir_;
+    media::MissingFileHandler previous_;
+};
+
+template <class T> T* control(const QWidget* window, const QString& name) {
+    T* w = window->findChild<T*>(name);
+    if (!w)
+        qFatal("no control %s", qPrintable(name));
+    return w;
+}
+
+inline void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+
+// The picture a box shows, as an image to compare with a file's.
+inline QImage imageOfFile(const QString& path) { return QImage(path).convertToFormat(QImage::Format_RGB32); }
