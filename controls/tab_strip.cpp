@@ -19,12 +19,6 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
     const int tabHeight = px(tabHeightTwips);
     headerHeight_ = rows * tabHeight;
     const int tabWidth = width() / tabsPerRow;
-    setStyleSheet(QStringLiteral(
-        "QPushButton[tab=\"true\"] { border: 1px solid palette(dark); border-bottom: none;"
-        " border-top-left-radius: 4px; border-top-right-radius: 4px; background: palette(button);"
-        " margin: 0 1px; }"
-        "QPushButton[tab=\"true\"]:checked { background: palette(window); font-weight: bold; }"
-        "QPushButton[tab=\"true\"]:focus { text-decoration: underline; }"));
     // Pages first, tab buttons after: the buttons lie above the pages, which cover the whole
     // control so that their children keep the control's coordinates.
     for (int i = 0; i < captions.size(); ++i) {
@@ -37,7 +31,13 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
     for (int i = 0; i < captions.size(); ++i) {
         auto* tab = new QPushButton(captions[i], this);
         tab->setObjectName(QStringLiteral("%1_Tab%2").arg(name).arg(i));
-        tab->setProperty("tab", true);
+        // Styled one by one: a style sheet on the strip would also reach the pages' controls.
+        tab->setStyleSheet(QStringLiteral(
+            "QPushButton { border: 1px solid palette(dark); border-bottom: none;"
+            " border-top-left-radius: 4px; border-top-right-radius: 4px;"
+            " background: palette(button); margin: 0 1px; }"
+            "QPushButton:checked { background: palette(window); font-weight: bold; }"
+            "QPushButton:focus { text-decoration: underline; }"));
         tab->setCheckable(true);
         tab->setAccessibleName(captions[i]);
         tab->setGeometry((i % tabsPerRow) * tabWidth, (i / tabsPerRow) * tabHeight, tabWidth,

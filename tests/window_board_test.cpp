@@ -365,7 +365,7 @@ private slots:
         QCOMPARE(text("Label5"), QStringLiteral(" 39980"));
         QCOMPARE(table->state().balanceAfterDeal, 39980);
         click(button("command3_2"));
-        QCOMPARE(text("Label5"), QStringLiteral(" 39990"));
+        QCOMPARE(text("Label5"), QStringLiteral(" 39970"));
     }
 
     void exitPlaysItsSoundAndClosesEveryWindow_data() {
