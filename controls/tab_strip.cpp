@@ -32,12 +32,12 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
         auto* tab = new QPushButton(captions[i], this);
         tab->setObjectName(QStringLiteral("%1_Tab%2").arg(name).arg(i));
         // Styled one by one: a style sheet on the strip would also reach the pages' controls.
-        tab->setStyleSheet(QStringLiteral(
-            "QPushButton { border: 1px solid palette(dark); border-bottom: none;"
-            " border-top-left-radius: 4px; border-top-right-radius: 4px;"
-            " background: palette(button); margin: 0 1px; }"
-            "QPushButton:checked { background: palette(window); font-weight: bold; }"
-            "QPushButton:focus { text-decoration: underline; }"));
+        tab->setStyleSheet(
+            QStringLiteral("QPushButton { border: 1px solid palette(dark); border-bottom: none;"
+                           " border-top-left-radius: 4px; border-top-right-radius: 4px;"
+                           " background: palette(button); margin: 0 1px; }"
+                           "QPushButton:checked { background: palette(window); font-weight: bold; }"
+                           "QPushButton:focus { text-decoration: underline; }"));
         tab->setCheckable(true);
         tab->setAccessibleName(captions[i]);
         tab->setGeometry((i % tabsPerRow) * tabWidth, (i / tabsPerRow) * tabHeight, tabWidth,

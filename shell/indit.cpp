@@ -57,10 +57,10 @@ void indit::Timer1_Timer() {
 }
 
 void indit::closeEvent(QCloseEvent* event) {
-    // Only the program closes the splash (at its end, or when the game table ends the program).
-    if (closing_ || !Timer1.isActive()) {
+    // The splash cannot be skipped: a close asked for by the window system is refused; the
+    // program itself closes it.
+    if (event->spontaneous() && !closing_)
+        event->ignore();
+    else
         event->accept();
-        return;
-    }
-    event->ignore();
 }

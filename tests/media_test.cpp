@@ -17,7 +17,9 @@
 
 namespace {
 
-QString diskOutput() { return qEnvironmentVariable("SDL_DISKAUDIOFILE"); }
+QString diskOutput() {
+    return qEnvironmentVariable("SDL_DISKAUDIOFILE");
+}
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
@@ -61,7 +63,7 @@ QByteArray rampWav(int frames) {
 
 class MediaTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() {
         media::setProgramFolder({});
         media::soundOn = false;
@@ -71,7 +73,8 @@ private slots:
 
     void programFolderIsTheExecutablesFolder() {
         QDir::setCurrent(QDir::tempPath());
-        QCOMPARE(media::programFolder(), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+        QCOMPARE(media::programFolder(),
+                 QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
         QCOMPARE(media::mediaPath("As.bmp"),
                  media::programFolder() + QDir::separator() + QStringLiteral("As.bmp"));
         media::setProgramFolder("/");
@@ -87,15 +90,19 @@ private slots:
                 QTest::addRow("%s", qPrintable(QString(rank) + suit + ".bmp"))
                     << QString(rank) + suit + ".bmp" << QByteArray("bmp") << QSize(71, 96);
         for (int d = 0; d < 8; ++d)
-            QTest::addRow("hat%d", d) << QStringLiteral("hat%1.bmp").arg(d) << QByteArray("bmp") << QSize(71, 96);
+            QTest::addRow("hat%d", d)
+                << QStringLiteral("hat%1.bmp").arg(d) << QByteArray("bmp") << QSize(71, 96);
         QTest::newRow("hatlap") << "hatlap.bmp" << QByteArray("bmp") << QSize(71, 96);
         for (int n = 1; n <= 8; ++n)
-            QTest::addRow("casino%d", n) << QStringLiteral("casino%1.jpg").arg(n) << QByteArray("jpeg") << QSize(330, 225);
+            QTest::addRow("casino%d", n)
+                << QStringLiteral("casino%1.jpg").arg(n) << QByteArray("jpeg") << QSize(330, 225);
         QTest::newRow("splash") << "splash.jpg" << QByteArray("jpeg") << QSize(501, 341);
         QTest::newRow("splash2") << "splash2.jpg" << QByteArray("jpeg") << QSize(501, 341);
-        for (const char* name : {"mroyal.jpg", "mflos.jpg", "mpoker.jpg", "mfull.jpg", "mszfloss.jpg",
-                                 "msor.jpg", "mdrill.jpg", "mketpar.jpg", "mpar.jpg"})
-            QTest::newRow(name) << QString::fromLatin1(name) << QByteArray("jpeg") << QSize(190, 110);
+        for (const char* name :
+             {"mroyal.jpg", "mflos.jpg", "mpoker.jpg", "mfull.jpg", "mszfloss.jpg", "msor.jpg",
+              "mdrill.jpg", "mketpar.jpg", "mpar.jpg"})
+            QTest::newRow(name) << QString::fromLatin1(name) << QByteArray("jpeg")
+                                << QSize(190, 110);
     }
     void everyMediaFileIsThere() {
         QFETCH(QString, name);
@@ -139,7 +146,7 @@ private slots:
         QCOMPARE(c.image.size(), QSize(32, 32));
         QCOMPARE(c.hotspot, QPoint(9, 1));
         QVERIFY(qAlpha(c.image.pixel(c.hotspot + QPoint(0, 1))) > 0); // the finger is there
-        QCOMPARE(qAlpha(c.image.pixel(31, 0)), 0);                     // the corner is clear
+        QCOMPARE(qAlpha(c.image.pixel(31, 0)), 0);                    // the corner is clear
         const QCursor cursor = media::loadCursor(media::mediaPath(name));
         QCOMPARE(cursor.hotSpot(), QPoint(9, 1));
     }
@@ -153,7 +160,8 @@ private slots:
         media::loadCursor("/nonexistent/x.cur");
         media::loadCursor(media::mediaPath("As.bmp")); // not a cursor
         media::setMissingFileHandler(old);
-        QCOMPARE(reported, QStringList({"/nonexistent/x.bmp", "/nonexistent/x.cur", media::mediaPath("As.bmp")}));
+        QCOMPARE(reported, QStringList({"/nonexistent/x.bmp", "/nonexistent/x.cur",
+                                        media::mediaPath("As.bmp")}));
         QVERIFY(media::missingFileMessage("/x/y.jpg").contains("/x/y.jpg"));
         QVERIFY(media::missingFileMessage("/x/y.jpg").contains(media::programFolder()));
     }
@@ -229,9 +237,11 @@ private slots:
         }
         if (folderReadOnly) {
             QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-            if (QFileInfo(dir.path()).isWritable() || QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
+            if (QFileInfo(dir.path()).isWritable() ||
+                QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
                 QFile::remove(dir.filePath("probe"));
-                QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+                QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner);
                 QSKIP("running as root: a read-only folder is still writable");
             }
         }
@@ -249,7 +259,8 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &old);
         QVERIFY(!copied);
         QVERIFY(!why.isEmpty());
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
         QCOMPARE(readAll(target), QByteArray("old back"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), sourceMissing ? 1 : 2);
     }

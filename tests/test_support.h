@@ -17,7 +17,7 @@
 // Copies the program's media into a temporary folder and makes it the program folder, so that
 // tests may change "hatlap.bmp" or remove files.
 class MediaFolder {
-public:
+  public:
     MediaFolder() {
         const QDir source(QCoreApplication::applicationDirPath());
         for (const QString& name :
@@ -40,7 +40,7 @@ public:
     }
     QStringList missing;
 
-private:
+  private:
     QTemporaryDir dir_;
     media::MissingFileHandler previous_;
 };
@@ -52,7 +52,11 @@ template <class T> T* control(const QWidget* window, const QString& name) {
     return w;
 }
 
-inline void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+inline void click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
 
 // The picture a box shows, as an image to compare with a file's.
-inline QImage imageOfFile(const QString& path) { return QImage(path).convertToFormat(QImage::Format_RGB32); }
+inline QImage imageOfFile(const QString& path) {
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}

@@ -1,8 +1,8 @@
 // The game table, driven by clicks on its controls: deal, marking, exchange, multipliers,
 // settlement and reward pictures.
 #include "board.h"
-#include "number_text.h"
 #include "flex_grid.h"
+#include "number_text.h"
 #include "options.h"
 #include "picture_box.h"
 #include "test_support.h"
@@ -64,7 +64,7 @@ class BoardTest : public QObject {
         return all;
     }
 
-private slots:
+  private slots:
     void init() {
         media::soundOn = false;
         folder = std::make_unique<MediaFolder>();
@@ -115,7 +115,8 @@ private slots:
         QCOMPARE(table->state().balanceAfterDeal, 248);
         const QStringList expected = {"As.bmp", "Kd.bmp", "0h.bmp", "2c.bmp", "7s.bmp"};
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(QString::fromStdString(table->state().hand[i].card), folder->path(expected[i]));
+            QCOMPARE(QString::fromStdString(table->state().hand[i].card),
+                     folder->path(expected[i]));
             QCOMPARE(card(i)->picture().toImage().convertToFormat(QImage::Format_RGB32),
                      imageOfFile(folder->path(expected[i])));
         }
@@ -146,9 +147,12 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("restart");
-        QTest::newRow("from 2") << " 2" << " 0" << true;
-        QTest::newRow("from 1") << " 1" << "-1" << true;
-        QTest::newRow("from 3") << " 3" << " 1" << false;
+        QTest::newRow("from 2") << " 2"
+                                << " 0" << true;
+        QTest::newRow("from 1") << " 1"
+                                << "-1" << true;
+        QTest::newRow("from 3") << " 3"
+                                << " 1" << false;
     }
     void dealThatEmptiesThePurseOffersARestart() {
         QFETCH(QString, before);
@@ -204,7 +208,8 @@ private slots:
         exchange();
         const QStringList expected = {"3h.bmp", "4h.bmp", "5h.bmp", "6h.bmp", "7h.bmp"};
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(QString::fromStdString(table->state().hand[i].card), folder->path(expected[i]));
+            QCOMPARE(QString::fromStdString(table->state().hand[i].card),
+                     folder->path(expected[i]));
             QCOMPARE(table->state().hand[i].mark, 'k');
             QVERIFY(!card(i)->isEnabled());
         }
@@ -231,7 +236,8 @@ private slots:
     void multipliersRecomputeFromTheBalanceAfterTheDeal() {
         open("As Kd 0h 2c 7s");
         deal();
-        const std::pair<int, QString> steps[] = {{2, " 238"}, {1, " 244"}, {0, " 246"}, {0, " 246"}};
+        const std::pair<int, QString> steps[] = {
+            {2, " 238"}, {1, " 244"}, {0, " 246"}, {0, " 246"}};
         const QString stakes[] = {" 10", " 4", " 2", " 2"};
         int n = 0;
         for (const auto& [index, balance] : steps) {
@@ -255,10 +261,15 @@ private slots:
     void payoutTableFollowsTheMultiplier_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QStringList>("amounts");
-        QTest::newRow("x 1") << 0 << QStringList{"1000 Ft", "250 Ft", "100 Ft", "50 Ft", "25 Ft", "20 Ft", "10 Ft", "5 Ft", "2 Ft"};
-        QTest::newRow("x 2") << 1 << QStringList{"2000 Ft", "500 Ft", "200 Ft", "100 Ft", "50 Ft", "40 Ft", "20 Ft", "10 Ft", "4 Ft"};
-        QTest::newRow("x 5") << 2 << QStringList{"5000 Ft", "1250 Ft", "500 Ft", "250 Ft", "125 Ft", "100 Ft", "50 Ft", "25 Ft", "10 Ft"};
-        QTest::newRow("x 10") << 3 << QStringList{"10000 Ft", "2500 Ft", "1000 Ft", "500 Ft", "250 Ft", "200 Ft", "100 Ft", "50 Ft", "20 Ft"};
+        QTest::newRow("x 1") << 0 << QStringList{"1000 Ft", "250 Ft", "100 Ft", "50 Ft", "25 Ft",
+                                                 "20 Ft",   "10 Ft",  "5 Ft",   "2 Ft"};
+        QTest::newRow("x 2") << 1 << QStringList{"2000 Ft", "500 Ft", "200 Ft", "100 Ft", "50 Ft",
+                                                 "40 Ft",   "20 Ft",  "10 Ft",  "4 Ft"};
+        QTest::newRow("x 5") << 2 << QStringList{"5000 Ft", "1250 Ft", "500 Ft", "250 Ft", "125 Ft",
+                                                 "100 Ft",  "50 Ft",   "25 Ft",  "10 Ft"};
+        QTest::newRow("x 10") << 3
+                              << QStringList{"10000 Ft", "2500 Ft", "1000 Ft", "500 Ft", "250 Ft",
+                                             "200 Ft",   "100 Ft",  "50 Ft",   "20 Ft"};
     }
     void payoutTableFollowsTheMultiplier() {
         QFETCH(int, index);
@@ -277,12 +288,24 @@ private slots:
         QTest::addColumn<QString>("balance");
         QTest::addColumn<QList<int>>("bold");
         QTest::addColumn<QString>("sound");
-        QTest::newRow("full house x1") << 0 << "Kc Kd Kh 8s 8c" << "Full" << " 310" << QList<int>{4} << "nyert.wav";
-        QTest::newRow("nothing x1") << 0 << "2c 5d 9h Js Kc" << "Semmi" << " 248" << QList<int>{} << "semmi.wav";
-        QTest::newRow("pair of twos") << 0 << "2c 2d 9h Js Kc" << "Egy pár" << " 250" << QList<int>{9} << "nyert.wav";
-        QTest::newRow("royal x1") << 0 << "As Ks Qs Js 0s" << "Royal flöss" << " 1543" << QList<int>{1} << "nyert.wav";
-        QTest::newRow("full house x5") << 2 << "Kc Kd Kh 8s 8c" << "Full" << " 540" << QList<int>{4} << "nyert.wav";
-        QTest::newRow("royal x5") << 2 << "As Ks Qs Js 0s" << "Royal flöss" << " 6705" << QList<int>{1} << "nyert.wav";
+        QTest::newRow("full house x1") << 0 << "Kc Kd Kh 8s 8c"
+                                       << "Full"
+                                       << " 310" << QList<int>{4} << "nyert.wav";
+        QTest::newRow("nothing x1") << 0 << "2c 5d 9h Js Kc"
+                                    << "Semmi"
+                                    << " 248" << QList<int>{} << "semmi.wav";
+        QTest::newRow("pair of twos") << 0 << "2c 2d 9h Js Kc"
+                                      << "Egy pár"
+                                      << " 250" << QList<int>{9} << "nyert.wav";
+        QTest::newRow("royal x1") << 0 << "As Ks Qs Js 0s"
+                                  << "Royal flöss"
+                                  << " 1543" << QList<int>{1} << "nyert.wav";
+        QTest::newRow("full house x5") << 2 << "Kc Kd Kh 8s 8c"
+                                       << "Full"
+                                       << " 540" << QList<int>{4} << "nyert.wav";
+        QTest::newRow("royal x5") << 2 << "As Ks Qs Js 0s"
+                                  << "Royal flöss"
+                                  << " 6705" << QList<int>{1} << "nyert.wav";
     }
     void settlementCreditsEveryAppliedRow() {
         QFETCH(int, multiplierButton);
@@ -345,15 +368,21 @@ private slots:
         // One above: the next picture, and the threshold moves ten stakes above the balance.
         QStringList shown;
         for (int round = 0; round < 9; ++round) {
-            control<QLabel>(table, "Label5")->setText(QString::number(table->state().pictureThreshold + 1));
+            control<QLabel>(table, "Label5")
+                ->setText(QString::number(table->state().pictureThreshold + 1));
             deal();
             exchange();
-            QCOMPARE(table->state().pictureThreshold, static_cast<int>(kartavo::readNumber(text("Label5").toStdString())) + 20);
+            QCOMPARE(table->state().pictureThreshold,
+                     static_cast<int>(kartavo::readNumber(text("Label5").toStdString())) + 20);
             shown << QFileInfo(table->state().picturePath).fileName();
         }
-        QCOMPARE(shown, QStringList({"casino2.jpg", "casino3.jpg", "casino4.jpg", "casino5.jpg", "casino6.jpg",
-                                     "casino7.jpg", "casino8.jpg", "casino1.jpg", "casino2.jpg"}));
-        QCOMPARE(control<controls::PictureBox>(table, "Picture2")->picture().toImage().convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(shown, QStringList({"casino2.jpg", "casino3.jpg", "casino4.jpg", "casino5.jpg",
+                                     "casino6.jpg", "casino7.jpg", "casino8.jpg", "casino1.jpg",
+                                     "casino2.jpg"}));
+        QCOMPARE(control<controls::PictureBox>(table, "Picture2")
+                     ->picture()
+                     .toImage()
+                     .convertToFormat(QImage::Format_RGB32),
                  imageOfFile(folder->path("casino2.jpg")));
     }
 

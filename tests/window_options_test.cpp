@@ -38,7 +38,7 @@ class OptionsTest : public QObject {
         return comboLabel(name)->palette().color(QPalette::WindowText) == QColor(255, 255, 0);
     }
 
-private slots:
+  private slots:
     void init() {
         media::soundOn = false;
         folder = std::make_unique<MediaFolder>();
@@ -111,7 +111,8 @@ private slots:
             "Ezután az egérrel kijelölhetjük azokat a lapokat, amelyeket cserélni akarunk, majd a "
             "Csere gombra kattintva ez meg is történik.\n\r\n\r"
             "A x1  x2  x5  x10  gombok valamelyikére kattintva a nyeremények összege "
-            "ennyiszeresére növelhető. Természetesen ekkor a tét összege is ennyiszeres lesz!\n\r\n\r"
+            "ennyiszeresére növelhető. Természetesen ekkor a tét összege is ennyiszeres "
+            "lesz!\n\r\n\r"
             "A szorzók módosítása is pénzbe kerül, ára az alaptét összege. Ez kizárólag osztás "
             "után és csere előtt tehetjük meg, hiszen tulajdonképpen ezzel licitálunk a leosztott "
             "lapokra.");
@@ -121,7 +122,11 @@ private slots:
         selectPage(1);
         auto* label = control<QLabel>(dialog(), "Label2");
         QVERIFY(label->wordWrap());
-        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(QStringLiteral("%1 > %2, font %3").arg(label->heightForWidth(label->width())).arg(label->height()).arg(label->font().toString())));
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                 qPrintable(QStringLiteral("%1 > %2, font %3")
+                                .arg(label->heightForWidth(label->width()))
+                                .arg(label->height())
+                                .arg(label->font().toString())));
         QVERIFY(!label->text().contains('\r'));
     }
 
@@ -229,7 +234,9 @@ private slots:
         click(control<controls::PictureBox>(table, "Picture1_1"));
         const auto shown = [&](int i) {
             return control<controls::PictureBox>(table, QStringLiteral("Picture1_%1").arg(i))
-                ->picture().toImage().convertToFormat(QImage::Format_RGB32);
+                ->picture()
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
         };
         QCOMPARE(shown(0), imageOfFile(folder->path("hat0.bmp")));
         QCOMPARE(shown(1), imageOfFile(folder->path("hat4.bmp")));
@@ -254,15 +261,19 @@ private slots:
     void galleryHighlightsOneName() {
         openOptions();
         selectPage(2);
-        const char* names[] = {"Label3", "Label7", "Label8", "Label9", "Label10",
+        const char* names[] = {"Label3",  "Label7",  "Label8",  "Label9", "Label10",
                                "Label11", "Label12", "Label13", "Label14"};
-        const char* files[] = {"mroyal.jpg", "mflos.jpg", "mpoker.jpg", "mfull.jpg", "mszfloss.jpg",
-                               "msor.jpg", "mdrill.jpg", "mketpar.jpg", "mpar.jpg"};
+        const char* files[] = {"mroyal.jpg", "mflos.jpg",    "mpoker.jpg",
+                               "mfull.jpg",  "mszfloss.jpg", "msor.jpg",
+                               "mdrill.jpg", "mketpar.jpg",  "mpar.jpg"};
         for (int i : {3, 6, 6, 0}) {
             click(comboLabel(names[i]));
             for (int j = 0; j < 9; ++j)
                 QCOMPARE(yellow(names[j]), i == j);
-            QCOMPARE(control<controls::PictureBox>(dialog(), "Picture4")->picture().toImage().convertToFormat(QImage::Format_RGB32),
+            QCOMPARE(control<controls::PictureBox>(dialog(), "Picture4")
+                         ->picture()
+                         .toImage()
+                         .convertToFormat(QImage::Format_RGB32),
                      imageOfFile(folder->path(files[i])));
         }
         QCOMPARE(hint(), QStringLiteral("Kattints valamelyik kombinációra!"));
