@@ -2,9 +2,11 @@
 
 #include "program_folder.h"
 
+#include <QLibrary>
 #include <SDL.h>
 
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 namespace media {
@@ -18,18 +20,61 @@ QStringList& effectLog() {
 
 namespace {
 
+// SDL is loaded on the first sound, not at program start: its audio back ends pull in many
+// libraries, and the splash should not wait for them. Without SDL the program stays silent.
+struct Sdl {
+    decltype(&SDL_SetHint) setHint = nullptr;
+    decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
+    decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
+    decltype(&SDL_RWFromFile) rwFromFile = nullptr;
+    decltype(&SDL_LoadWAV_RW) loadWav = nullptr;
+    decltype(&SDL_FreeWAV) freeWav = nullptr;
+    decltype(&SDL_OpenAudioDevice) openDevice = nullptr;
+    decltype(&SDL_CloseAudioDevice) closeDevice = nullptr;
+    decltype(&SDL_QueueAudio) queue = nullptr;
+    decltype(&SDL_GetQueuedAudioSize) queuedSize = nullptr;
+    decltype(&SDL_PauseAudioDevice) pause = nullptr;
+    decltype(&SDL_Delay) delay = nullptr;
+    bool ok = false;
+};
+
+const Sdl& sdl() {
+    static const Sdl loaded = [] {
+        Sdl s;
+        QLibrary lib(QStringLiteral("SDL2-2.0"), 0);
+        if (!lib.load()) {
+            lib.setFileName(QStringLiteral("SDL2"));
+            if (!lib.load())
+                return s;
+        }
+        auto get = [&lib](auto& f, const char* name) {
+            f = reinterpret_cast<std::remove_reference_t<decltype(f)>>(lib.resolve(name));
+            return f != nullptr;
+        };
+        s.ok = get(s.setHint, "SDL_SetHint") && get(s.initSubSystem, "SDL_InitSubSystem") &&
+               get(s.quitSubSystem, "SDL_QuitSubSystem") && get(s.rwFromFile, "SDL_RWFromFile") &&
+               get(s.loadWav, "SDL_LoadWAV_RW") && get(s.freeWav, "SDL_FreeWAV") &&
+               get(s.openDevice, "SDL_OpenAudioDevice") &&
+               get(s.closeDevice, "SDL_CloseAudioDevice") && get(s.queue, "SDL_QueueAudio") &&
+               get(s.queuedSize, "SDL_GetQueuedAudioSize") &&
+               get(s.pause, "SDL_PauseAudioDevice") && get(s.delay, "SDL_Delay");
+        return s;
+    }();
+    return loaded;
+}
+
 // Opens the audio subsystem for one sound and closes it again, so the sound card is free
 // whenever nothing plays.
 class AudioSession {
   public:
     AudioSession() {
         // SDL would otherwise install SIGINT/SIGTERM handlers that swallow Ctrl+C and logout.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        ok_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        sdl().setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        ok_ = sdl().initSubSystem(SDL_INIT_AUDIO) == 0;
     }
     ~AudioSession() {
         if (ok_)
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            sdl().quitSubSystem(SDL_INIT_AUDIO);
     }
     AudioSession(const AudioSession&) = delete;
     AudioSession& operator=(const AudioSession&) = delete;
@@ -40,32 +85,35 @@ class AudioSession {
 };
 
 void playWav(const QByteArray& path) {
+    const Sdl& f = sdl();
+    if (!f.ok)
+        return;
     SDL_AudioSpec spec{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.constData(), &spec, &samples, &length))
+    if (!f.loadWav(f.rwFromFile(path.constData(), "rb"), 1, &spec, &samples, &length))
         return;
     spec.samples = 1024; // a short device buffer: little delay after the sound
     AudioSession session;
     if (session.ok()) {
-        const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+        const SDL_AudioDeviceID device = f.openDevice(nullptr, 0, &spec, nullptr, 0);
         if (device != 0) {
             // One device buffer of silence after the sound, so that the sound's last samples
             // have left the queue when the queue runs empty.
             const Uint32 frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
             const Uint32 bufferBytes = frameBytes * spec.samples;
             std::vector<Uint8> silence(bufferBytes, spec.silence);
-            SDL_QueueAudio(device, samples, length);
-            SDL_QueueAudio(device, silence.data(), bufferBytes);
-            SDL_PauseAudioDevice(device, 0);
-            while (SDL_GetQueuedAudioSize(device) > 0)
-                SDL_Delay(5);
+            f.queue(device, samples, length);
+            f.queue(device, silence.data(), bufferBytes);
+            f.pause(device, 0);
+            while (f.queuedSize(device) > 0)
+                f.delay(5);
             // Let the device play the buffer it took last before it is closed.
-            SDL_Delay(static_cast<Uint32>(1000u * spec.samples / std::max(spec.freq, 1)) + 10);
-            SDL_CloseAudioDevice(device);
+            f.delay(static_cast<Uint32>(1000u * spec.samples / std::max(spec.freq, 1)) + 10);
+            f.closeDevice(device);
         }
     }
-    SDL_FreeWAV(samples);
+    f.freeWav(samples);
 }
 
 } // namespace
