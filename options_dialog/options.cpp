@@ -35,9 +35,10 @@ constexpr Font timesBold{"Times New Roman", 9.75, true};
 constexpr Font timesCeBold{"Times New Roman CE", 9.75, true};
 
 // Twips within the tab control (its pages cover it) or within a frame. The card-back frame is
-// drawn 3345 high so that its lower edge stays inside the tab control.
+// 3435 high, ending with the tab control, so that its lower edge and the second row of backs
+// stay inside the control.
 constexpr controls::ControlRow optionsControls[] = {
-    {"Frame1", Kind::Frame, "SSTab1_Page0", nullptr, 120, 660, 5535, 3345},
+    {"Frame1", Kind::Frame, "SSTab1_Page0", nullptr, 120, 660, 5535, 3435},
     {"Picture1_0", Kind::PictureBox, "Frame1", nullptr, 240, 240, 1130, 1500, {}, 10},
     {"Picture1_1", Kind::PictureBox, "Frame1", nullptr, 1560, 240, 1130, 1500, {}, 11},
     {"Picture1_2", Kind::PictureBox, "Frame1", nullptr, 2880, 240, 1130, 1500, {}, 12},

@@ -7,9 +7,11 @@
 #include "scripted_random.h"
 #include "sound.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -50,6 +52,15 @@ template <class T> T* control(const QWidget* window, const QString& name) {
     if (!w)
         qFatal("no control %s", qPrintable(name));
     return w;
+}
+
+// Deletes every window; a window owned by another one goes with its owner.
+inline void deleteAllWindows() {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        windows << w;
+    for (const QPointer<QWidget>& w : windows)
+        delete w.data();
 }
 
 inline void click(QWidget* w) {

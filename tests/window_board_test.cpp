@@ -70,8 +70,7 @@ class BoardTest : public QObject {
         folder = std::make_unique<MediaFolder>();
     }
     void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            delete w;
+        deleteAllWindows();
         folder.reset();
     }
 

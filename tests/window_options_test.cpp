@@ -47,8 +47,7 @@ class OptionsTest : public QObject {
         table->show();
     }
     void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            delete w;
+        deleteAllWindows();
         folder.reset();
     }
 

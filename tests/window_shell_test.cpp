@@ -46,8 +46,7 @@ class ShellTest : public QObject {
         folder = std::make_unique<MediaFolder>();
     }
     void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            delete w;
+        deleteAllWindows();
         folder.reset();
     }
 

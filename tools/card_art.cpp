@@ -237,7 +237,7 @@ void drawCourt(QPainter& p, char rank, char suit) {
 
 QImage blankCard() {
     QImage img(cardWidth, cardHeight, QImage::Format_RGB32);
-    img.fill(QColor(0, 110, 40)); // the table felt shows at the rounded corners
+    img.fill(QColor(239, 239, 239)); // the window's grey shows at the rounded corners
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(90, 90, 90), 1));
