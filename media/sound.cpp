@@ -88,28 +88,28 @@ void playWav(const QByteArray& path) {
     const Sdl& f = sdl();
     if (!f.ok)
         return;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec audio{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!f.loadWav(f.rwFromFile(path.constData(), "rb"), 1, &spec, &samples, &length))
+    if (!f.loadWav(f.rwFromFile(path.constData(), "rb"), 1, &audio, &samples, &length))
         return;
-    spec.samples = 1024; // a short device buffer: little delay after the sound
+    audio.samples = 1024; // a short device buffer: little delay after the sound
     AudioSession session;
     if (session.ok()) {
-        const SDL_AudioDeviceID device = f.openDevice(nullptr, 0, &spec, nullptr, 0);
+        const SDL_AudioDeviceID device = f.openDevice(nullptr, 0, &audio, nullptr, 0);
         if (device != 0) {
             // One device buffer of silence after the sound, so that the sound's last samples
             // have left the queue when the queue runs empty.
-            const Uint32 frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-            const Uint32 bufferBytes = frameBytes * spec.samples;
-            std::vector<Uint8> silence(bufferBytes, spec.silence);
+            const Uint32 frameBytes = SDL_AUDIO_BITSIZE(audio.format) / 8 * audio.channels;
+            const Uint32 bufferBytes = frameBytes * audio.samples;
+            std::vector<Uint8> silence(bufferBytes, audio.silence);
             f.queue(device, samples, length);
             f.queue(device, silence.data(), bufferBytes);
             f.pause(device, 0);
             while (f.queuedSize(device) > 0)
                 f.delay(5);
             // Let the device play the buffer it took last before it is closed.
-            f.delay(static_cast<Uint32>(1000u * spec.samples / std::max(spec.freq, 1)) + 10);
+            f.delay(static_cast<Uint32>(1000u * audio.samples / std::max(audio.freq, 1)) + 10);
             f.closeDevice(device);
         }
     }

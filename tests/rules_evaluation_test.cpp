@@ -1,4 +1,5 @@
 // Hand evaluation: every five-card hand, and the edge cases.
+#include "all_hands.h"
 #include "evaluation.h"
 #include "payout_table.h"
 
@@ -9,9 +10,6 @@
 using kartavo::Category;
 
 namespace {
-
-constexpr std::string_view ranks = "023456789JQKA";
-constexpr std::string_view suits = "cdhs";
 
 // "As Ks Qs Js 0s" -> card paths.
 std::array<std::string, 5> hand(const QString& text) {
@@ -81,22 +79,11 @@ class RulesEvaluationTest : public QObject {
         std::map<Category, int> captions;
         // Applied lists and totals per kind of hand, by an independent classification.
         std::map<QString, std::map<QString, int>> listsByKind;
-        std::array<char, 5> r{}, s{};
-        int c[5];
-        for (c[0] = 0; c[0] < 52; ++c[0])
-            for (c[1] = c[0] + 1; c[1] < 52; ++c[1])
-                for (c[2] = c[1] + 1; c[2] < 52; ++c[2])
-                    for (c[3] = c[2] + 1; c[3] < 52; ++c[3])
-                        for (c[4] = c[3] + 1; c[4] < 52; ++c[4]) {
-                            for (int i = 0; i < 5; ++i) {
-                                r[i] = ranks[c[i] / 4];
-                                s[i] = suits[c[i] % 4];
-                            }
-                            const kartavo::CategoryList list = kartavo::evaluateCodes(r, s);
-                            ++captions[list.last()];
-                            ++listsByKind[kindOf(c)][captionsOf(list) + " = " +
-                                                     QString::number(totalOf(list))];
-                        }
+        forEveryHand([&](const auto& r, const auto& s, const auto& c) {
+            const kartavo::CategoryList list = kartavo::evaluateCodes(r, s);
+            ++captions[list.last()];
+            ++listsByKind[kindOf(c)][captionsOf(list) + " = " + QString::number(totalOf(list))];
+        });
         QCOMPARE(captions[Category::RoyalFlush], 4);
         QCOMPARE(captions[Category::StraightFlush], 32);
         QCOMPARE(captions[Category::Poker], 624);
@@ -139,7 +126,7 @@ class RulesEvaluationTest : public QObject {
 
     // Kind of hand from card indexes 0..51 (rank = index / 4, ranks ten..ace in that order),
     // reckoned without the evaluation: multiplicities, then runs of five on the high-ace order.
-    static QString kindOf(const int* c) {
+    static QString kindOf(const std::array<int, 5>& c) {
         static const int value[13] = {10, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14};
         std::array<int, 15> count{};
         std::array<int, 5> v{};

@@ -25,6 +25,8 @@ class MediaFolder {
         for (const QString& name :
              source.entryList({"*.bmp", "*.jpg", "*.wav", "*.cur"}, QDir::Files))
             QFile::copy(source.filePath(name), dir_.filePath(name));
+        // The back in force as the test found it (a build folder keeps a chosen back).
+        QFile::copy(dir_.filePath("hatlap.bmp"), dir_.filePath("hatlap-before.bmp"));
         media::setProgramFolder(QDir::toNativeSeparators(dir_.path()));
         media::effectLog().clear();
         previous_ = media::setMissingFileHandler([this](const QString& path) { missing << path; });

@@ -193,7 +193,7 @@ class BoardTest : public QObject {
         QVERIFY(QFile::copy(folder->path("hat5.bmp"), folder->path("hatlap.bmp")));
         click(card(1));
         QCOMPARE(card(0)->picture().toImage().convertToFormat(QImage::Format_RGB32),
-                 imageOfFile(folder->path("hat0.bmp")));
+                 imageOfFile(folder->path("hatlap-before.bmp")));
         QCOMPARE(card(1)->picture().toImage().convertToFormat(QImage::Format_RGB32),
                  imageOfFile(folder->path("hat5.bmp")));
     }

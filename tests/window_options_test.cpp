@@ -201,8 +201,8 @@ class OptionsTest : public QObject {
         QTest::addColumn<bool>("cancelFirst");
         QTest::addColumn<QString>("expected");
         QTest::newRow("1, 4, 6") << QList<int>{1, 4, 6} << false << "hat6.bmp";
-        QTest::newRow("no pick") << QList<int>{} << false << "hat0.bmp";
-        QTest::newRow("pick then Mégsem") << QList<int>{5} << true << "hat0.bmp";
+        QTest::newRow("no pick") << QList<int>{} << false << "hatlap-before.bmp";
+        QTest::newRow("pick then Mégsem") << QList<int>{5} << true << "hatlap-before.bmp";
     }
     void okCopiesTheLastPickedBack() {
         QFETCH(QList<int>, picks);
@@ -237,7 +237,7 @@ class OptionsTest : public QObject {
                 .toImage()
                 .convertToFormat(QImage::Format_RGB32);
         };
-        QCOMPARE(shown(0), imageOfFile(folder->path("hat0.bmp")));
+        QCOMPARE(shown(0), imageOfFile(folder->path("hatlap-before.bmp")));
         QCOMPARE(shown(1), imageOfFile(folder->path("hat4.bmp")));
     }
 
