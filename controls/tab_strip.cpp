@@ -48,10 +48,6 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
     connect(&tabs_, &QButtonGroup::idClicked, this, [this](int id) { select(id, true); });
 }
 
-QString TabStrip::tabCaption(int index) const {
-    return tabs_.button(index)->text();
-}
-
 void TabStrip::setCurrentIndex(int index) {
     select(index, false);
 }

@@ -19,11 +19,9 @@ class TabStrip : public QWidget {
     // A page covers the whole control (beneath the tabs): its children use the control's
     // coordinates.
     QWidget* page(int index) const { return pages_.at(index); }
-    int headerHeight() const { return headerHeight_; }
     int currentIndex() const { return current_; }
     // Selects a page without the change event (used by the window's load).
     void setCurrentIndex(int index);
-    QString tabCaption(int index) const;
 
   signals:
     // After the player has selected another page.

@@ -49,8 +49,8 @@ void indit::Timer1_Timer() {
         Timer1.stop();
         closing_ = true;
         close();
-        opened_ = new board;
-        opened_->show();
+        auto* table = new board;
+        table->show();
         QApplication::setQuitOnLastWindowClosed(quitOnLast);
         tickCount_ = 1;
     }

@@ -8,7 +8,6 @@
 namespace controls {
 class PictureBox;
 }
-class board;
 
 class indit : public QWidget {
     Q_OBJECT
@@ -20,8 +19,6 @@ class indit : public QWidget {
     void Timer1_Timer();
     int tickCount() const { return tickCount_; }
     QTimer& timer() { return Timer1; }
-    // The game table opened at the end, once it is open.
-    board* openedBoard() const { return opened_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -31,5 +28,4 @@ class indit : public QWidget {
     QTimer Timer1;
     int tickCount_ = 1;
     bool closing_ = false;
-    board* opened_ = nullptr;
 };

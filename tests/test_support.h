@@ -16,8 +16,18 @@
 #include <QTest>
 #include <QWidget>
 
-// Copies the program's media into a temporary folder and makes it the program folder, so that
-// tests may change "hatlap.bmp" or remove files.
+// Deletes every window; a window owned by another one goes with its owner.
+inline void deleteAllWindows() {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        windows << w;
+    for (const QPointer<QWidget>& w : windows)
+        delete w.data();
+}
+
+// The environment of one window test: a copy of the program's media in a temporary folder made
+// the program folder (tests may change "hatlap.bmp" or remove files), the sound switch off as
+// at process start, and every window deleted at the end, before its media go.
 class MediaFolder {
   public:
     MediaFolder() {
@@ -28,10 +38,12 @@ class MediaFolder {
         // The back in force as the test found it (a build folder keeps a chosen back).
         QFile::copy(dir_.filePath("hatlap.bmp"), dir_.filePath("hatlap-before.bmp"));
         media::setProgramFolder(QDir::toNativeSeparators(dir_.path()));
+        media::soundOn = false;
         media::effectLog().clear();
         previous_ = media::setMissingFileHandler([this](const QString& path) { missing << path; });
     }
     ~MediaFolder() {
+        deleteAllWindows();
         media::setProgramFolder({});
         media::setMissingFileHandler(previous_);
     }
@@ -54,15 +66,6 @@ template <class T> T* control(const QWidget* window, const QString& name) {
     if (!w)
         qFatal("no control %s", qPrintable(name));
     return w;
-}
-
-// Deletes every window; a window owned by another one goes with its owner.
-inline void deleteAllWindows() {
-    QList<QPointer<QWidget>> windows;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        windows << w;
-    for (const QPointer<QWidget>& w : windows)
-        delete w.data();
 }
 
 inline void click(QWidget* w) {

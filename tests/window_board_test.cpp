@@ -65,14 +65,8 @@ class BoardTest : public QObject {
     }
 
   private slots:
-    void init() {
-        media::soundOn = false;
-        folder = std::make_unique<MediaFolder>();
-    }
-    void cleanup() {
-        deleteAllWindows();
-        folder.reset();
-    }
+    void init() { folder = std::make_unique<MediaFolder>(); }
+    void cleanup() { folder.reset(); }
 
     void opensWithItsStartValues() {
         open();

@@ -40,16 +40,12 @@ class OptionsTest : public QObject {
 
   private slots:
     void init() {
-        media::soundOn = false;
         folder = std::make_unique<MediaFolder>();
         table = new board(std::make_unique<ScriptedRandom>(std::vector<std::string>(
             {"As", "Kd", "0h", "2c", "7s", "3c", "4c", "5c", "6c", "8d"})));
         table->show();
     }
-    void cleanup() {
-        deleteAllWindows();
-        folder.reset();
-    }
+    void cleanup() { folder.reset(); }
 
     void opensModelessOnTheAboutPage() {
         media::effectLog().clear();

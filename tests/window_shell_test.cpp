@@ -41,14 +41,8 @@ class ShellTest : public QObject {
     }
 
   private slots:
-    void init() {
-        media::soundOn = false;
-        folder = std::make_unique<MediaFolder>();
-    }
-    void cleanup() {
-        deleteAllWindows();
-        folder.reset();
-    }
+    void init() { folder = std::make_unique<MediaFolder>(); }
+    void cleanup() { folder.reset(); }
 
     void splashTimeline() {
         QPointer<indit> splash = new indit;
