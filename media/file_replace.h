@@ -7,7 +7,14 @@ namespace media {
 
 // Copies source over target through a temporary file in the target's folder that is renamed
 // over the target, so the target is always either the old file or the new one. On failure the
-// target is untouched and errorText (if given) says why.
+// target is untouched and errorText (if given) says why, in the system's words when Qt has none.
 bool replaceFile(const QString& source, const QString& target, QString* errorText = nullptr);
+
+// Where the file system cannot make unnamed files, the copy's temporary file is named after the
+// target: the target's name, a dot and six letters or digits. A copy killed half-way leaves it.
+bool isLeftoverOf(const QString& fileName, const QString& targetName);
+// Removes the leftovers of copies to targetName from folder, and nothing else; one that cannot
+// be removed (a read-only folder) stays, silently. Returns how many were removed.
+int removeLeftovers(const QString& folder, const QString& targetName);
 
 } // namespace media

@@ -32,7 +32,94 @@ void reportMissing(const QString& path) {
     handler()(path);
 }
 
+// Collects what the image plugins complain about while one picture is decoded: a decoder that
+// meets damaged data warns and goes on, and the picture it returns is only partly the file's.
+class DecoderWarnings {
+  public:
+    DecoderWarnings() : previous_(qInstallMessageHandler(collect)) { current() = this; }
+    ~DecoderWarnings() {
+        current() = nullptr;
+        qInstallMessageHandler(previous_);
+    }
+    DecoderWarnings(const DecoderWarnings&) = delete;
+    DecoderWarnings& operator=(const DecoderWarnings&) = delete;
+    const QString& first() const { return first_; }
+
+  private:
+    static DecoderWarnings*& current() {
+        static DecoderWarnings* c = nullptr;
+        return c;
+    }
+    static void collect(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        DecoderWarnings* self = current();
+        if (self && type != QtDebugMsg && type != QtInfoMsg && context.category &&
+            QByteArray(context.category).startsWith("qt.gui.imageio")) {
+            if (self->first_.isEmpty())
+                self->first_ = text;
+            return;
+        }
+        if (self && self->previous_)
+            self->previous_(type, context, text);
+    }
+    QtMessageHandler previous_;
+    QString first_;
+};
+
+// Qt reads a Windows bitmap whose pixel rows are cut short without a word, so the length is
+// checked against the header. Compressed bitmaps have no fixed length and are not checked.
+bool bitmapCutShort(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray h = file.read(34);
+    if (h.size() < 26 || !h.startsWith("BM"))
+        return false;
+    const auto u16 = [&h](int at) { return qFromLittleEndian<quint16>(h.constData() + at); };
+    const auto u32 = [&h](int at) { return qFromLittleEndian<quint32>(h.constData() + at); };
+    const qint64 dataStart = u32(10);
+    qint64 width = 0, height = 0, bits = 0;
+    if (u32(14) == 12) { // the old core header
+        width = u16(18);
+        height = u16(20);
+        bits = u16(24);
+    } else {
+        if (h.size() < 34)
+            return true;
+        const quint32 compression = u32(30);
+        if (compression != 0 && compression != 3)
+            return false;
+        width = qFromLittleEndian<qint32>(h.constData() + 18);
+        height = qAbs(qFromLittleEndian<qint32>(h.constData() + 22));
+        bits = u16(28);
+    }
+    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+    return file.size() < dataStart + rowBytes * height;
+}
+
 } // namespace
+
+QImage readPicture(const QString& path, QString* why) {
+    auto fail = [why](const QString& text) {
+        if (why)
+            *why = text;
+        return QImage();
+    };
+    QImageReader reader(path);
+    QImage image;
+    QString warning;
+    {
+        const DecoderWarnings warnings;
+        image = reader.read();
+        warning = warnings.first();
+    }
+    if (image.isNull())
+        return fail(reader.errorString());
+    if (!warning.isEmpty())
+        return fail(warning);
+    if (reader.format() == "bmp" && bitmapCutShort(path))
+        return fail(QStringLiteral("a kép adatai hiányosak"));
+    return image;
+}
 
 QString missingFileMessage(const QString& path) {
     return QStringLiteral("Hiányzó vagy olvashatatlan fájl: %1\nA program mappája: %2\n"
@@ -47,8 +134,7 @@ MissingFileHandler setMissingFileHandler(MissingFileHandler h) {
 QPixmap loadPicture(const QString& path) {
     if (path.isEmpty())
         return {};
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    const QImage image = readPicture(path);
     if (image.isNull()) {
         reportMissing(path);
         return {};
@@ -72,7 +158,8 @@ CursorImage readCursorFile(const QString& path) {
     // The image data is laid out as in an icon file; Qt reads it as one once the type says so.
     qToLittleEndian<quint16>(1, data.data() + 2);
     QImage image;
-    if (!image.loadFromData(data, "ICO"))
+    const DecoderWarnings warnings;
+    if (!image.loadFromData(data, "ICO") || !warnings.first().isEmpty())
         return {};
     return {image, hotspot};
 }

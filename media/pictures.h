@@ -1,6 +1,6 @@
-// Pictures and cursors from the program folder. A missing or unreadable file is reported in one
-// place: by default a message box naming the file and the folder, the same line on stderr, and
-// the program ends with status 1.
+// Pictures and cursors from the program folder. A missing or unreadable file, also one that
+// reads only in part, is reported in one place: by default a message box naming the file and the
+// folder, the same line on stderr, and the program ends with status 1.
 #pragma once
 
 #include <QCursor>
@@ -11,7 +11,12 @@
 
 namespace media {
 
-// The empty path gives the empty picture without touching any file.
+// Reads a whole picture. A file that is missing, is no picture, or decodes only in part (cut
+// short, corrupt data) gives a null image, and why (if given) says what is wrong. Any size is
+// a picture.
+QImage readPicture(const QString& path, QString* why = nullptr);
+// The empty path gives the empty picture without touching any file; a file that readPicture
+// refuses is reported.
 QPixmap loadPicture(const QString& path);
 // A Windows cursor file (.cur); its hotspot is taken from the file.
 QCursor loadCursor(const QString& path);

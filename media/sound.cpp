@@ -20,6 +20,22 @@ QStringList& effectLog() {
 
 namespace {
 
+// The log keeps the latest sounds only, so that a long game does not grow it without end.
+constexpr qsizetype effectLogLimit = 1000;
+
+// ALSA writes its complaints (no sound card, no "default" device) straight to the terminal,
+// eight lines for every sound; the program stays silent instead, as it does for any sound that
+// cannot be played.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+void silenceAlsa() {
+    using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(ErrorHandler);
+    QLibrary alsa(QStringLiteral("asound"), 2);
+    if (auto set = reinterpret_cast<SetHandler>(alsa.resolve("snd_lib_error_set_handler")))
+        set(quietAlsa);
+}
+
 // SDL is loaded on the first sound, not at program start: its audio back ends pull in many
 // libraries, and the splash should not wait for them. Without SDL the program stays silent.
 struct Sdl {
@@ -58,6 +74,8 @@ const Sdl& sdl() {
                get(s.closeDevice, "SDL_CloseAudioDevice") && get(s.queue, "SDL_QueueAudio") &&
                get(s.queuedSize, "SDL_GetQueuedAudioSize") &&
                get(s.pause, "SDL_PauseAudioDevice") && get(s.delay, "SDL_Delay");
+        if (s.ok)
+            silenceAlsa();
         return s;
     }();
     return loaded;
@@ -121,7 +139,10 @@ void playWav(const QByteArray& path) {
 void playEffect(const QString& fileName) {
     if (!soundOn)
         return;
-    effectLog().append(fileName);
+    QStringList& log = effectLog();
+    if (log.size() >= effectLogLimit)
+        log.remove(0, log.size() - effectLogLimit + 1);
+    log.append(fileName);
     playWav(mediaPath(fileName).toLocal8Bit());
 }
 

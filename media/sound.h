@@ -15,8 +15,9 @@ extern bool soundOn;
 // nothing and reports nothing. The audio device is open only while a sound plays.
 void playEffect(const QString& fileName);
 
-// Every file name that playEffect was asked to play while soundOn was true, in order. Lets tests
-// tell which sounds a handler played and that a switched-off program made no audio call.
+// The file names that playEffect was asked to play while soundOn was true, in order: the latest
+// thousand. Lets tests tell which sounds a handler played and that a switched-off program made
+// no audio call.
 QStringList& effectLog();
 
 } // namespace media

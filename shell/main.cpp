@@ -1,25 +1,46 @@
 // Kartavo: five-card-draw video poker. The program opens the splash, which hands over to the
 // game table.
+#include "file_replace.h"
 #include "indit.h"
+#include "program_folder.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
 bool startingUp = true;
+QStringList platformReasons;
 
-// While the window system connection is made, Qt's platform warnings and its fatal error are
-// turned into one clear line.
+// The displays the environment names, as "DISPLAY=:0"; empty when it names none.
+QString namedDisplays() {
+    QStringList names;
+    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"})
+        if (!qEnvironmentVariableIsEmpty(variable))
+            names << QStringLiteral("%1=%2").arg(QLatin1String(variable),
+                                                 qEnvironmentVariable(variable));
+    return names.join(QStringLiteral(", "));
+}
+
+// While the window system connection is made, Qt's platform warnings are kept as the reason and
+// its fatal error becomes one clear line naming the display that could not be reached.
 void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (startingUp && type == QtFatalMsg) {
-        std::fprintf(stderr, "kartavo: nem érhető el grafikus kijelző (%s).\n",
-                     qPrintable(message.section('\n', 0, 0)));
+        const QString displays = namedDisplays();
+        QString line = QStringLiteral("kartavo: nem érhető el a grafikus kijelző (%1)")
+                           .arg(displays.isEmpty() ? QStringLiteral("nincs megadva") : displays);
+        if (!platformReasons.isEmpty())
+            line += QStringLiteral(": ") + platformReasons.join(QStringLiteral("; "));
+        std::fprintf(stderr, "%s.\n", qPrintable(line));
         std::_Exit(1);
     }
-    if (startingUp && context.category && QByteArray(context.category).startsWith("qt.qpa"))
+    if (startingUp && context.category && QByteArray(context.category).startsWith("qt.qpa")) {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            platformReasons << message.section('\n', 0, 0);
         return;
+    }
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
@@ -47,6 +68,8 @@ int main(int argc, char** argv) {
     startingUp = false;
     qInstallMessageHandler(nullptr);
     QApplication::setApplicationName(QStringLiteral("Kartavo"));
+    // A copy of the card back killed half-way may have left its temporary file.
+    media::removeLeftovers(media::programFolder(), QStringLiteral("hatlap.bmp"));
 
     auto* splash = new indit;
     splash->show();
