@@ -168,8 +168,8 @@ options::options() {
     for (int i = 0; i < 8; ++i) {
         Picture1[i] = c.get<controls::PictureBox>(QStringLiteral("Picture1_%1").arg(i));
         Picture1[i]->setAccessibleName(QStringLiteral("Hátlap: %1").arg(designNames[i]));
-        Picture1[i]->setPicture(
-            media::loadPicture(media::mediaPath(QStringLiteral("hat%1.bmp").arg(i))));
+        // The thumbnails are stored with the dialog: a design file matters only when OK copies it.
+        Picture1[i]->setPicture(QPixmap(QStringLiteral(":/design/options_back%1.bmp").arg(i)));
         connect(Picture1[i], &controls::PictureBox::clicked, this,
                 [this, i] { Picture1_Click(i); });
     }
@@ -261,7 +261,14 @@ void options::Command1_Click() {
     if (!chosenBackFile_.isEmpty()) {
         QString why;
         const QString target = media::mediaPath(QStringLiteral("hatlap.bmp"));
-        if (!media::replaceFile(chosenBackFile_, target, &why)) {
+        // Only a whole card-sized picture may become the back the table shows.
+        const QImage design = media::readPicture(chosenBackFile_, &why);
+        const bool whole = !design.isNull() && design.size() == QSize(71, 96);
+        if (!design.isNull() && !whole)
+            why = QStringLiteral("a kép mérete %1 × %2 képpont, nem 71 × 96")
+                      .arg(design.width())
+                      .arg(design.height());
+        if (!whole || !media::replaceFile(chosenBackFile_, target, &why)) {
             // The old back stays in force and the game goes on; the dialog stays open so that
             // the player can pick another design or cancel.
             auto* box =

@@ -8,9 +8,11 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 using controls::Kind;
 
@@ -31,7 +33,21 @@ constexpr controls::ControlRow ujraControls[] = {
     {"Command2", Kind::Button, "Frame1", "Nem", 1800, 1200, 975, 375, {}, 3},
     {"Picture1", Kind::BorderlessPicture, "Frame1", nullptr, 2280, 240, 855, 855, {}, 4},
 };
+ujra::Clock& guardClock() {
+    static ujra::Clock c = [] {
+        static QElapsedTimer monotonic;
+        if (!monotonic.isValid())
+            monotonic.start();
+        return monotonic.elapsed();
+    };
+    return c;
+}
+
 } // namespace
+
+ujra::Clock ujra::setClock(Clock c) {
+    return std::exchange(guardClock(), std::move(c));
+}
 
 ujra::ujra(board* table) : table_(table) {
     setObjectName(QStringLiteral("ujra"));
@@ -47,8 +63,11 @@ ujra::ujra(board* table) : table_(table) {
     auto* picture = c.get<controls::PictureBox>("Picture1");
     picture->setPicture(QPixmap(QStringLiteral(":/design/ujra_picture.png")));
     picture->setFocusPolicy(Qt::NoFocus);
+    Command2 = c.get<QPushButton>("Command2");
     connect(Command1, &QPushButton::clicked, this, &ujra::Command1_Click);
-    connect(c.get<QPushButton>("Command2"), &QPushButton::clicked, this, &ujra::Command2_Click);
+    connect(Command2, &QPushButton::clicked, this, &ujra::Command2_Click);
+    Command1->installEventFilter(this);
+    Command2->installEventFilter(this);
 
     Label1->setText(QStringLiteral("Elfogyott a pénzed.\n\nAkarod újrakezdeni?"));
     if (table_)
@@ -57,7 +76,22 @@ ujra::ujra(board* table) : table_(table) {
 
 void ujra::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    shownAt_ = guardClock()();
     Command1->setFocus();
+}
+
+bool ujra::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        if (guardClock()() - shownAt_ < clickGuardMilliseconds)
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ujra::Command1_Click() {

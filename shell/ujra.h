@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class board;
 class QLabel;
@@ -20,7 +21,15 @@ class ujra : public QWidget {
     // Closes the dialog without an answer, when the program ends anyway.
     void dismiss();
 
+    // The dialog opens over the table's cards: a mouse click on its buttons this soon after it
+    // appeared was meant for a card and is ignored. Keys are never ignored.
+    static constexpr qint64 clickGuardMilliseconds = 500;
+    // Milliseconds from any fixed start, never going back. Tests set their own; returns the old.
+    using Clock = std::function<qint64()>;
+    static Clock setClock(Clock clock);
+
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -29,5 +38,7 @@ class ujra : public QWidget {
     QPointer<board> table_;
     QLabel* Label1;
     QPushButton* Command1;
+    QPushButton* Command2;
     bool answered_ = false;
+    qint64 shownAt_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "program_folder.h"
 #include "scripted_random.h"
 #include "sound.h"
+#include "ujra.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -27,7 +28,9 @@ inline void deleteAllWindows() {
 
 // The environment of one window test: a copy of the program's media in a temporary folder made
 // the program folder (tests may change "hatlap.bmp" or remove files), the sound switch off as
-// at process start, and every window deleted at the end, before its media go.
+// at process start, a clock for the restart dialog that runs a second at every reading (so that no
+// click comes too early unless a test sets a clock of its own), and every window deleted at the
+// end, before its media go.
 class MediaFolder {
   public:
     MediaFolder() {
@@ -41,11 +44,13 @@ class MediaFolder {
         media::soundOn = false;
         media::effectLog().clear();
         previous_ = media::setMissingFileHandler([this](const QString& path) { missing << path; });
+        previousClock_ = ujra::setClock([this] { return seconds_++ * 1000; });
     }
     ~MediaFolder() {
         deleteAllWindows();
         media::setProgramFolder({});
         media::setMissingFileHandler(previous_);
+        ujra::setClock(previousClock_);
     }
     MediaFolder(const MediaFolder&) = delete;
     MediaFolder& operator=(const MediaFolder&) = delete;
@@ -59,6 +64,8 @@ class MediaFolder {
   private:
     QTemporaryDir dir_;
     media::MissingFileHandler previous_;
+    ujra::Clock previousClock_;
+    qint64 seconds_ = 1;
 };
 
 template <class T> T* control(const QWidget* window, const QString& name) {

@@ -29,7 +29,8 @@ bool failed = false;
 void save(const QImage& image, const QString& folder, const QString& name, int quality = 90) {
     const QString path = folder + '/' + name;
     const char* format = name.endsWith(".bmp") ? "BMP" : name.endsWith(".png") ? "PNG" : "JPG";
-    const QImage out = name.endsWith(".png") ? image : image.convertToFormat(QImage::Format_RGB888);
+    const bool keep = name.endsWith(".png") || image.format() == QImage::Format_Indexed8;
+    const QImage out = keep ? image : image.convertToFormat(QImage::Format_RGB888);
     if (!out.save(path, format, quality)) {
         std::fprintf(stderr, "mediagen: cannot write %s\n", qPrintable(path));
         failed = true;
@@ -647,5 +648,11 @@ int main(int argc, char** argv) {
     save(aboutTitle(), designDir, QStringLiteral("about_title.jpg"));
     save(iconPicture(48, QColor(200, 16, 32), 'd'), designDir, QStringLiteral("ujra_icon.png"));
     save(restartPicture(), designDir, QStringLiteral("ujra_picture.png"));
+    // The chooser's thumbnails of the eight backs; the first in 256 colours.
+    for (int d = 0; d < 8; ++d) {
+        const QImage back = art::cardBack(d);
+        save(d == 0 ? back.convertToFormat(QImage::Format_Indexed8) : back, designDir,
+             QString("options_back%1.bmp").arg(d));
+    }
     return failed ? 1 : 0;
 }
