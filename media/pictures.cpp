@@ -116,7 +116,7 @@ QImage readPicture(const QString& path, QString* why) {
         return fail(reader.errorString());
     if (!warning.isEmpty())
         return fail(warning);
-    if (reader.format() == "bmp" && bitmapCutShort(path))
+    if (bitmapCutShort(path))
         return fail(QStringLiteral("a kép adatai hiányosak"));
     return image;
 }

@@ -6,6 +6,7 @@
 #include "sound.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -24,6 +25,24 @@ QString diskOutput() {
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& content) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+}
+
+// A picture of the given size and format, drawn with some detail so that a cut shows.
+QByteArray pictureBytes(QSize size, const char* format) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 
 // A mono 16-bit WAV whose samples count up, so that they can be found in the output.
@@ -166,6 +185,111 @@ class MediaTest : public QObject {
         QVERIFY(media::missingFileMessage("/x/y.jpg").contains(media::programFolder()));
     }
 
+    // A picture read only in part is no picture; one of any size is.
+    void pictureIsReadWholeOrNotAtAll_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("readable");
+        const QByteArray bmp = pictureBytes({71, 96}, "BMP");
+        const QByteArray jpg = pictureBytes({330, 225}, "JPG");
+        QTest::newRow("whole bmp") << bmp << "bmp" << true;
+        QTest::newRow("bmp cut to its header") << bmp.left(54) << "bmp" << false;
+        QTest::newRow("bmp cut in half") << bmp.left(bmp.size() / 2) << "bmp" << false;
+        QTest::newRow("bmp short of a byte") << bmp.left(bmp.size() - 1) << "bmp" << false;
+        QTest::newRow("whole jpg") << jpg << "jpg" << true;
+        QTest::newRow("jpg cut in half") << jpg.left(jpg.size() / 2) << "jpg" << false;
+        QTest::newRow("jpg short of its last data") << jpg.left(jpg.size() - 200) << "jpg" << false;
+        QTest::newRow("garbage") << QByteArray(5000, '\x5a') << "bmp" << false;
+        QTest::newRow("empty") << QByteArray() << "jpg" << false;
+        QTest::newRow("1 x 1 bmp") << pictureBytes({1, 1}, "BMP") << "bmp" << true;
+        QTest::newRow("4000 x 4000 jpg") << pictureBytes({4000, 4000}, "JPG") << "jpg" << true;
+    }
+    void pictureIsReadWholeOrNotAtAll() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, suffix);
+        QFETCH(bool, readable);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("picture." + suffix);
+        QVERIFY(writeFile(path, content));
+        QString why;
+        const QImage image = media::readPicture(path, &why);
+        QCOMPARE(!image.isNull(), readable);
+        QCOMPARE(why.isEmpty(), readable);
+        QStringList reported;
+        const auto old = media::setMissingFileHandler([&](const QString& p) { reported << p; });
+        const QPixmap shown = media::loadPicture(path);
+        media::setMissingFileHandler(old);
+        QCOMPARE(reported, readable ? QStringList() : QStringList{path});
+        if (readable)
+            QCOMPARE(shown.size(), image.size());
+    }
+
+    void cutCursorIsNoCursor() {
+        QTemporaryDir dir;
+        const QByteArray cursor = readAll(media::mediaPath("hand.cur"));
+        const QString path = dir.filePath("hand.cur");
+        QVERIFY(writeFile(path, cursor.left(cursor.size() * 2 / 3)));
+        QVERIFY(media::readCursorFile(path).image.isNull());
+    }
+
+    // Only the copy's own temporary files go; anything else that looks alike stays.
+    void leftoversOfTheCopyAreRemoved_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("letters") << "hatlap.bmp.qWeRtY" << true;
+        QTest::newRow("letters and digits") << "hatlap.bmp.a1B2c3" << true;
+        QTest::newRow("hidden-looking") << "hatlap.bmp.XXXXXX" << true;
+        QTest::newRow("the back itself") << "hatlap.bmp" << false;
+        QTest::newRow("five characters") << "hatlap.bmp.abcde" << false;
+        QTest::newRow("seven characters") << "hatlap.bmp.abcdefg" << false;
+        QTest::newRow("a backup") << "hatlap.bmp.bak" << false;
+        QTest::newRow("a dash") << "hatlap.bmp.ab-cde" << false;
+        QTest::newRow("no dot") << "hatlap.bmpXabcdef" << false;
+        QTest::newRow("a design's name") << "hat3.bmp.abcdef" << false;
+        QTest::newRow("other case") << "HATLAP.BMP.abcdef" << false;
+        QTest::newRow("prefixed") << "xhatlap.bmp.abcdef" << false;
+    }
+    void leftoversOfTheCopyAreRemoved() {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("hatlap.bmp"), "back"));
+        QVERIFY(writeFile(dir.filePath(name), "content"));
+        QVERIFY(QDir(dir.path()).mkdir("hatlap.bmp.folder")); // a folder is no leftover
+        QCOMPARE(media::removeLeftovers(dir.path(), "hatlap.bmp"), removed ? 1 : 0);
+        QCOMPARE(QFile::exists(dir.filePath(name)), !removed);
+        QCOMPARE(readAll(dir.filePath("hatlap.bmp")), name == "hatlap.bmp" ? "content" : "back");
+        QVERIFY(QFileInfo(dir.filePath("hatlap.bmp.folder")).isDir());
+    }
+
+    void leftoversInAReadOnlyFolderStay() {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("hatlap.bmp.abcdef"), "left"));
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool writable = QFile(dir.filePath("probe")).open(QIODevice::WriteOnly);
+        if (writable) {
+            QFile::remove(dir.filePath("probe"));
+            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+            QSKIP("running as root: a read-only folder is still writable");
+        }
+        QCOMPARE(media::removeLeftovers(dir.path(), "hatlap.bmp"), 0);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+        QVERIFY(QFile::exists(dir.filePath("hatlap.bmp.abcdef")));
+    }
+
+    void effectLogKeepsOnlyTheLatest() {
+        QTemporaryDir dir;
+        media::setProgramFolder(dir.path()); // no sound files: nothing is played
+        media::soundOn = true;
+        for (int i = 0; i < 1500; ++i)
+            media::playEffect(QStringLiteral("%1.wav").arg(i));
+        QCOMPARE(media::effectLog().size(), 1000);
+        QCOMPARE(media::effectLog().first(), QStringLiteral("500.wav"));
+        QCOMPARE(media::effectLog().last(), QStringLiteral("1499.wav"));
+    }
+
     void playedSamplesReachTheDeviceBeforeReturn() {
         QTemporaryDir dir;
         QFile wav(dir.filePath("ramp.wav"));
@@ -259,6 +383,7 @@ class MediaTest : public QObject {
         setrlimit(RLIMIT_FSIZE, &old);
         QVERIFY(!copied);
         QVERIFY(!why.isEmpty());
+        QVERIFY2(!why.contains("Unknown error"), qPrintable(why));
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner);
         QCOMPARE(readAll(target), QByteArray("old back"));

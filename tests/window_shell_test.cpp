@@ -127,6 +127,55 @@ class ShellTest : public QObject {
         QCOMPARE(media::effectLog(), sound ? QStringList{"kilepes.wav"} : QStringList{});
     }
 
+    // The dialog opens over the table's cards: a click meant for a card must not answer it.
+    void earlyClickChangesNothing_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("afterMs");
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("Igen at once") << "Command1" << 0 << false;
+        QTest::newRow("Nem at once") << "Command2" << 0 << false;
+        QTest::newRow("Nem at 499 ms") << "Command2" << 499 << false;
+        QTest::newRow("Igen at 500 ms") << "Command1" << 500 << true;
+        QTest::newRow("Nem at 500 ms") << "Command2" << 500 << true;
+        QTest::newRow("Nem much later") << "Command2" << 60000 << true;
+        QTest::newRow("Enter at once") << "Enter" << 0 << true;
+        QTest::newRow("Escape at once") << "Escape" << 0 << true;
+    }
+    void earlyClickChangesNothing() {
+        QFETCH(QString, input);
+        QFETCH(int, afterMs);
+        QFETCH(bool, answered);
+        qint64 now = 50000;
+        const ujra::Clock previous = ujra::setClock([&now] { return now; });
+        QPointer<board> table = brokeTable();
+        QPointer<ujra> dialog = table->restartDialog();
+        now += afterMs;
+        if (input == QLatin1String("Enter"))
+            QTest::keyClick(dialog, Qt::Key_Return);
+        else if (input == QLatin1String("Escape"))
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else {
+            // Through the window, where the click lands, as the player's would.
+            auto* button = control<QPushButton>(dialog, input);
+            QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, {},
+                              button->mapTo(dialog, button->rect().center()));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ujra::setClock(previous);
+        const bool yes = input == QLatin1String("Command1") || input == QLatin1String("Enter");
+        if (!answered) {
+            QVERIFY(table && dialog && dialog->isVisible());
+            QVERIFY(!table->isEnabled());
+            QCOMPARE(control<QLabel>(table, "Label5")->text(), QStringLiteral(" 0"));
+        } else if (yes) {
+            QVERIFY(table && !dialog);
+            QVERIFY(table->isEnabled());
+            QCOMPARE(control<QLabel>(table, "Label5")->text(), QStringLiteral("250"));
+        } else {
+            QVERIFY(!table && !dialog);
+        }
+    }
+
     // From the splash through a lost game to a fresh start.
     void wholeRunFromTheSplash() {
         QPointer<indit> splash = new indit;
