@@ -26,3 +26,10 @@ configure_and_build() {
     cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
         cmake --build "$root/build" --parallel "$(nproc)"
 }
+
+# The same build with AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.
+configure_and_build_sanitized() {
+    cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DKARTAVO_SANITIZE=ON >/dev/null &&
+        cmake --build "$root/build-sanitize" --parallel "$(nproc)"
+}
