@@ -11,7 +11,6 @@ namespace kartavo {
 namespace {
 constexpr std::string_view rankCodes = "234567890JQKA"; // by value: the ten is "0"
 constexpr std::string_view suitCodes = "cdhs";
-constexpr unsigned royalRanks = 0x1F00; // ten to ace
 
 // Every category that a hand with a caption is credited, in the order of the evaluation; by
 // caption, in the order of Category.
@@ -36,18 +35,20 @@ constexpr std::array<Credited, 10> credited = {{
 // clang-format on
 
 struct CreditTable {
-    // [multiplier button 0..3][caption]
-    int credit[4][10] = {};
+    // [multiplier 0..10][caption]; zero for a multiplier that no button sets.
+    int credit[11][10] = {};
     CreditTable() {
-        for (int button = 0; button < 4; ++button)
+        for (int button = 0; button < 4; ++button) {
+            const int multiplier = multiplierOfButton(button);
             for (int caption = 0; caption < 10; ++caption) {
                 const Credited& list = credited[static_cast<std::size_t>(caption)];
                 for (int i = 0; i < list.count; ++i) {
                     const int row = payoutRow(list.categories[static_cast<std::size_t>(i)]);
-                    credit[button][caption] += static_cast<int>(
-                        readNumber(payoutAmountText(row, multiplierOfButton(button))));
+                    credit[multiplier][caption] +=
+                        static_cast<int>(readNumber(payoutAmountText(row, multiplier)));
                 }
             }
+        }
     }
 };
 } // namespace
@@ -67,43 +68,11 @@ std::string cardCode(CardId card) {
             suitCodes[static_cast<std::size_t>(suitOf(card))]};
 }
 
-Category fastCaption(const Hand& h) {
-    // Bit r of seen[n] is set when rank r is held more than n times.
-    unsigned once = 0, twice = 0, thrice = 0, four = 0;
-    for (CardId c : h) {
-        const unsigned bit = 1u << rankOf(c);
-        four |= thrice & bit;
-        thrice |= twice & bit;
-        twice |= once & bit;
-        once |= bit;
-    }
-    switch (std::popcount(once)) {
-    case 5: {
-        const bool flush =
-            (((h[0] ^ h[1]) | (h[0] ^ h[2]) | (h[0] ^ h[3]) | (h[0] ^ h[4])) & 3) == 0;
-        // Five consecutive ranks; the ace counts only high, so A-2-3-4-5 is no straight.
-        const bool straight = once >> std::countr_zero(once) == 0x1F;
-        if (straight && flush)
-            return once == royalRanks ? Category::RoyalFlush : Category::StraightFlush;
-        if (flush)
-            return Category::Flush;
-        return straight ? Category::Straight : Category::Nothing;
-    }
-    case 4:
-        return Category::OnePair;
-    case 3:
-        return thrice ? Category::Drill : Category::TwoPairs;
-    default:
-        return four ? Category::Poker : Category::FullHouse;
-    }
-}
-
 int gameCredit(Category caption, int multiplier) {
-    static const CreditTable table;
-    for (int button = 0; button < 4; ++button)
-        if (multiplierOfButton(button) == multiplier)
-            return table.credit[button][static_cast<int>(caption)];
-    return 0;
+    static const CreditTable creditTable;
+    return multiplier >= 0 && multiplier <= 10
+               ? creditTable.credit[multiplier][static_cast<int>(caption)]
+               : 0;
 }
 
 } // namespace kartavo

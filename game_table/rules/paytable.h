@@ -19,6 +19,9 @@ struct Paytable {
 };
 
 // This game at multiplier 1, 2, 5 or 10: stake 2 x multiplier, every credited row paid.
+// Every amount and the stake are the x 1 amounts times the multiplier, so every hold's value
+// grows by that same factor: the best hold of every deal, and the return as a share of the
+// stake, are the same at every multiplier.
 Paytable gamePaytable(int multiplier);
 
 // Standard 9/6 Jacks or Better, for one coin: only the best category pays; a pair pays from

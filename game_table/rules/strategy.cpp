@@ -96,9 +96,55 @@ HoldValue holdValue(std::uint8_t kept, std::int64_t creditSum) {
     return v;
 }
 
-HoldRanking ranked(HoldRanking holds) {
-    std::sort(holds.begin(), holds.end(), betterHold);
-    return holds;
+// The order of equal values: by kept positions, for every hold (fewer exchanged first, then
+// kept positions read from the left).
+struct TieOrder {
+    std::array<std::uint8_t, 32> place{};
+    TieOrder() {
+        std::array<std::uint8_t, 32> holds{};
+        for (unsigned k = 0; k < 32; ++k)
+            holds[k] = static_cast<std::uint8_t>(k);
+        std::sort(holds.begin(), holds.end(), [](std::uint8_t a, std::uint8_t b) {
+            if (std::popcount(a) != std::popcount(b))
+                return std::popcount(a) > std::popcount(b);
+            const unsigned differ = static_cast<unsigned>(a ^ b);
+            return (a & (differ & -differ)) != 0;
+        });
+        for (unsigned i = 0; i < 32; ++i)
+            place[holds[i]] = static_cast<std::uint8_t>(i);
+    }
+};
+const TieOrder& tieOrder() {
+    static const TieOrder order;
+    return order;
+}
+
+// The common denominator of every hold's value: the least common multiple of C(47, 0..5).
+constexpr std::int64_t drawsMultiple() {
+    std::int64_t l = 1;
+    for (int k = 0; k <= 5; ++k)
+        l = std::lcm(l, choose(47, k));
+    return l;
+}
+
+// Sorted by exact value through one integer per hold: its credit sum over the common
+// denominator of the draws.
+HoldRanking ranked(const HoldRanking& holds) {
+    __extension__ typedef __int128 SignedWide;
+    const TieOrder& ties = tieOrder();
+    std::array<std::pair<SignedWide, std::uint8_t>, 32> keys{};
+    for (std::size_t i = 0; i < 32; ++i)
+        keys[i] = {static_cast<SignedWide>(holds[i].creditSum) * (drawsMultiple() / holds[i].draws),
+                   static_cast<std::uint8_t>(i)};
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first > b.first;
+        return ties.place[holds[a.second].kept] < ties.place[holds[b.second].kept];
+    });
+    HoldRanking out;
+    for (std::size_t i = 0; i < 32; ++i)
+        out[i] = holds[keys[i].second];
+    return out;
 }
 
 std::string wideText(Wide v) {
@@ -128,10 +174,7 @@ bool betterHold(const HoldValue& a, const HoldValue& b) {
     const SignedWide right = static_cast<SignedWide>(b.creditSum) * a.draws;
     if (left != right)
         return left > right;
-    if (a.keptCount() != b.keptCount())
-        return a.keptCount() > b.keptCount();
-    const unsigned differ = static_cast<unsigned>(a.kept ^ b.kept);
-    return differ != 0 && (a.kept & (differ & -differ)) != 0;
+    return tieOrder().place[a.kept] < tieOrder().place[b.kept];
 }
 
 HoldRanking analyseDirect(const Paytable& paytable, const Hand& dealt) {
@@ -341,41 +384,33 @@ std::vector<DealClass> dealClasses() {
 }
 
 namespace {
-// The common denominator of every hold's value: the least common multiple of C(47, 0..5).
-Wide drawsMultiple() {
-    std::int64_t l = 1;
-    for (int k = 0; k <= 5; ++k)
-        l = std::lcm(l, choose(47, k));
-    return static_cast<Wide>(l);
-}
-
-void addBest(Wide& total, const HoldValue& best, int weight, Wide multiple) {
+void addBest(Wide& total, const HoldValue& best, int weight) {
     total += static_cast<Wide>(weight) * static_cast<Wide>(best.creditSum) *
-             (multiple / static_cast<Wide>(best.draws));
+             static_cast<Wide>(drawsMultiple() / best.draws);
 }
 } // namespace
 
 GameReturn gameReturn(const StrategyTables& tables, const Progress& progress) {
     const std::vector<DealClass> classes = dealClasses();
-    const Wide multiple = drawsMultiple();
     Wide total = 0;
     for (std::size_t i = 0; i < classes.size(); ++i) {
-        addBest(total, tables.analyse(classes[i].cards)[0], classes[i].weight, multiple);
+        addBest(total, tables.analyse(classes[i].cards)[0], classes[i].weight);
         if (progress && i % 4096 == 0)
             progress(static_cast<double>(i) / static_cast<double>(classes.size()));
     }
-    return {Fraction::reduced(total, multiple * allHands), tables.paytable().stake};
+    return {Fraction::reduced(total, static_cast<Wide>(drawsMultiple()) * allHands),
+            tables.paytable().stake};
 }
 
 GameReturn gameReturnEveryDeal(const StrategyTables& tables) {
-    const Wide multiple = drawsMultiple();
     Wide total = 0;
     forEachSet(5, [&](const int* set) {
         Hand h{};
         std::copy(set, set + 5, h.begin());
-        addBest(total, tables.analyse(h)[0], 1, multiple);
+        addBest(total, tables.analyse(h)[0], 1);
     });
-    return {Fraction::reduced(total, multiple * allHands), tables.paytable().stake};
+    return {Fraction::reduced(total, static_cast<Wide>(drawsMultiple()) * allHands),
+            tables.paytable().stake};
 }
 
 std::string keptCodes(const Hand& dealt, std::uint8_t kept) {
