@@ -66,7 +66,12 @@ class RandomInputTest : public QObject {
         dealt = false;
         ++runs;
     }
-    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // What the event loop does between two actions of the player: repaints, layouts, and the
+    // deletion of closed windows. Without it the queue of posted events grows without end.
+    void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     // A click of the mouse, or the space key on a control that takes the focus.
     void press(QWidget* w, bool key) {
@@ -262,6 +267,7 @@ class RandomInputTest : public QObject {
         startRun();
         for (int step = 0; step < steps; ++step) {
             now += below(700);
+            settle();
             if (!table) {
                 startRun();
             } else if (ujra* restart = table->restartDialog()) {
