@@ -54,6 +54,7 @@ class RandomInputTest : public QObject {
     bool dealt = false;
     QList<QByteArray> designs;
     QStringList trail; // the latest actions, for the report of a failure
+    QString fault;     // what an action found wrong at once
     int runs = 0, deals = 0, restarts = 0, exchanges = 0;
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(pick); }
@@ -96,6 +97,10 @@ class RandomInputTest : public QObject {
                 dealt = true;
                 if (expected <= 0)
                     dialogShownAt = now;
+                if ((expected <= 0) != static_cast<bool>(table->restartDialog()))
+                    fault = QStringLiteral("a deal to a balance of %1 and %2 restart dialog")
+                                .arg(expected)
+                                .arg(table->restartDialog() ? "a" : "no");
             }
         } else if (what < 10) { // a card
             const int i = below(5);
@@ -145,7 +150,7 @@ class RandomInputTest : public QObject {
                 table->close();
             settle();
             if (ends && table)
-                qFatal("the table outlived its exit");
+                fault = QStringLiteral("the table outlived its exit");
         }
     }
 
@@ -219,11 +224,14 @@ class RandomInputTest : public QObject {
             expected = afterDeal = kartavo::startBalance;
         }
         if ((yes || no) == static_cast<bool>(open))
-            qFatal("the restart dialog's answer did not come as expected");
+            fault = QStringLiteral("the restart dialog is %1 after that")
+                        .arg(open ? "still open" : "gone");
     }
 
     // Empty when everything holds, else what does not.
     QString brokenRule() const {
+        if (!fault.isEmpty())
+            return fault;
         if (!table)
             return {};
         if (!table->isEnabled() && !(table->restartDialog() && table->restartDialog()->isVisible()))
