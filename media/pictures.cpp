@@ -113,7 +113,9 @@ QImage readPicture(const QString& path, QString* why) {
         warning = warnings.first();
     }
     if (image.isNull())
-        return fail(reader.errorString());
+        return fail(reader.error() == QImageReader::UnknownError
+                        ? QStringLiteral("a fájl nem olvasható kép")
+                        : reader.errorString());
     if (!warning.isEmpty())
         return fail(warning);
     if (bitmapCutShort(path))
