@@ -74,12 +74,29 @@ class RandomInputTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // A click of the mouse, or the space key on a control that takes the focus.
+    // A mouse click, half the time sent to the control and half the time through its window at
+    // the control's place, where whatever lies there takes it.
+    void mouse(QWidget* w) {
+        if (below(2) == 0 || !w->isVisible())
+            click(w);
+        else
+            QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {},
+                              w->mapTo(w->window(), w->rect().center()));
+    }
+    // A click, or the space key on a control that takes the focus.
     void press(QWidget* w, bool key) {
         if (key)
             QTest::keyClick(w, Qt::Key_Space);
         else
-            click(w);
+            mouse(w);
+    }
+    // A click on a control that does nothing when clicked; nothing must change.
+    void clickInert(QWidget* window, QStringList names) {
+        const QString name = names[below(static_cast<int>(names.size()))];
+        trail << QStringLiteral("click on %1").arg(name);
+        auto* w = control<QWidget>(window, name);
+        if (w->isVisible())
+            mouse(w);
     }
 
     void tableAction() {
@@ -105,7 +122,7 @@ class RandomInputTest : public QObject {
         } else if (what < 10) { // a card
             const int i = below(5);
             trail << QStringLiteral("card %1").arg(i);
-            click(control<controls::PictureBox>(table, QStringLiteral("Picture1_%1").arg(i)));
+            mouse(control<controls::PictureBox>(table, QStringLiteral("Picture1_%1").arg(i)));
         } else if (what < 13) { // "Csere"
             auto* b = control<QPushButton>(table, "Command4");
             const bool takes = b->isEnabled();
@@ -134,6 +151,9 @@ class RandomInputTest : public QObject {
         } else if (what < 18) { // "Beállítások"
             trail << QStringLiteral("options");
             press(control<QPushButton>(table, "Command6"), key);
+        } else if (what < 19 && below(2) == 0) {
+            clickInert(table, {"Picture2", "Picture3", "MSFlexGrid1", "Label5", "Label1", "Frame1",
+                               "Frame2", "Frame3"});
         } else if (what < 19) { // keys that only move the focus
             const Qt::Key keys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right,
                                     Qt::Key_Return, Qt::Key_Escape,  Qt::Key_A};
@@ -158,18 +178,18 @@ class RandomInputTest : public QObject {
         const int what = below(12);
         trail << QStringLiteral("options %1").arg(what);
         if (what < 3) {
-            click(control<QPushButton>(dialog, QStringLiteral("SSTab1_Tab%1").arg(below(5))));
+            mouse(control<QPushButton>(dialog, QStringLiteral("SSTab1_Tab%1").arg(below(5))));
         } else if (what < 5) {
             auto* back =
                 control<controls::PictureBox>(dialog, QStringLiteral("Picture1_%1").arg(below(8)));
             if (back->isVisible())
-                click(back);
+                mouse(back);
         } else if (what < 7) {
             const char* names[] = {"Label3",  "Label7",  "Label8",  "Label9", "Label10",
                                    "Label11", "Label12", "Label13", "Label14"};
             auto* label = control<QLabel>(dialog, names[below(9)]);
             if (label->isVisible())
-                click(label);
+                mouse(label);
         } else if (what < 8) {
             for (const char* name : {"Check1", "Check2"}) {
                 auto* box = control<QCheckBox>(dialog, name);
@@ -182,27 +202,32 @@ class RandomInputTest : public QObject {
             press(control<QPushButton>(dialog, "Command2"), below(2) == 0); // "Mégsem"
         } else if (what < 11) {
             dialog->close(); // the close box
-        } else {
+        } else if (below(2) == 0) {
             const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space};
             QTest::keyClick(dialog, keys[below(4)]);
+        } else {
+            clickInert(dialog, {"Picture2", "Picture3", "Picture4", "Label1", "Label2", "Label4",
+                                "Label5", "Label6", "Frame1", "Frame3"});
         }
         settle();
     }
 
     void restartAction(ujra* dialog) {
-        const int what = below(6);
+        const int what = below(7);
         const bool clickCounts = now - dialogShownAt >= ujra::clickGuardMilliseconds;
         QPointer<ujra> open = dialog;
         bool yes = false, no = false;
         if (what < 2) {
             trail << QStringLiteral("Igen after %1 ms").arg(now - dialogShownAt);
-            click(control<QPushButton>(dialog, "Command1"));
+            mouse(control<QPushButton>(dialog, "Command1"));
             yes = clickCounts;
         } else if (what < 4) {
             trail << QStringLiteral("Nem after %1 ms").arg(now - dialogShownAt);
-            click(control<QPushButton>(dialog, "Command2"));
+            mouse(control<QPushButton>(dialog, "Command2"));
             no = clickCounts;
         } else if (what < 5) {
+            clickInert(dialog, {"Picture1", "Label1", "Frame1"});
+        } else if (what < 6) {
             // Return answers with the button that has the focus.
             const bool onYes = dialog->focusWidget() == control<QPushButton>(dialog, "Command1");
             trail << QStringLiteral("Return");
@@ -279,7 +304,10 @@ class RandomInputTest : public QObject {
             if (!table) {
                 startRun();
             } else if (ujra* restart = table->restartDialog()) {
-                restartAction(restart);
+                if (below(4) == 0)
+                    tableAction(); // the table behind the dialog takes nothing
+                else
+                    restartAction(restart);
             } else if (options* dialog = table->optionsWindow();
                        dialog && dialog->isVisible() && below(2) == 0) {
                 optionsAction(dialog);
