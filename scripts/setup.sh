@@ -3,7 +3,7 @@
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-svg-dev libsdl2-dev
           libbenchmark-dev fonts-liberation fonts-dejavu-core desktop-file-utils appstream
-          dpkg-dev util-linux)
+          dpkg-dev util-linux xvfb x11-utils)
 
 install_missing() {
     local missing=()
