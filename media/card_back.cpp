@@ -23,30 +23,36 @@ bool canReplace(const QString& path) {
 
 QString playerCardBackPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Without a home folder there is no data folder, and a relative name would mean the
+    // working directory.
+    if (folder.isEmpty())
+        return {};
     return QDir::toNativeSeparators(QDir(folder).filePath(backName));
 }
 
 QString cardBackPath() {
     const QString own = playerCardBackPath();
-    return QFileInfo::exists(own) ? own : mediaPath(backName);
+    return !own.isEmpty() && QFileInfo::exists(own) ? own : mediaPath(backName);
 }
 
 bool saveCardBack(const QString& design, QString* target, QString* errorText) {
     QString path = cardBackPath();
+    QString problem;
     if (!canReplace(path)) {
         path = playerCardBackPath();
-        const QString folder = QFileInfo(path).absolutePath();
-        if (!QDir().mkpath(folder)) {
-            if (target)
-                *target = path;
-            if (errorText)
-                *errorText = QStringLiteral("A mappa nem hozható létre: %1")
-                                 .arg(QDir::toNativeSeparators(folder));
-            return false;
-        }
+        if (path.isEmpty())
+            problem = QStringLiteral("A játékos adatmappája nem ismert.");
+        else if (const QString folder = QFileInfo(path).absolutePath(); !QDir().mkpath(folder))
+            problem = QStringLiteral("A mappa nem hozható létre: %1")
+                          .arg(QDir::toNativeSeparators(folder));
     }
     if (target)
         *target = path;
+    if (!problem.isEmpty()) {
+        if (errorText)
+            *errorText = problem;
+        return false;
+    }
     return replaceFile(design, path, errorText);
 }
 
