@@ -17,6 +17,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
 xvfb=$!
 read -r -t 30 number <&3 || { echo "FAIL: Xvfb did not start" >&2; cat "$tmp/xvfb.log"; exit 1; }
 export DISPLAY=:$number
+for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+xwininfo -root >/dev/null 2>&1 || { echo "FAIL: $DISPLAY does not answer" >&2; cat "$tmp/xvfb.log"; exit 1; }
 mkdir -p "$tmp/home"
 (cd "$tmp" && exec env HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/share" \
     SDL_AUDIODRIVER=dummy "$tmp/usr/bin/kartavo" >"$tmp/run.log" 2>&1) &
@@ -29,6 +31,10 @@ for _ in $(seq 300); do
     sleep 0.1
 done
 echo "window classes: ${classes:-none}; StartupWMClass=$expected"
-[ -n "$classes" ] || { echo "FAIL: no window appeared" >&2; cat "$tmp/run.log"; exit 1; }
+[ -n "$classes" ] || {
+    echo "FAIL: no window appeared on $DISPLAY" >&2
+    cat "$tmp/run.log" "$tmp/xvfb.log"
+    exit 1
+}
 echo "$classes" | grep -qvF "\"$expected\")" && { echo "FAIL: a window of another class" >&2; exit 1; }
 exit 0
