@@ -11,30 +11,36 @@ cmake --install "$build" --prefix "$tmp/usr" >/dev/null || { echo "FAIL: install
 expected=$(sed -n 's/^StartupWMClass=//p' "$tmp/usr/share/applications/$id.desktop")
 [ -n "$expected" ] || { echo "FAIL: the desktop entry names no StartupWMClass" >&2; exit 1; }
 
-# A display of its own: Xvfb picks a free number and writes it to the pipe.
-exec 3<> <(:)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-xvfb=$!
-read -r -t 30 number <&3 || { echo "FAIL: Xvfb did not start" >&2; cat "$tmp/xvfb.log"; exit 1; }
-export DISPLAY=:$number
-for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-xwininfo -root >/dev/null 2>&1 || { echo "FAIL: $DISPLAY does not answer" >&2; cat "$tmp/xvfb.log"; exit 1; }
+# A display of its own: Xvfb picks a free number and writes it to the pipe. Should the server
+# go away under the test (another process ending it), the attempt is made once more.
 mkdir -p "$tmp/home"
-(cd "$tmp" && exec env HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/share" \
-    SDL_AUDIODRIVER=dummy "$tmp/usr/bin/kartavo" >"$tmp/run.log" 2>&1) &
-game=$!
-
-classes=
-for _ in $(seq 300); do
-    classes=$(xwininfo -root -tree 2>/dev/null | grep -o '("[^"]*" "[^"]*")' | sort -u)
-    [ -n "$classes" ] && break
-    sleep 0.1
-done
-echo "window classes: ${classes:-none}; StartupWMClass=$expected"
-[ -n "$classes" ] || {
-    echo "FAIL: no window appeared on $DISPLAY" >&2
-    cat "$tmp/run.log" "$tmp/xvfb.log"
-    exit 1
+attempt() {
+    exec 3<> <(:)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+    xvfb=$!
+    read -r -t 30 number <&3 || { echo "Xvfb did not start: $(cat "$tmp/xvfb.log")"; return 1; }
+    exec 3<&-
+    export DISPLAY=:$number
+    for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+    (cd "$tmp" && exec env HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/share" \
+        SDL_AUDIODRIVER=dummy "$tmp/usr/bin/kartavo" >"$tmp/run.log" 2>&1) &
+    game=$!
+    classes=
+    for _ in $(seq 300); do
+        classes=$(xwininfo -root -tree 2>/dev/null | grep -o '("[^"]*" "[^"]*")' | sort -u)
+        [ -n "$classes" ] && return 0
+        kill -0 "$game" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "no window appeared on $DISPLAY: $(cat "$tmp/run.log")"
+    kill "$game" 2>/dev/null
+    game=
+    kill -0 "$xvfb" 2>/dev/null && return 2
+    echo "the X server had gone"
+    xvfb=
+    return 1
 }
+attempt || { [ $? -eq 1 ] && attempt; } || { echo "FAIL: no window to check" >&2; exit 1; }
+echo "window classes: $classes; StartupWMClass=$expected"
 echo "$classes" | grep -qvF "\"$expected\")" && { echo "FAIL: a window of another class" >&2; exit 1; }
 exit 0
