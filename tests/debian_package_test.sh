@@ -32,6 +32,11 @@ has "./usr/share/icons/hicolor/scalable/apps/$id.svg"
 outside=$(grep -v '^\./usr/' "$tmp/paths" | grep -vx '\./')
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 
+# The back in force it ships is the default design, whatever the build folder last chose.
+dpkg-deb -x "$deb" "$tmp/root"
+cmp -s "$tmp/root/usr/lib/kartavo/hatlap.bmp" "$tmp/root/usr/lib/kartavo/hat0.bmp" ||
+    fail "the package's hatlap.bmp is not the default design hat0.bmp"
+
 depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 libsdl2-2.0-0 qt6-qpa-plugins; do
     echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qxF "$lib" ||
