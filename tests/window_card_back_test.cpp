@@ -94,23 +94,30 @@ class CardBackTest : public QObject {
     }
 
     void okKeepsTheChosenBackWhereTheNextMarkFindsIt_data() {
-        QTest::addColumn<bool>("programFolderWritable");
+        QTest::addColumn<QString>("programFolderState");
         QTest::addColumn<bool>("playerBackPresent");
         QTest::addColumn<bool>("writesPlayerBack");
-        QTest::newRow("writable folder, no own back") << true << false << false;
-        QTest::newRow("writable folder, own back") << true << true << true;
-        QTest::newRow("read-only folder, no own back") << false << false << true;
-        QTest::newRow("read-only folder, own back") << false << true << true;
+        QTest::newRow("writable folder, no own back") << "writable" << false << false;
+        QTest::newRow("writable folder, own back") << "writable" << true << true;
+        QTest::newRow("read-only folder, no own back") << "read-only" << false << true;
+        QTest::newRow("read-only folder, own back") << "read-only" << true << true;
+        QTest::newRow("read-only back file, no own back") << "read-only back" << false << true;
     }
     void okKeepsTheChosenBackWhereTheNextMarkFindsIt() {
-        QFETCH(bool, programFolderWritable);
+        QFETCH(QString, programFolderState);
         QFETCH(bool, playerBackPresent);
         QFETCH(bool, writesPlayerBack);
         if (playerBackPresent)
             givePlayerBack(2);
         const Contents programBefore = contents(programFolder());
-        if (!programFolderWritable)
+        if (programFolderState == "read-only")
             QVERIFY2(lock(programFolder()), "the program folder stays writable for this user");
+        if (programFolderState == "read-only back") {
+            const QString back = folder->path("hatlap.bmp");
+            QVERIFY(QFile::setPermissions(back, QFile::ReadOwner | QFile::ReadOther));
+            QVERIFY2(!QFile(back).open(QIODevice::ReadWrite),
+                     "the back stays writable for this user");
+        }
 
         openTableAndDeal();
         click(card(0));
