@@ -6,9 +6,10 @@ if [ "$(id -u)" -ne 0 ]; then
     exec "$@"
 fi
 home=$(mktemp -d) || exit 1
-chown 65534:65534 "$home"
+mkdir -m 700 "$home/runtime"
+chown -R 65534:65534 "$home"
 HOME=$home XDG_CACHE_HOME=$home/.cache XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local \
-    setpriv --reuid=65534 --regid=65534 --clear-groups -- "$@"
+    XDG_RUNTIME_DIR=$home/runtime setpriv --reuid=65534 --regid=65534 --clear-groups -- "$@"
 status=$?
 rm -rf "$home"
 exit $status
