@@ -60,9 +60,11 @@ grep -q '<svg' "$svg" 2>/dev/null || fail "no scalable icon"
 # and that a missing file is reported with its place; the whole install must then run on
 # without any report for more than twice as long.
 mkdir -p "$tmp/elsewhere" "$tmp/home"
+mkdir -m 700 "$tmp/runtime"
 run() {
     (cd "$tmp/elsewhere" && exec env HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/share" \
-        XDG_CACHE_HOME="$tmp/home/cache" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+        XDG_CACHE_HOME="$tmp/home/cache" XDG_RUNTIME_DIR="$tmp/runtime" \
+        QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
         "$1/bin/kartavo" >"$2" 2>&1) &
     pid=$!
 }

@@ -14,6 +14,7 @@ expected=$(sed -n 's/^StartupWMClass=//p' "$tmp/usr/share/applications/$id.deskt
 # A display of its own: Xvfb picks a free number and writes it to the pipe. Should the server
 # go away under the test (another process ending it), the attempt is made once more.
 mkdir -p "$tmp/home"
+mkdir -m 700 "$tmp/runtime"
 attempt() {
     exec 3<> <(:)
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
@@ -23,7 +24,8 @@ attempt() {
     export DISPLAY=:$number
     for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
     (cd "$tmp" && exec env HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/share" \
-        SDL_AUDIODRIVER=dummy "$tmp/usr/bin/kartavo" >"$tmp/run.log" 2>&1) &
+        XDG_RUNTIME_DIR="$tmp/runtime" SDL_AUDIODRIVER=dummy "$tmp/usr/bin/kartavo" \
+        >"$tmp/run.log" 2>&1) &
     game=$!
     classes=
     for _ in $(seq 300); do
