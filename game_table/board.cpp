@@ -1,5 +1,6 @@
 #include "board.h"
 
+#include "card_back.h"
 #include "cards.h"
 #include "evaluation.h"
 #include "flex_grid.h"
@@ -268,8 +269,7 @@ void board::Picture1_Click(int index) {
         if (pos.mark == 'k') {
             // Loaded afresh at every mark, so a newly chosen back shows from the next mark on.
             pos.mark = 'h';
-            Picture1[index]->setPicture(
-                media::loadPicture(media::mediaPath(QStringLiteral("hatlap.bmp"))));
+            Picture1[index]->setPicture(media::loadPicture(media::cardBackPath()));
             updateCardDescription(index);
         } else {
             pos.mark = 'k';
