@@ -7,8 +7,14 @@
 namespace controls {
 
 void centreOver(QWidget* window, const QWidget* over) {
-    // Before its first showing a window knows no frame of its own; its client area stands in.
+    // Before its first showing a window knows no frame of its own: it will have one like the
+    // window it opens over.
     QRect frame = window->frameGeometry();
+    if (frame == window->geometry()) {
+        const QRect outer = over->frameGeometry(), inner = over->geometry();
+        frame += QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
     frame.moveCenter(over->frameGeometry().center());
     if (const QScreen* screen = over->screen()) {
         const QRect usable = screen->availableGeometry();
