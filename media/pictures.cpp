@@ -142,8 +142,12 @@ QCursor loadCursor(const QString& path, qreal ratio) {
         if (!sharp.image.isNull() && sharp.image.size() == c.image.size() * 2) {
             QPixmap pixmap = QPixmap::fromImage(sharp.image);
             pixmap.setDevicePixelRatio(2);
-            // Qt takes the hotspot of a dense cursor in window pixels, as for the plain one.
-            return QCursor(pixmap, sharp.hotspot.x() / 2, sharp.hotspot.y() / 2);
+            // Qt's X11 backend puts the hotspot on that pixel of the cursor's own picture; the
+            // other platforms take it in window pixels, as for the plain cursor.
+            const QPoint hotspot = QGuiApplication::platformName() == QLatin1String("xcb")
+                                       ? sharp.hotspot
+                                       : sharp.hotspot / 2;
+            return QCursor(pixmap, hotspot.x(), hotspot.y());
         }
     }
     return QCursor(QPixmap::fromImage(c.image), c.hotspot.x(), c.hotspot.y());
