@@ -3,10 +3,14 @@
 // the dense one and the file itself, unchanged, on the plain one.
 #include "board.h"
 #include "card_back.h"
+#include "indit.h"
 #include "options.h"
 #include "picture_box.h"
 #include "test_support.h"
+#include "ujra.h"
 
+#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <memory>
 
@@ -22,6 +26,16 @@ class WindowDensityTest : public QObject {
     static QImage devicePixels(QImage image) {
         image.setDevicePixelRatio(1);
         return image.convertToFormat(QImage::Format_RGB32);
+    }
+
+    // A file's picture laid over the window's colour, as the box shows it.
+    static QImage overBackground(const QString& path, const QColor& background) {
+        QImage picture(path);
+        picture.setDevicePixelRatio(1);
+        QImage image(picture.size(), QImage::Format_RGB32);
+        image.fill(background);
+        QPainter(&image).drawImage(0, 0, picture);
+        return image;
     }
 
   private slots:
@@ -47,34 +61,19 @@ class WindowDensityTest : public QObject {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("file"); // in the program folder, or a design picture
-        QTest::newRow("dealt card") << "board"
-                                    << "Picture1_0"
-                                    << "deal"
-                                    << "As.bmp";
-        QTest::newRow("dealt ten") << "board"
-                                   << "Picture1_2"
-                                   << "deal"
-                                   << "0h.bmp";
-        QTest::newRow("marked card") << "board"
-                                     << "Picture1_1"
-                                     << "deal mark"
-                                     << "hat6.bmp";
-        QTest::newRow("unmarked again") << "board"
-                                        << "Picture1_1"
-                                        << "deal mark mark"
-                                        << "Kd.bmp";
-        QTest::newRow("logo") << "board"
-                              << "Picture3"
-                              << ""
-                              << ":/design/board_logo.jpg";
-        QTest::newRow("reward box") << "board"
-                                    << "Picture2"
-                                    << ""
-                                    << ":/design/board_reward.jpg";
-        QTest::newRow("back chooser") << "options"
-                                      << "Picture1_2"
-                                      << "open"
-                                      << "hat2.bmp";
+        // clang-format off
+        QTest::newRow("dealt card")     << "board"   << "Picture1_0" << "deal"            << "As.bmp";
+        QTest::newRow("dealt ten")      << "board"   << "Picture1_2" << "deal"            << "0h.bmp";
+        QTest::newRow("marked card")    << "board"   << "Picture1_1" << "deal mark"       << "hat6.bmp";
+        QTest::newRow("unmarked again") << "board"   << "Picture1_1" << "deal mark mark"  << "Kd.bmp";
+        QTest::newRow("logo")           << "board"   << "Picture3"   << ""                << ":/design/board_logo.jpg";
+        QTest::newRow("reward box")     << "board"   << "Picture2"   << ""                << ":/design/board_reward.jpg";
+        QTest::newRow("back chooser")   << "options" << "Picture1_2" << "open"            << "hat2.bmp";
+        QTest::newRow("gallery")        << "options" << "Picture4"   << "open rules Label9" << "mfull.jpg";
+        QTest::newRow("about page")     << "options" << "Picture3"   << "open"            << ":/design/about_title.jpg";
+        QTest::newRow("restart dialog") << "ujra"    << "Picture1"   << ""                << ":/design/ujra_picture.png";
+        QTest::newRow("splash")         << "indit"   << "Picture1"   << ""                << "splash2.jpg";
+        // clang-format on
     }
     void boxesShowThePixelsOfTheDisplay() {
         QFETCH(QString, window);
@@ -86,15 +85,25 @@ class WindowDensityTest : public QObject {
                 click(control<QPushButton>(table, "Command1"));
             else if (step == QStringLiteral("mark"))
                 click(control<controls::PictureBox>(table, box));
-            else
+            else if (step == QStringLiteral("open"))
                 click(control<QPushButton>(table, "Command6"));
+            else if (step == QStringLiteral("rules"))
+                click(control<QPushButton>(table->optionsWindow(), "SSTab1_Tab2"));
+            else
+                click(control<QLabel>(table->optionsWindow(), step));
         }
-        const QWidget* shownWindow = window == QStringLiteral("board")
-                                         ? static_cast<QWidget*>(table)
-                                         : static_cast<QWidget*>(table->optionsWindow());
+        QWidget* shownWindow = table;
+        if (window == QStringLiteral("options"))
+            shownWindow = table->optionsWindow();
+        else if (window == QStringLiteral("ujra"))
+            shownWindow = new ujra(nullptr);
+        else if (window == QStringLiteral("indit"))
+            shownWindow = new indit;
+        shownWindow->show();
         auto* pictureBox = control<controls::PictureBox>(shownWindow, box);
         const QString path = file.startsWith(':') ? file : folder->path(file);
-        const QImage expected = devicePixels(QImage(dense() ? media::twinPath(path) : path));
+        const QImage expected = overBackground(dense() ? media::twinPath(path) : path,
+                                               pictureBox->palette().color(QPalette::Window));
         // Inside the border, where box and picture overlap (the box clips a larger picture).
         const QImage shown = devicePixels(pictureBox->grab(pictureBox->contentsRect()).toImage());
         const QRect common(QPoint(), shown.size().boundedTo(expected.size()));
