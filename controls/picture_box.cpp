@@ -24,6 +24,9 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     if (picture_.isNull())
         return;
     QPainter p(this);
+    // A picture drawn for another density is reduced smoothly, never blocky; at its own density
+    // it is copied pixel for pixel.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setClipRect(contentsRect());
     p.drawPixmap(contentsRect().topLeft(), picture_);
 }

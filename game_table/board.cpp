@@ -1,5 +1,6 @@
 #include "board.h"
 
+#include "card_back.h"
 #include "cards.h"
 #include "evaluation.h"
 #include "flex_grid.h"
@@ -10,13 +11,18 @@
 #include "pictures.h"
 #include "program_folder.h"
 #include "sound.h"
+#include "trainer.h"
 #include "twips.h"
 #include "ujra.h"
+#include "window_place.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 
@@ -95,7 +101,7 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
       random_(random ? std::move(random) : std::make_unique<kartavo::TwisterSource>()) {
     setObjectName(QStringLiteral("board"));
     setWindowTitle(QStringLiteral("Kartavo"));
-    setWindowIcon(QIcon(QStringLiteral(":/design/board_icon.png")));
+    setWindowIcon(media::designIcon(QStringLiteral("board_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     controls::makeFixedWindow(this, 10065, 6375);
 
@@ -124,12 +130,22 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
     Label1->setAccessibleDescription(QStringLiteral("Tét, forint"));
     MSFlexGrid1->setAccessibleName(QStringLiteral("Nyereménytábla"));
     Picture2->setAccessibleName(QStringLiteral("Jutalomkép"));
-    Picture2->setPicture(QPixmap(QStringLiteral(":/design/board_reward.jpg")));
+    Picture2->setPicture(media::designPicture(QStringLiteral("board_reward.jpg")));
     c_.get<controls::PictureBox>("Picture3")
-        ->setPicture(QPixmap(QStringLiteral(":/design/board_logo.jpg")));
+        ->setPicture(media::designPicture(QStringLiteral("board_logo.jpg")));
     c_.get<controls::PictureBox>("Picture3")->setAccessibleName(QStringLiteral("Kartavo"));
 
     Form_Load();
+
+    trainer_ = new trainer::Trainer(this);
+    // T and E belong to the trainer; the table's other keys are its buttons'.
+    for (const auto& [key, slot] :
+         {std::pair{Qt::Key_T, &board::giveTip}, std::pair{Qt::Key_E, &board::openAnalysis}}) {
+        auto* action = new QAction(this);
+        action->setShortcut(QKeySequence(key));
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    }
 }
 
 board::~board() = default;
@@ -245,6 +261,7 @@ void board::Command1_Click() {
         restartDialog_ = new ujra(this);
         restartDialog_->show();
     }
+    emit dealt();
 }
 
 void board::Picture1_Click(int index) {
@@ -253,8 +270,7 @@ void board::Picture1_Click(int index) {
         if (pos.mark == 'k') {
             // Loaded afresh at every mark, so a newly chosen back shows from the next mark on.
             pos.mark = 'h';
-            Picture1[index]->setPicture(
-                media::loadPicture(media::mediaPath(QStringLiteral("hatlap.bmp"))));
+            Picture1[index]->setPicture(media::loadCardBack(media::cardBackPath()));
             updateCardDescription(index);
         } else {
             pos.mark = 'k';
@@ -284,6 +300,7 @@ void board::Command4_Click() {
     // wipe out the win, so the buttons stay locked until the next deal.
     for (QPushButton* button : command3)
         button->setEnabled(false);
+    emit exchanged();
 }
 
 void board::kiert() {
@@ -329,11 +346,15 @@ void board::command3_Click(int index) {
     Label1->setText(qs(kartavo::numberText(stake)));
     setBalance(static_cast<double>(state_.balanceAfterDeal) - stake);
     media::playEffect(QStringLiteral("szorzo.wav"));
+    emit multiplierChanged();
 }
 
 void board::Command6_Click() {
     media::playEffect(QStringLiteral("options.wav"));
     options& dialog = loadOptions();
+    // A freshly loaded dialog opens over the table; one only hidden comes back where it was.
+    if (!dialog.testAttribute(Qt::WA_Moved))
+        controls::centreOver(&dialog, this);
     dialog.show();
     dialog.raise();
     dialog.activateWindow();
@@ -376,4 +397,49 @@ void board::paintEvent(QPaintEvent*) {
         p.setPen(l.light ? palette().color(QPalette::Base) : palette().color(QPalette::Dark));
         p.drawLine(controls::pxLine(l.x1, l.y1, l.x2, l.y2));
     }
+}
+
+void board::giveTip() {
+    if (!Command4->isEnabled())
+        return;
+    const std::optional<kartavo::HoldValue> best = trainer_->bestHold();
+    if (!best)
+        return;
+    for (int p = 0; p < 5; ++p) {
+        const bool exchange = !(best->kept & (1u << p));
+        if (exchange != (state_.hand[static_cast<std::size_t>(p)].mark == 'h'))
+            Picture1_Click(p);
+    }
+}
+
+void board::openAnalysis() {
+    if (isEnabled())
+        trainer_->openWindow();
+}
+
+QMenu* board::contextMenu() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("tableMenu"));
+    auto add = [menu](const QString& text, QKeySequence key, bool enabled, auto run) {
+        QAction* action = menu->addAction(text);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setEnabled(enabled);
+        QObject::connect(action, &QAction::triggered, menu, run);
+    };
+    add(QStringLiteral("Tipp"), QKeySequence(Qt::Key_T), Command4->isEnabled(),
+        [this] { giveTip(); });
+    add(QStringLiteral("Elemzés…"), QKeySequence(Qt::Key_E), true, [this] { openAnalysis(); });
+    menu->addSeparator();
+    for (const char* name : {"Command1", "Command4", "Command6", "Command2"}) {
+        QPushButton* button = c_.get<QPushButton>(QString::fromLatin1(name));
+        add(button->text(), {}, button->isEnabled(), [button] { button->click(); });
+    }
+    return menu;
+}
+
+void board::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = contextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

@@ -1,6 +1,6 @@
 #include "options.h"
 
-#include "file_replace.h"
+#include "card_back.h"
 #include "how_to_play.h"
 #include "picture_box.h"
 #include "pictures.h"
@@ -127,7 +127,7 @@ const QColor highlightColour(255, 255, 0);
 options::options() {
     setObjectName(QStringLiteral("options"));
     setWindowTitle(QStringLiteral("Beállítások"));
-    setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
+    setWindowIcon(media::designIcon(QStringLiteral("options_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     controls::makeFixedWindow(this, 6075, 4860);
 
@@ -151,9 +151,9 @@ options::options() {
     howTo->setWordWrap(true);
     c.get<QLabel>("Label4")->setWordWrap(true);
     c.get<controls::PictureBox>("Picture2")
-        ->setPicture(QPixmap(QStringLiteral(":/design/about_photo.jpg")));
+        ->setPicture(media::designPicture(QStringLiteral("about_photo.jpg")));
     c.get<controls::PictureBox>("Picture3")
-        ->setPicture(QPixmap(QStringLiteral(":/design/about_title.jpg")));
+        ->setPicture(media::designPicture(QStringLiteral("about_title.jpg")));
 
     // The etched separator of the about page: a light rule above a dark one.
     auto* frame4 = c.get<QGroupBox>("Frame4");
@@ -169,7 +169,7 @@ options::options() {
         Picture1[i] = c.get<controls::PictureBox>(QStringLiteral("Picture1_%1").arg(i));
         Picture1[i]->setAccessibleName(QStringLiteral("Hátlap: %1").arg(designNames[i]));
         // The thumbnails are stored with the dialog: a design file matters only when OK copies it.
-        Picture1[i]->setPicture(QPixmap(QStringLiteral(":/design/options_back%1.bmp").arg(i)));
+        Picture1[i]->setPicture(media::designPicture(QStringLiteral("options_back%1.bmp").arg(i)));
         connect(Picture1[i], &controls::PictureBox::clicked, this,
                 [this, i] { Picture1_Click(i); });
     }
@@ -259,8 +259,8 @@ void options::combinationClick(int place) {
 
 void options::Command1_Click() {
     if (!chosenBackFile_.isEmpty()) {
+        QString target;
         QString why;
-        const QString target = media::mediaPath(QStringLiteral("hatlap.bmp"));
         // Only a whole card-sized picture may become the back the table shows.
         const QImage design = media::readPicture(chosenBackFile_, &why);
         const bool whole = !design.isNull() && design.size() == QSize(71, 96);
@@ -268,7 +268,9 @@ void options::Command1_Click() {
             why = QStringLiteral("a kép mérete %1 × %2 képpont, nem 71 × 96")
                       .arg(design.width())
                       .arg(design.height());
-        if (!whole || !media::replaceFile(chosenBackFile_, target, &why)) {
+        if (!whole)
+            target = media::cardBackPath();
+        if (!whole || !media::saveCardBack(chosenBackFile_, &target, &why)) {
             // The old back stays in force and the game goes on; the dialog stays open so that
             // the player can pick another design or cancel.
             auto* box =

@@ -1,10 +1,12 @@
 // Kartavo: five-card-draw video poker. The program opens the splash, which hands over to the
 // game table.
+#include "card_back.h"
 #include "file_replace.h"
 #include "indit.h"
 #include "program_folder.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -67,9 +69,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     startingUp = false;
     qInstallMessageHandler(nullptr);
+    // The window class and the player's data folder follow the name; desktops match the windows
+    // to the menu entry by the desktop file name.
     QApplication::setApplicationName(QStringLiteral("Kartavo"));
-    // A copy of the card back killed half-way may have left its temporary file.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KARTAVO_APP_ID));
+    // A copy of the card back killed half-way may have left its temporary file, beside the back
+    // in the program folder or beside the player's own back.
     media::removeLeftovers(media::programFolder(), QStringLiteral("hatlap.bmp"));
+    if (const QString own = media::playerCardBackPath(); !own.isEmpty())
+        media::removeLeftovers(QFileInfo(own).absolutePath(), QStringLiteral("hatlap.bmp"));
 
     auto* splash = new indit;
     splash->show();

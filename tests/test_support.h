@@ -27,13 +27,15 @@ inline void deleteAllWindows() {
 }
 
 // The environment of one window test: a copy of the program's media in a temporary folder made
-// the program folder (tests may change "hatlap.bmp" or remove files), the sound switch off as
-// at process start, a clock for the restart dialog that runs a second at every reading (so that no
-// click comes too early unless a test sets a clock of its own), and every window deleted at the
-// end, before its media go.
+// the program folder (tests may change "hatlap.bmp" or remove files), an empty data home of its
+// own for the player's files (never the real home folder), the sound switch off as at process
+// start, a clock for the restart dialog that runs a second at every reading (so that no click
+// comes too early unless a test sets a clock of its own), and every window deleted at the end,
+// before its media go.
 class MediaFolder {
   public:
-    MediaFolder() {
+    MediaFolder() : previousDataHome_(qgetenv("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path()));
         const QDir source(QCoreApplication::applicationDirPath());
         for (const QString& name :
              source.entryList({"*.bmp", "*.jpg", "*.wav", "*.cur"}, QDir::Files))
@@ -51,10 +53,12 @@ class MediaFolder {
         media::setProgramFolder({});
         media::setMissingFileHandler(previous_);
         ujra::setClock(previousClock_);
+        qputenv("XDG_DATA_HOME", previousDataHome_);
     }
     MediaFolder(const MediaFolder&) = delete;
     MediaFolder& operator=(const MediaFolder&) = delete;
     QString path(const QString& name) const { return dir_.filePath(name); }
+    QString dataHome() const { return dataHome_.path(); }
     QByteArray read(const QString& name) const {
         QFile f(path(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -62,6 +66,8 @@ class MediaFolder {
     QStringList missing;
 
   private:
+    QByteArray previousDataHome_;
+    QTemporaryDir dataHome_;
     QTemporaryDir dir_;
     media::MissingFileHandler previous_;
     ujra::Clock previousClock_;

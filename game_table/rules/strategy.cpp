@@ -119,13 +119,12 @@ const TieOrder& tieOrder() {
     return order;
 }
 
-// The common denominator of every hold's value: the least common multiple of C(47, 0..5).
-constexpr std::int64_t drawsMultiple() {
+static_assert([] {
     std::int64_t l = 1;
     for (int k = 0; k <= 5; ++k)
         l = std::lcm(l, choose(47, k));
     return l;
-}
+}() == drawsMultiple);
 
 // Sorted by exact value through one integer per hold: its credit sum over the common
 // denominator of the draws.
@@ -134,7 +133,7 @@ HoldRanking ranked(const HoldRanking& holds) {
     const TieOrder& ties = tieOrder();
     std::array<std::pair<SignedWide, std::uint8_t>, 32> keys{};
     for (std::size_t i = 0; i < 32; ++i)
-        keys[i] = {static_cast<SignedWide>(holds[i].creditSum) * (drawsMultiple() / holds[i].draws),
+        keys[i] = {static_cast<SignedWide>(holds[i].creditSum) * (drawsMultiple / holds[i].draws),
                    static_cast<std::uint8_t>(i)};
     std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
         if (a.first != b.first)
@@ -386,7 +385,7 @@ std::vector<DealClass> dealClasses() {
 namespace {
 void addBest(Wide& total, const HoldValue& best, int weight) {
     total += static_cast<Wide>(weight) * static_cast<Wide>(best.creditSum) *
-             static_cast<Wide>(drawsMultiple() / best.draws);
+             static_cast<Wide>(drawsMultiple / best.draws);
 }
 } // namespace
 
@@ -398,7 +397,7 @@ GameReturn gameReturn(const StrategyTables& tables, const Progress& progress) {
         if (progress && i % 4096 == 0)
             progress(static_cast<double>(i) / static_cast<double>(classes.size()));
     }
-    return {Fraction::reduced(total, static_cast<Wide>(drawsMultiple()) * allHands),
+    return {Fraction::reduced(total, static_cast<Wide>(drawsMultiple) * allHands),
             tables.paytable().stake};
 }
 
@@ -409,7 +408,7 @@ GameReturn gameReturnEveryDeal(const StrategyTables& tables) {
         std::copy(set, set + 5, h.begin());
         addBest(total, tables.analyse(h)[0], 1);
     });
-    return {Fraction::reduced(total, static_cast<Wide>(drawsMultiple()) * allHands),
+    return {Fraction::reduced(total, static_cast<Wide>(drawsMultiple) * allHands),
             tables.paytable().stake};
 }
 

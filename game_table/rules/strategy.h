@@ -21,12 +21,18 @@ namespace kartavo {
 
 __extension__ typedef unsigned __int128 Wide;
 
+// The least common multiple of the draws of every hold, C(47, 0..5): every hold's value is a
+// whole number of 1 / drawsMultiple parts of a credit.
+inline constexpr std::int64_t drawsMultiple = 7669695;
+
 struct HoldValue {
     std::uint8_t kept = 0;      // bit p set: the card at position p of the dealt hand is kept
     std::int64_t creditSum = 0; // total credit over every draw
     std::int64_t draws = 0;     // C(47, 5 - kept cards)
     int keptCount() const;
     double expected() const { return static_cast<double>(creditSum) / static_cast<double>(draws); }
+    // The value exactly, in 1 / drawsMultiple parts of a credit.
+    std::int64_t valueUnits() const { return creditSum * (drawsMultiple / draws); }
 };
 
 // Best first: the higher expected credit (compared exactly); between equal values the hold that
