@@ -154,10 +154,10 @@ class RandomInputTest : public QObject {
         } else if (what < 19 && below(2) == 0) {
             clickInert(table, {"Picture2", "Picture3", "MSFlexGrid1", "Label5", "Label1", "Frame1",
                                "Frame2", "Frame3"});
-        } else if (what < 19) { // keys that only move the focus
+        } else if (what < 19) { // keys that move the focus, and the tip (T), which marks cards
             const Qt::Key keys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right,
-                                    Qt::Key_Return, Qt::Key_Escape,  Qt::Key_A};
-            const Qt::Key k = keys[below(7)];
+                                    Qt::Key_Return, Qt::Key_Escape,  Qt::Key_A,    Qt::Key_T};
+            const Qt::Key k = keys[below(8)];
             trail << QStringLiteral("key %1 on the table").arg(k);
             QTest::keyClick(table, k);
         } else if (below(10) == 0) { // "Kilépés" or the close box: the program ends
