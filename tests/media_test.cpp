@@ -11,10 +11,13 @@
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -342,6 +345,24 @@ class MediaTest : public QObject {
         media::playEffect("start.wav");
         QVERIFY(media::effectLog().isEmpty());
         QVERIFY(!QFile::exists(diskOutput())); // the device was never opened
+    }
+
+    // Without a sound card ALSA would write its complaints to the terminal at every sound.
+    void soundLibrariesKeepTheTerminalQuiet() {
+        const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+        qputenv("SDL_AUDIODRIVER", "alsa");
+        QTemporaryFile captured;
+        QVERIFY(captured.open());
+        std::fflush(stderr);
+        const int terminal = dup(STDERR_FILENO);
+        dup2(captured.handle(), STDERR_FILENO);
+        media::soundOn = true;
+        media::playEffect("ok.wav");
+        std::fflush(stderr);
+        dup2(terminal, STDERR_FILENO);
+        close(terminal);
+        qputenv("SDL_AUDIODRIVER", driver);
+        QCOMPARE(readAll(captured.fileName()), QByteArray());
     }
 
     void missingSoundIsSilent() {
