@@ -1,12 +1,55 @@
 #include "picture_box.h"
 
+#include "focus_mark.h"
+
+#include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace controls {
 
+namespace {
+
+// A box that takes clicks is read as a button with a press action; any other as a picture.
+class AccessiblePictureBox : public QAccessibleWidget {
+  public:
+    explicit AccessiblePictureBox(PictureBox* box) : QAccessibleWidget(box) {}
+    QAccessible::Role role() const override {
+        return box()->clickable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (box()->clickable())
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            box()->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+  private:
+    PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
+    if (auto* box = qobject_cast<PictureBox*>(object))
+        return new AccessiblePictureBox(box);
+    return nullptr;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget* parent, bool border) : QFrame(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     if (border) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(2);
@@ -19,13 +62,23 @@ void PictureBox::setPicture(const QPixmap& picture) {
     update();
 }
 
+void PictureBox::click() {
+    if (isEnabled())
+        emit clicked();
+}
+
+bool PictureBox::clickable() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::clicked));
+}
+
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (picture_.isNull())
-        return;
     QPainter p(this);
-    p.setClipRect(contentsRect());
-    p.drawPixmap(contentsRect().topLeft(), picture_);
+    if (!picture_.isNull()) {
+        p.setClipRect(contentsRect());
+        p.drawPixmap(contentsRect().topLeft(), picture_);
+    }
+    drawFocusMark(this, p);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -35,8 +88,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter)
+    // Space clicks the focused box as it does a button; Enter belongs to the window.
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
         emit clicked();
     else
         QFrame::keyPressEvent(event);

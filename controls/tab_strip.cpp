@@ -3,9 +3,9 @@
 #include "twips.h"
 
 #include <QAbstractButton>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyleOptionFrame>
 
 namespace controls {
@@ -40,12 +40,20 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
                            "QPushButton:focus { text-decoration: underline; }"));
         tab->setCheckable(true);
         tab->setAccessibleName(captions[i]);
+        tab->setAccessibleDescription(QStringLiteral("Lap %1/%2").arg(i + 1).arg(captions.size()));
         tab->setGeometry((i % tabsPerRow) * tabWidth, (i / tabsPerRow) * tabHeight, tabWidth,
                          tabHeight);
-        tab->installEventFilter(this);
         tabs_.addButton(tab, i);
     }
     connect(&tabs_, &QButtonGroup::idClicked, this, [this](int id) { select(id, true); });
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the pages wherever the focus is in the window.
+    const auto addStep = [this](QKeySequence keys, int by) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, by] { step(by); });
+    };
+    addStep(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    addStep(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    addStep(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
 }
 
 void TabStrip::setCurrentIndex(int index) {
@@ -64,18 +72,9 @@ void TabStrip::select(int index, bool notify) {
         emit currentChanged(index);
 }
 
-bool TabStrip::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & Qt::ControlModifier &&
-            (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-            const int step = key->key() == Qt::Key_Tab ? 1 : count() - 1;
-            select((current_ + step) % count(), true);
-            tabs_.button(current_)->setFocus();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+void TabStrip::step(int by) {
+    select((current_ + by + count()) % count(), true);
+    tabs_.button(current_)->setFocus(Qt::TabFocusReason);
 }
 
 void TabStrip::paintEvent(QPaintEvent*) {

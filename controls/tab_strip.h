@@ -29,10 +29,10 @@ class TabStrip : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void select(int index, bool notify);
+    void step(int by); // to the next (1) or previous (-1) page, focus on its tab
     QButtonGroup tabs_;
     std::vector<QWidget*> pages_;
     int current_ = -1;

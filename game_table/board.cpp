@@ -10,8 +10,11 @@
 #include "pictures.h"
 #include "program_folder.h"
 #include "sound.h"
+#include "table_announcer.h"
+#include "table_keys.h"
 #include "twips.h"
 #include "ujra.h"
+#include "value_label.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,13 +60,13 @@ constexpr controls::ControlRow boardControls[] = {
     {"Picture2", Kind::PictureBox, nullptr, nullptr, 240, 240, 5010, 3435, {}, 14},
     {"Frame2", Kind::Frame, nullptr, nullptr, 7440, 5520, 2415, 615, {}, 15},
     {"Label2", Kind::Label, "Frame2", "Összeg:", 120, 225, 855, 330, arialBold975, 16},
-    {"Label5", Kind::Label, "Frame2", "250", 1200, 225, 735, 255, sansBold975, 19},
+    {"Label5", Kind::ValueLabel, "Frame2", "250", 1200, 225, 735, 255, sansBold975, 19},
     {"Label4", Kind::Label, "Frame2", "Ft", 1920, 225, 375, 255, sansBold975, 17},
     {"Picture3", Kind::BorderlessPicture, nullptr, nullptr, 7440, 240, 2295, 735, {}, 18},
     {"Command6", Kind::Button, nullptr, "Beállítások", 6480, 1320, 975, 375, {}, 20},
     {"Frame3", Kind::Frame, nullptr, nullptr, 7440, 4920, 2415, 615, {}, 21},
     {"Label6", Kind::Label, "Frame3", "Tét:", 120, 230, 735, 255, arialBold975, 24},
-    {"Label1", Kind::Label, "Frame3", "2", 1200, 230, 735, 255, sansBold975, 22},
+    {"Label1", Kind::ValueLabel, "Frame3", "2", 1200, 230, 735, 255, sansBold975, 22},
     {"Label3", Kind::Label, "Frame3", "Ft", 1920, 230, 375, 255, sansBold975, 23},
 };
 
@@ -120,8 +123,10 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
         label->setBackgroundRole(QPalette::ToolTipBase);
         label->setForegroundRole(QPalette::ToolTipText);
     }
-    Label5->setAccessibleDescription(QStringLiteral("Összeg, forint"));
-    Label1->setAccessibleDescription(QStringLiteral("Tét, forint"));
+    c_.get<controls::ValueLabel>("Label5")->setSpokenParts(QStringLiteral("Összeg:"),
+                                                           QStringLiteral("Ft"));
+    c_.get<controls::ValueLabel>("Label1")->setSpokenParts(QStringLiteral("Tét:"),
+                                                           QStringLiteral("Ft"));
     MSFlexGrid1->setAccessibleName(QStringLiteral("Nyereménytábla"));
     Picture2->setAccessibleName(QStringLiteral("Jutalomkép"));
     Picture2->setPicture(QPixmap(QStringLiteral(":/design/board_reward.jpg")));
@@ -129,7 +134,10 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
         ->setPicture(QPixmap(QStringLiteral(":/design/board_logo.jpg")));
     c_.get<controls::PictureBox>("Picture3")->setAccessibleName(QStringLiteral("Kartavo"));
 
+    keys_ = new TableKeys(this);
+
     Form_Load();
+    announcer_ = new TableAnnouncer(this);
 }
 
 board::~board() = default;
@@ -245,6 +253,7 @@ void board::Command1_Click() {
         restartDialog_ = new ujra(this);
         restartDialog_->show();
     }
+    emit dealt();
 }
 
 void board::Picture1_Click(int index) {
@@ -284,6 +293,7 @@ void board::Command4_Click() {
     // wipe out the win, so the buttons stay locked until the next deal.
     for (QPushButton* button : command3)
         button->setEnabled(false);
+    emit exchanged();
 }
 
 void board::kiert() {
@@ -329,6 +339,7 @@ void board::command3_Click(int index) {
     Label1->setText(qs(kartavo::numberText(stake)));
     setBalance(static_cast<double>(state_.balanceAfterDeal) - stake);
     media::playEffect(QStringLiteral("szorzo.wav"));
+    emit multiplierChanged();
 }
 
 void board::Command6_Click() {

@@ -16,6 +16,8 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class options;
+class TableAnnouncer;
+class TableKeys;
 class ujra;
 namespace controls {
 class FlexGrid;
@@ -63,6 +65,15 @@ class board : public QWidget {
     // Closes the splash, the options window and this window, without a sound: the program ends.
     void closeAll();
 
+  signals:
+    // The table tells what happened, each after the last step of its handler.
+    // A deal has taken the stake and shows five new cards (the restart dialog may be open).
+    void dealt();
+    // The exchange has drawn the replacements and the game is settled.
+    void exchanged();
+    // A multiplier button has set the multiplier, the payout table, the stake and the balance.
+    void multiplierChanged();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -94,4 +105,6 @@ class board : public QWidget {
     QPointer<options> optionsWindow_;
     QPointer<ujra> restartDialog_;
     bool exiting_ = false;
+    TableKeys* keys_;
+    TableAnnouncer* announcer_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "file_replace.h"
+#include "focus_mark.h"
 #include "how_to_play.h"
 #include "picture_box.h"
 #include "pictures.h"
@@ -177,6 +178,7 @@ options::options() {
         QLabel* label = c.get<QLabel>(QString::fromLatin1(gallery[place].first));
         label->setFocusPolicy(Qt::TabFocus);
         label->installEventFilter(this);
+        controls::markFocus(label);
         combinationLabels[place] = label;
     }
     connect(SSTab1, &controls::TabStrip::currentChanged, this, &options::SSTab1_Click);
@@ -292,13 +294,31 @@ bool options::eventFilter(QObject* watched, QEvent* event) {
     const auto it = std::find(combinationLabels.begin(), combinationLabels.end(), watched);
     if (it != combinationLabels.end()) {
         const bool click = event->type() == QEvent::MouseButtonRelease;
+        // Space picks the focused name; Enter is the dialog's OK.
         const bool key = event->type() == QEvent::KeyPress &&
-                         (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space ||
-                          static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return);
+                         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
         if (click || key) {
             combinationClick(static_cast<int>(it - combinationLabels.begin()));
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void options::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        c_->get<QPushButton>("Command2")->click();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter presses the focused button (a page tab, "Mégsem"), and OK from anywhere else.
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
+            focused->click();
+        else
+            c_->get<QPushButton>("Command1")->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }

@@ -51,6 +51,10 @@ ujra::ujra(board* table) : table_(table) {
     connect(c.get<QPushButton>("Command2"), &QPushButton::clicked, this, &ujra::Command2_Click);
 
     Label1->setText(QStringLiteral("Elfogyott a pénzed.\n\nAkarod újrakezdeni?"));
+    // "Igen" takes the focus when the dialog opens; a screen reader reads the question with it.
+    const QString question = Label1->text().simplified();
+    setAccessibleDescription(question);
+    Command1->setAccessibleDescription(question);
     if (table_)
         table_->setEnabled(false);
 }
