@@ -13,6 +13,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(NoEditTriggers);
     setSelectionMode(NoSelection);
     setFocusPolicy(Qt::TabFocus);
+    // Tab leaves the grid for the next control instead of walking through its cells.
+    setTabKeyNavigation(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
