@@ -1,8 +1,8 @@
 # Shared by ./play and ./test: install what a fresh Debian 12 machine lacks, then configure and
 # build into build/. Sourced, not run; expects $root to be the project folder.
 
-packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libsdl2-dev
-          libbenchmark-dev fonts-liberation fonts-dejavu-core)
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
+          libsdl2-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
 
 install_missing() {
     local missing=()
