@@ -42,6 +42,13 @@ void FlexGrid::setColumnWidthTwips(int column, int twips) {
     setColumnWidth(column, px(twips));
 }
 
+void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (hasFocus())
+        QTableWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
+}
+
 QTableWidgetItem* FlexGrid::cell(int row, int column) const {
     QTableWidgetItem* c = item(row, column);
     Q_ASSERT(c);

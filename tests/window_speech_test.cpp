@@ -191,6 +191,11 @@ class SpeechTest : public QObject {
         QCOMPARE(accessible(focused)->text(QAccessible::Description), description);
         for (const QString& event : events)
             QVERIFY2(heard.contains(event), qPrintable(event + " not in " + heard.join(", ")));
+        // The focus goes straight there, past no other control on the way.
+        for (const QString& event : heard)
+            if (event.endsWith(" focus"))
+                QVERIFY2(event == "board/board focus" || event == "board/" + focus + " focus",
+                         qPrintable(heard.join(", ")));
     }
 
     void restartDialogAsksWithItsFocus() {
