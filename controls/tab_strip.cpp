@@ -3,16 +3,76 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 namespace controls {
+
+namespace {
+
+// A tab: a checkable button that a screen reader reads as a page tab, selected while its page
+// shows.
+class TabButton : public QPushButton {
+    Q_OBJECT
+  public:
+    using QPushButton::QPushButton;
+};
+
+class AccessibleTab : public QAccessibleWidget {
+  public:
+    explicit AccessibleTab(TabButton* tab) : QAccessibleWidget(tab, QAccessible::PageTab) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return tab()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = tab()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            tab()->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+  private:
+    TabButton* tab() const { return static_cast<TabButton*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
+    if (auto* tab = qobject_cast<TabButton*>(object))
+        return new AccessibleTab(tab);
+    return nullptr;
+}
+
+void reportSelection(QAbstractButton* tab) {
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(tab, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
 
 TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& captions,
                    int tabsPerRow, int tabHeightTwips, QRect geometryPx)
     : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     setObjectName(name);
     setGeometry(geometryPx);
     const int rows = (static_cast<int>(captions.size()) + tabsPerRow - 1) / tabsPerRow;
@@ -29,7 +89,7 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
         pages_.push_back(page);
     }
     for (int i = 0; i < captions.size(); ++i) {
-        auto* tab = new QPushButton(captions[i], this);
+        auto* tab = new TabButton(captions[i], this);
         tab->setObjectName(QStringLiteral("%1_Tab%2").arg(name).arg(i));
         // Styled one by one: a style sheet on the strip would also reach the pages' controls.
         tab->setStyleSheet(
@@ -64,12 +124,24 @@ void TabStrip::select(int index, bool notify) {
     tabs_.button(index)->setChecked(true);
     if (index == current_)
         return;
-    if (current_ >= 0)
+    if (current_ >= 0) {
         pages_[current_]->hide();
+        reportSelection(tabs_.button(current_));
+    }
     current_ = index;
     pages_[current_]->show();
+    reportSelection(tabs_.button(current_));
     if (notify)
         emit currentChanged(index);
+}
+
+bool TabStrip::isTab(const QWidget* widget) const {
+    return std::any_of(tabs_.buttons().begin(), tabs_.buttons().end(),
+                       [widget](const QAbstractButton* tab) { return tab == widget; });
+}
+
+void TabStrip::focusCurrentTab() {
+    tabs_.button(current_)->setFocus(Qt::OtherFocusReason);
 }
 
 void TabStrip::step(int by) {
@@ -88,3 +160,5 @@ void TabStrip::paintEvent(QPaintEvent*) {
 }
 
 } // namespace controls
+
+#include "tab_strip.moc"

@@ -22,6 +22,9 @@ class TabStrip : public QWidget {
     int currentIndex() const { return current_; }
     // Selects a page without the change event (used by the window's load).
     void setCurrentIndex(int index);
+    bool isTab(const QWidget* widget) const;
+    // Puts the keyboard focus on the tab of the page shown.
+    void focusCurrentTab();
 
   signals:
     // After the player has selected another page.

@@ -32,7 +32,8 @@ TableAnnouncer::TableAnnouncer(board* table) : QObject(table), table_(table) {
     // The exchange disables "Csere" and the card boxes. Were one of them focused then, Qt would
     // pass the focus on through the next controls, and a screen reader would read each of them
     // before "Keverés"; so the focus waits on the window itself until the outcome is ready.
-    connect(button(QStringLiteral("Command4")), &QPushButton::pressed, this, [this] {
+    // (At the release, right before the click: moved at the press, it would cancel the click.)
+    connect(button(QStringLiteral("Command4")), &QPushButton::released, this, [this] {
         QWidget* focused = table_->focusWidget();
         if (focused && (focused->objectName().startsWith(QLatin1String("Picture1_")) ||
                         focused->objectName() == QLatin1String("Command4")))

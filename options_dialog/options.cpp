@@ -305,6 +305,13 @@ bool options::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void options::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The dialog opens with the focus on the tab of the page it shows, not on the first tab.
+    if (!focusWidget() || SSTab1->isTab(focusWidget()))
+        SSTab1->focusCurrentTab();
+}
+
 void options::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:

@@ -46,6 +46,7 @@ class options : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Escape is "Mégsem", Enter is OK (or the focused button).
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void setHint(const QString& text);

@@ -295,6 +295,7 @@ class KeysTest : public QObject {
         activate(dialog);
         auto* strip = control<controls::TabStrip>(dialog, "SSTab1");
         QCOMPARE(strip->currentIndex(), 4);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("SSTab1_Tab4"));
         press(Qt::Key_Tab, Qt::ControlModifier); // from the last page round to the first
         QCOMPARE(strip->currentIndex(), 0);
         QCOMPARE(control<QLabel>(dialog, "Label1")->text(),

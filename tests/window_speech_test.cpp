@@ -38,6 +38,9 @@ void listen(QAccessibleEvent* event) {
     case QAccessible::DescriptionChanged:
         type = "description";
         break;
+    case QAccessible::StateChanged:
+        type = "state";
+        break;
     default:
         return;
     }
@@ -55,8 +58,13 @@ QAccessibleInterface* accessible(QWidget* w) {
     return QAccessible::queryAccessibleInterface(w);
 }
 
-// "Enter", "+", "-" or a card number, sent to the focus of the active window.
+// "Enter", "+", "-" or a card number, sent to the focus of the active window; or
+// "click:Control", a mouse click on a control of the active window.
 void press(const QString& token) {
+    if (token.startsWith("click:")) {
+        click(control<QWidget>(QApplication::activeWindow(), token.mid(6)));
+        return;
+    }
     int key = Qt::Key_Return;
     if (token == "+")
         key = Qt::Key_Plus;
@@ -132,6 +140,14 @@ class SpeechTest : public QObject {
                               << money + QStringList{"board/MSFlexGrid1 description",
                                                      "board/Command1 description",
                                                      "board/Command1 focus"};
+        QTest::newRow("Csere clicked") << "2c 2d 9h Js Kc"
+                                       << "Enter click:Command4"
+                                       << "Command1"
+                                       << "Keverés"
+                                       << "Egy pár, nyeremény 2 Ft, összeg 250 Ft. Lapok: treff "
+                                          "kettes, káró kettes, kőr kilences, pikk bubi, treff "
+                                          "király"
+                                       << QStringList{"board/Command1 focus"};
         QTest::newRow("nothing") << "2c 5d 9h Js Kc"
                                  << "Enter Enter"
                                  << "Command1"
@@ -276,6 +292,30 @@ class SpeechTest : public QObject {
         QCOMPARE(
             a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
             role == QAccessible::Button);
+    }
+
+    // The options dialog opens on the tab of the page it shows; tabs read as selected or not.
+    void pageTabsTellWhichPageShows() {
+        open("As Kd 0h 2c 7s");
+        click(control<QPushButton>(table, "Command6"));
+        options* dialog = table->optionsWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QWidget* focused = QApplication::focusWidget();
+        QCOMPARE(nameOf(focused), QStringLiteral("options/SSTab1_Tab4"));
+        QAccessibleInterface* about = accessible(focused);
+        QCOMPARE(about->role(), QAccessible::PageTab);
+        QCOMPARE(about->text(QAccessible::Name), QStringLiteral("Névjegy"));
+        QCOMPARE(about->text(QAccessible::Description), QStringLiteral("Lap 5/5"));
+        QVERIFY(about->state().selected);
+        QAccessibleInterface* backs = accessible(control<QWidget>(dialog, "SSTab1_Tab0"));
+        QVERIFY(!backs->state().selected);
+        heard.clear();
+        QTest::keyClick(focused, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(backs->state().selected);
+        QVERIFY(!about->state().selected);
+        for (const char* event : {"options/SSTab1_Tab4 state", "options/SSTab1_Tab0 state",
+                                  "options/SSTab1_Tab0 focus"})
+            QVERIFY2(heard.contains(event), qPrintable(heard.join(", ")));
     }
 
     // A screen reader's press action clicks a card as the mouse does, only while it is enabled.
