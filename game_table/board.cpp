@@ -15,6 +15,7 @@
 #include "twips.h"
 #include "ujra.h"
 #include "value_label.h"
+#include "window_role.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -97,6 +98,7 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
       Picture2(c_.get<controls::PictureBox>("Picture2")),
       random_(random ? std::move(random) : std::make_unique<kartavo::TwisterSource>()) {
     setObjectName(QStringLiteral("board"));
+    controls::setWindowRole(this, QAccessible::Window);
     setWindowTitle(QStringLiteral("Kartavo"));
     setWindowIcon(QIcon(QStringLiteral(":/design/board_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);

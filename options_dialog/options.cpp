@@ -9,6 +9,7 @@
 #include "sound.h"
 #include "tab_strip.h"
 #include "twips.h"
+#include "window_role.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -123,10 +124,18 @@ const std::array<std::pair<const char*, const char*>, 9> gallery = {{
 const QColor desktopColour(0, 78, 152);
 const QColor highlightColour(255, 255, 0);
 
+// The control picked last says so to a screen reader, which reads the hint line only when asked.
+template <class Controls> void tellPicked(const Controls& controls, std::size_t picked) {
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        controls[i]->setAccessibleDescription(i == picked ? QStringLiteral("kiválasztva")
+                                                          : QString());
+}
+
 } // namespace
 
 options::options() {
     setObjectName(QStringLiteral("options"));
+    controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Beállítások"));
     setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -244,6 +253,7 @@ void options::Check2_Click() {
 void options::Picture1_Click(int index) {
     chosenBackFile_ = media::mediaPath(QStringLiteral("hat%1.bmp").arg(index));
     setHint(designNames[index]);
+    tellPicked(Picture1, index);
 }
 
 void options::combinationClick(int place) {
@@ -257,6 +267,7 @@ void options::combinationClick(int place) {
     combinationLabels[place]->setPalette(pal);
     Picture4->setPicture(
         media::loadPicture(media::mediaPath(QString::fromLatin1(gallery[place].second))));
+    tellPicked(combinationLabels, place);
 }
 
 void options::Command1_Click() {

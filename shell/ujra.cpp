@@ -6,6 +6,7 @@
 #include "picture_box.h"
 #include "sound.h"
 #include "twips.h"
+#include "window_role.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -35,6 +36,7 @@ constexpr controls::ControlRow ujraControls[] = {
 
 ujra::ujra(board* table) : table_(table) {
     setObjectName(QStringLiteral("ujra"));
+    controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Kartavo - by Morvane"));
     setWindowIcon(QIcon(QStringLiteral(":/design/ujra_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -227,6 +227,44 @@ class SpeechTest : public QObject {
         QCOMPARE(accessible(focused)->text(QAccessible::Description),
                  QStringLiteral("Elfogyott a pénzed. Akarod újrakezdeni?"));
         QVERIFY(heard.contains("ujra/Command1 focus"));
+        QAccessibleInterface* window = accessible(dialog);
+        QCOMPARE(window->role(), QAccessible::Dialog);
+        QCOMPARE(window->text(QAccessible::Description),
+                 QStringLiteral("Elfogyott a pénzed. Akarod újrakezdeni?"));
+        QCOMPARE(accessible(table)->role(), QAccessible::Window);
+    }
+
+    // Space picks a back or a combination; the focused control tells that it is the one picked.
+    void pickIsToldOnTheFocusedControl_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("card backs") << 0 << "Picture1_2"
+                                    << "Picture1_6";
+        QTest::newRow("combinations") << 2 << "Label8"
+                                      << "Label14";
+    }
+    void pickIsToldOnTheFocusedControl() {
+        QFETCH(int, page);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        open("As Kd 0h 2c 7s");
+        click(control<QPushButton>(table, "Command6"));
+        options* dialog = table->optionsWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(accessible(dialog)->role(), QAccessible::Dialog);
+        click(control<QPushButton>(dialog, QStringLiteral("SSTab1_Tab%1").arg(page)));
+        for (const QString& name : {first, second}) {
+            QWidget* w = control<QWidget>(dialog, name);
+            w->setFocus();
+            heard.clear();
+            QTest::keyClick(w, Qt::Key_Space);
+            QCOMPARE(accessible(w)->text(QAccessible::Description), QStringLiteral("kiválasztva"));
+            QVERIFY2(heard.contains("options/" + name + " description"),
+                     qPrintable(heard.join(", ")));
+        }
+        QCOMPARE(accessible(control<QWidget>(dialog, first))->text(QAccessible::Description),
+                 QString());
     }
 
     void moneyBoxesReadWithCaptionAndUnit() {

@@ -1,0 +1,34 @@
+#include "window_role.h"
+
+#include <QAccessibleWidget>
+#include <QVariant>
+#include <QWidget>
+
+namespace controls {
+
+namespace {
+
+constexpr const char* roleProperty = "kartavoWindowRole";
+
+QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
+    auto* window = qobject_cast<QWidget*>(object);
+    if (!window || !window->isWindow())
+        return nullptr;
+    const QVariant role = window->property(roleProperty);
+    if (!role.isValid())
+        return nullptr;
+    return new QAccessibleWidget(window, static_cast<QAccessible::Role>(role.toInt()));
+}
+
+} // namespace
+
+void setWindowRole(QWidget* window, QAccessible::Role role) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
+    window->setProperty(roleProperty, static_cast<int>(role));
+}
+
+} // namespace controls
