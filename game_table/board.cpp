@@ -1,5 +1,6 @@
 #include "board.h"
 
+#include "card_back.h"
 #include "cards.h"
 #include "evaluation.h"
 #include "flex_grid.h"
@@ -12,15 +13,19 @@
 #include "sound.h"
 #include "table_announcer.h"
 #include "table_keys.h"
+#include "trainer.h"
 #include "twips.h"
 #include "ujra.h"
 #include "value_label.h"
 #include "window_role.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 
@@ -140,6 +145,16 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
 
     Form_Load();
     announcer_ = new TableAnnouncer(this);
+
+    trainer_ = new trainer::Trainer(this);
+    // T and E belong to the trainer; the table's other keys are its buttons'.
+    for (const auto& [key, slot] :
+         {std::pair{Qt::Key_T, &board::giveTip}, std::pair{Qt::Key_E, &board::openAnalysis}}) {
+        auto* action = new QAction(this);
+        action->setShortcut(QKeySequence(key));
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    }
 }
 
 board::~board() = default;
@@ -264,8 +279,7 @@ void board::Picture1_Click(int index) {
         if (pos.mark == 'k') {
             // Loaded afresh at every mark, so a newly chosen back shows from the next mark on.
             pos.mark = 'h';
-            Picture1[index]->setPicture(
-                media::loadPicture(media::mediaPath(QStringLiteral("hatlap.bmp"))));
+            Picture1[index]->setPicture(media::loadPicture(media::cardBackPath()));
             updateCardDescription(index);
         } else {
             pos.mark = 'k';
@@ -389,4 +403,49 @@ void board::paintEvent(QPaintEvent*) {
         p.setPen(l.light ? palette().color(QPalette::Base) : palette().color(QPalette::Dark));
         p.drawLine(controls::pxLine(l.x1, l.y1, l.x2, l.y2));
     }
+}
+
+void board::giveTip() {
+    if (!Command4->isEnabled())
+        return;
+    const std::optional<kartavo::HoldValue> best = trainer_->bestHold();
+    if (!best)
+        return;
+    for (int p = 0; p < 5; ++p) {
+        const bool exchange = !(best->kept & (1u << p));
+        if (exchange != (state_.hand[static_cast<std::size_t>(p)].mark == 'h'))
+            Picture1_Click(p);
+    }
+}
+
+void board::openAnalysis() {
+    if (isEnabled())
+        trainer_->openWindow();
+}
+
+QMenu* board::contextMenu() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("tableMenu"));
+    auto add = [menu](const QString& text, QKeySequence key, bool enabled, auto run) {
+        QAction* action = menu->addAction(text);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setEnabled(enabled);
+        QObject::connect(action, &QAction::triggered, menu, run);
+    };
+    add(QStringLiteral("Tipp"), QKeySequence(Qt::Key_T), Command4->isEnabled(),
+        [this] { giveTip(); });
+    add(QStringLiteral("Elemzés…"), QKeySequence(Qt::Key_E), true, [this] { openAnalysis(); });
+    menu->addSeparator();
+    for (const char* name : {"Command1", "Command4", "Command6", "Command2"}) {
+        QPushButton* button = c_.get<QPushButton>(QString::fromLatin1(name));
+        add(button->text(), {}, button->isEnabled(), [button] { button->click(); });
+    }
+    return menu;
+}
+
+void board::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = contextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

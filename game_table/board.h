@@ -12,7 +12,9 @@
 #include <memory>
 #include <string>
 
+class QAction;
 class QGroupBox;
+class QMenu;
 class QLabel;
 class QPushButton;
 class options;
@@ -23,6 +25,9 @@ namespace controls {
 class FlexGrid;
 class PictureBox;
 } // namespace controls
+namespace trainer {
+class Trainer;
+}
 
 class board : public QWidget {
     Q_OBJECT
@@ -65,6 +70,16 @@ class board : public QWidget {
     // Closes the splash, the options window and this window, without a sound: the program ends.
     void closeAll();
 
+    // "Tipp" (key T): while "Csere" is enabled, clicks the card boxes whose mark differs from
+    // the best hold, so that exactly the cards it exchanges are marked.
+    void giveTip();
+    // "Elemzés…" (key E): the analysis window beside the table.
+    void openAnalysis();
+    trainer::Trainer* trainer() const { return trainer_; }
+    // The right-click menu: Tipp, Elemzés…, and the table's buttons, each enabled as its control
+    // is and running its handler. The caller owns it.
+    QMenu* contextMenu();
+
   signals:
     // The table tells what happened, each after the last step of its handler.
     // A deal has taken the stake and shows five new cards (the restart dialog may be open).
@@ -76,6 +91,7 @@ class board : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
@@ -107,4 +123,5 @@ class board : public QWidget {
     bool exiting_ = false;
     TableKeys* keys_;
     TableAnnouncer* announcer_ = nullptr;
+    trainer::Trainer* trainer_ = nullptr;
 };

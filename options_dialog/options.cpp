@@ -1,6 +1,6 @@
 #include "options.h"
 
-#include "file_replace.h"
+#include "card_back.h"
 #include "focus_mark.h"
 #include "how_to_play.h"
 #include "picture_box.h"
@@ -272,9 +272,9 @@ void options::combinationClick(int place) {
 
 void options::Command1_Click() {
     if (!chosenBackFile_.isEmpty()) {
+        QString target;
         QString why;
-        const QString target = media::mediaPath(QStringLiteral("hatlap.bmp"));
-        if (!media::replaceFile(chosenBackFile_, target, &why)) {
+        if (!media::saveCardBack(chosenBackFile_, &target, &why)) {
             // The old back stays in force and the game goes on; the dialog stays open so that
             // the player can pick another design or cancel.
             auto* box =

@@ -46,7 +46,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     startingUp = false;
     qInstallMessageHandler(nullptr);
+    // The window class and the player's data folder follow the name; desktops match the windows
+    // to the menu entry by the desktop file name.
     QApplication::setApplicationName(QStringLiteral("Kartavo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KARTAVO_APP_ID));
 
     auto* splash = new indit;
     splash->show();

@@ -26,11 +26,13 @@ inline void deleteAllWindows() {
 }
 
 // The environment of one window test: a copy of the program's media in a temporary folder made
-// the program folder (tests may change "hatlap.bmp" or remove files), the sound switch off as
-// at process start, and every window deleted at the end, before its media go.
+// the program folder (tests may change "hatlap.bmp" or remove files), an empty data home of its
+// own for the player's files (never the real home folder), the sound switch off as at process
+// start, and every window deleted at the end, before its media go.
 class MediaFolder {
   public:
-    MediaFolder() {
+    MediaFolder() : previousDataHome_(qgetenv("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path()));
         const QDir source(QCoreApplication::applicationDirPath());
         for (const QString& name :
              source.entryList({"*.bmp", "*.jpg", "*.wav", "*.cur"}, QDir::Files))
@@ -46,10 +48,12 @@ class MediaFolder {
         deleteAllWindows();
         media::setProgramFolder({});
         media::setMissingFileHandler(previous_);
+        qputenv("XDG_DATA_HOME", previousDataHome_);
     }
     MediaFolder(const MediaFolder&) = delete;
     MediaFolder& operator=(const MediaFolder&) = delete;
     QString path(const QString& name) const { return dir_.filePath(name); }
+    QString dataHome() const { return dataHome_.path(); }
     QByteArray read(const QString& name) const {
         QFile f(path(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -57,6 +61,8 @@ class MediaFolder {
     QStringList missing;
 
   private:
+    QByteArray previousDataHome_;
+    QTemporaryDir dataHome_;
     QTemporaryDir dir_;
     media::MissingFileHandler previous_;
 };

@@ -1,7 +1,9 @@
-// Writes every media file of the program: usage `mediagen PROGRAM_FOLDER DESIGN_FOLDER`.
+// Writes every media file of the program:
+// usage `mediagen PROGRAM_FOLDER DESIGN_FOLDER ICON_FOLDER`.
 // The program folder receives the files the program reads at run time (cards, backs, pictures,
-// sounds, cursors); the design folder the pictures compiled into the windows. An existing
-// "hatlap.bmp" is never overwritten: it holds the player's chosen card back.
+// sounds, cursors); the design folder the pictures compiled into the windows; the icon folder
+// the application icon for the desktop's menus, as icon-SIZE.png and a scalable icon.svg. An
+// existing "hatlap.bmp" is never overwritten: it holds the player's chosen card back.
 #include "card_art.h"
 
 #include <QConicalGradient>
@@ -13,6 +15,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QSvgGenerator>
 #include <QtEndian>
 #include <array>
 #include <cmath>
@@ -23,7 +26,7 @@
 
 namespace {
 
-QString outDir, designDir;
+QString outDir, designDir, iconDir;
 bool failed = false;
 
 void save(const QImage& image, const QString& folder, const QString& name, int quality = 90) {
@@ -297,6 +300,56 @@ QImage iconPicture(int size, QColor colour, char suit) {
     p.fillPath(art::suitPath(suit, QRectF(size * 0.27, size * 0.25, size * 0.46, size * 0.5)),
                colour);
     return img;
+}
+
+// The application icon on a 256 x 256 canvas: two fanned cards on a round felt table. One
+// painting serves every bitmap size and the scalable icon.
+void paintAppIcon(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(10, 60, 28), 6));
+    QRadialGradient felt(QPointF(128, 110), 150);
+    felt.setColorAt(0, QColor(40, 160, 80));
+    felt.setColorAt(1, QColor(12, 80, 36));
+    p.setBrush(felt);
+    p.drawEllipse(QRectF(8, 8, 240, 240));
+    const QRectF card(-58, -80, 116, 160);
+    const auto drawCard = [&](QPointF centre, double angle, char suit) {
+        p.save();
+        p.translate(centre);
+        p.rotate(angle);
+        p.setPen(QPen(QColor(60, 60, 60), 4));
+        p.setBrush(QColor(252, 252, 248));
+        p.drawRoundedRect(card, 12, 12);
+        p.fillPath(art::suitPath(suit, QRectF(-30, -34, 60, 68)), art::suitColor(suit));
+        p.restore();
+    };
+    drawCard(QPointF(84, 134), -16, 's');
+    drawCard(QPointF(172, 122), 14, 'h');
+}
+
+void saveAppIcons() {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QImage img(size, size, QImage::Format_ARGB32);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        p.scale(size / 256.0, size / 256.0);
+        paintAppIcon(p);
+        p.end();
+        // PNG is lossless: quality 0 only asks for the strongest compression.
+        save(img, iconDir, QStringLiteral("icon-%1.png").arg(size), 0);
+    }
+    QSvgGenerator svg;
+    svg.setFileName(iconDir + QStringLiteral("/icon.svg"));
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Kartavo"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "mediagen: cannot write %s/icon.svg\n", qPrintable(iconDir));
+        failed = true;
+        return;
+    }
+    paintAppIcon(p);
 }
 
 QImage logoPicture() {
@@ -600,14 +653,16 @@ void saveCursor(const QString& name, const QImage& image, QPoint hotspot) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: mediagen PROGRAM_FOLDER DESIGN_FOLDER\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: mediagen PROGRAM_FOLDER DESIGN_FOLDER ICON_FOLDER\n");
         return 2;
     }
     outDir = QString::fromLocal8Bit(argv[1]);
     designDir = QString::fromLocal8Bit(argv[2]);
+    iconDir = QString::fromLocal8Bit(argv[3]);
     QDir().mkpath(outDir);
     QDir().mkpath(designDir);
+    QDir().mkpath(iconDir);
 
     for (char suit : {'c', 'd', 'h', 's'})
         for (char rank : {'0', '2', '3', '4', '5', '6', '7', '8', '9', 'J', 'Q', 'K', 'A'})
@@ -647,5 +702,6 @@ int main(int argc, char** argv) {
     save(aboutTitle(), designDir, QStringLiteral("about_title.jpg"));
     save(iconPicture(48, QColor(200, 16, 32), 'd'), designDir, QStringLiteral("ujra_icon.png"));
     save(restartPicture(), designDir, QStringLiteral("ujra_picture.png"));
+    saveAppIcons();
     return failed ? 1 : 0;
 }

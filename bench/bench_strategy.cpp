@@ -1,0 +1,101 @@
+// The strategy engine: the fast evaluation over every hand, the analysis of one dealt hand, the
+// one-time tables and the exact return of the whole game.
+#include "strategy.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+using namespace kartavo;
+
+namespace {
+
+template <class Visit> void forEveryHandOfIds(Visit visit) {
+    Hand h{};
+    for (int a = 0; a < 52; ++a)
+        for (int b = a + 1; b < 52; ++b)
+            for (int c = b + 1; c < 52; ++c)
+                for (int d = c + 1; d < 52; ++d)
+                    for (int e = d + 1; e < 52; ++e) {
+                        h = {CardId(a), CardId(b), CardId(c), CardId(d), CardId(e)};
+                        visit(h);
+                    }
+}
+
+std::vector<Hand> randomDeals(std::size_t count) {
+    std::mt19937 random(2026);
+    std::vector<Hand> deals;
+    std::array<CardId, 52> deck{};
+    for (int i = 0; i < 52; ++i)
+        deck[static_cast<std::size_t>(i)] = CardId(i);
+    while (deals.size() < count) {
+        std::shuffle(deck.begin(), deck.end(), random);
+        deals.push_back({deck[0], deck[1], deck[2], deck[3], deck[4]});
+    }
+    return deals;
+}
+
+const StrategyTables& gameTables() {
+    static const StrategyTables tables(gamePaytable(1));
+    return tables;
+}
+
+} // namespace
+
+static void fastEvaluationOfEveryHand(benchmark::State& state) {
+    std::int64_t hands = 0, credit = 0;
+    for (auto _ : state) {
+        forEveryHandOfIds([&](const Hand& h) {
+            credit += fastEvaluate(h).credit;
+            ++hands;
+        });
+        benchmark::DoNotOptimize(credit);
+    }
+    state.counters["hands/s"] =
+        benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
+}
+BENCHMARK(fastEvaluationOfEveryHand)->Unit(benchmark::kMillisecond);
+
+// One dealt hand's 32 holds, over a thousand random deals in turn; the tables are built before.
+static void analyseOneDeal(benchmark::State& state) {
+    const StrategyTables& tables = gameTables();
+    const std::vector<Hand> deals = randomDeals(1000);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tables.analyse(deals[i]));
+        i = (i + 1) % deals.size();
+    }
+}
+BENCHMARK(analyseOneDeal)->Repetitions(9)->ReportAggregatesOnly(true);
+
+static void buildTables(benchmark::State& state) {
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const StrategyTables tables(gamePaytable(1));
+        bytes = tables.memoryBytes();
+    }
+    state.counters["MB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+BENCHMARK(buildTables)->Unit(benchmark::kMillisecond);
+
+// What kartavo-analyze --game does: the tables, then every class of deals.
+static void wholeGameReturn(benchmark::State& state) {
+    for (auto _ : state) {
+        const StrategyTables tables(gamePaytable(1));
+        benchmark::DoNotOptimize(gameReturn(tables));
+    }
+}
+BENCHMARK(wholeGameReturn)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same analysis without the tables: every draw of every hold evaluated.
+static void analyseOneDealDirectly(benchmark::State& state) {
+    const Paytable paytable = gamePaytable(1);
+    const std::vector<Hand> deals = randomDeals(16);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(analyseDirect(paytable, deals[i]));
+        i = (i + 1) % deals.size();
+    }
+}
+BENCHMARK(analyseOneDealDirectly)->Unit(benchmark::kMillisecond);

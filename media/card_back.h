@@ -1,0 +1,22 @@
+// The card back in force, and where a chosen design is kept. The back lives as "hatlap.bmp" in
+// the program folder; where a player cannot write that folder (an install shared by the whole
+// machine) the player's own data folder keeps a "hatlap.bmp" of their own, which then wins.
+#pragma once
+
+#include <QString>
+
+namespace media {
+
+// "hatlap.bmp" in the player's data folder, whether or not it exists.
+QString playerCardBackPath();
+
+// The file a marked card shows: the player's own back when it exists, else the program folder's.
+QString cardBackPath();
+
+// Makes the design file the back in force, atomically. It replaces the back in force where that
+// file can be written, else it writes the player's own back (creating the data folder), so the
+// program folder is never changed by a player who cannot write it. On failure the back in force
+// is untouched, and target and errorText (if given) say what could not be written and why.
+bool saveCardBack(const QString& design, QString* target = nullptr, QString* errorText = nullptr);
+
+} // namespace media

@@ -1,0 +1,96 @@
+#!/bin/bash
+# Installs the build into a temporary prefix, checks the layout that distributions expect, and
+# starts the installed program through bin/kartavo from an unrelated working directory.
+# usage: install_layout_test.sh BUILD_DIR APP_ID
+set -u
+build=$1 id=$2
+tmp=$(mktemp -d)
+pid=
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+prefix=$tmp/usr
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: install" >&2; exit 1; }
+program=$prefix/lib/kartavo
+
+# The program folder: the executable and every media file it reads, nothing else.
+[ -f "$program/kartavo" ] && [ -x "$program/kartavo" ] || fail "no program in lib/kartavo"
+media=()
+for suit in c d h s; do
+    for rank in 0 2 3 4 5 6 7 8 9 J Q K A; do media+=("$rank$suit.bmp"); done
+done
+for n in 0 1 2 3 4 5 6 7; do media+=("hat$n.bmp"); done
+for n in 1 2 3 4 5 6 7 8; do media+=("casino$n.jpg"); done
+media+=(hatlap.bmp splash.jpg splash2.jpg hand.cur handk.cur
+        mroyal.jpg mflos.jpg mpoker.jpg mfull.jpg mszfloss.jpg msor.jpg mdrill.jpg mketpar.jpg
+        mpar.jpg start.wav keveres.wav szorzo.wav options.wav nyert.wav semmi.wav ok.wav
+        kilepes.wav)
+for f in "${media[@]}"; do [ -s "$program/$f" ] || fail "missing $f in lib/kartavo"; done
+found=$(find "$program" -mindepth 1 | wc -l)
+[ "$found" -eq $((${#media[@]} + 1)) ] ||
+    fail "lib/kartavo holds $found entries, expected ${#media[@]} media files and the program"
+
+# bin/ holds only the link, relative so that it survives a staging folder.
+[ "$(ls -A "$prefix/bin")" = kartavo ] || fail "bin/ holds more than kartavo: $(ls -A "$prefix/bin")"
+[ "$(readlink "$prefix/bin/kartavo")" = ../lib/kartavo/kartavo ] ||
+    fail "bin/kartavo is not the link ../lib/kartavo/kartavo"
+
+# Menu entry, metadata and icons under the one application id.
+[ -f "$prefix/share/applications/$id.desktop" ] || fail "no desktop entry"
+[ -f "$prefix/share/metainfo/$id.metainfo.xml" ] || fail "no metainfo"
+grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "desktop entry names another icon"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+    "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo launches another desktop entry"
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}'; }
+for size in 16 22 24 32 48 64 128 256; do
+    icon=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
+    if [ -f "$icon" ]; then
+        [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] || fail "$icon is no PNG"
+        [ "$(png_size "$icon")" = "${size}x$size" ] || fail "$icon is $(png_size "$icon")"
+    else
+        fail "no ${size}x$size icon"
+    fi
+done
+svg=$prefix/share/icons/hicolor/scalable/apps/$id.svg
+grep -q '<svg' "$svg" 2>/dev/null || fail "no scalable icon"
+
+# Started through the link from elsewhere, the program finds its media in lib/kartavo. A copy
+# without "hand.cur", which the game table loads, first shows that the start reaches the table
+# and that a missing file is reported with its place; the whole install must then run on
+# without any report for more than twice as long.
+mkdir -p "$tmp/elsewhere" "$tmp/home"
+mkdir -m 700 "$tmp/runtime"
+run() {
+    (cd "$tmp/elsewhere" && exec env HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/share" \
+        XDG_CACHE_HOME="$tmp/home/cache" XDG_RUNTIME_DIR="$tmp/runtime" \
+        QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+        "$1/bin/kartavo" >"$2" 2>&1) &
+    pid=$!
+}
+cp -a "$prefix" "$tmp/broken"
+rm "$tmp/broken/lib/kartavo/hand.cur"
+start=$(date +%s)
+run "$tmp/broken" "$tmp/broken.log"
+for _ in $(seq 600); do
+    grep -q 'hand.cur' "$tmp/broken.log" && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+pid=
+reached=$(($(date +%s) - start))
+grep -qF "$tmp/broken/lib/kartavo/hand.cur" "$tmp/broken.log" ||
+    fail "a missing hand.cur was not reported with its place: $(cat "$tmp/broken.log")"
+
+run "$prefix" "$tmp/run.log"
+sleep $((2 * reached + 3))
+kill -0 "$pid" 2>/dev/null || fail "the installed program ended: $(cat "$tmp/run.log")"
+grep -q '^kartavo:' "$tmp/run.log" && fail "the installed program reported: $(cat "$tmp/run.log")"
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+pid=
+
+[ $failures -eq 0 ] && echo "install layout in order"
+[ $failures -eq 0 ]

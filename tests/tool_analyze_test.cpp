@@ -1,0 +1,126 @@
+// kartavo-analyze, run as a program: the output of one hand, the whole game, and bad input.
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status;
+    QString out, err;
+};
+
+Run analyze(const QStringList& arguments) {
+    QProcess p;
+    p.start(QCoreApplication::applicationDirPath() + "/kartavo-analyze", arguments);
+    if (!p.waitForFinished(120000))
+        qFatal("kartavo-analyze did not finish");
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+class ToolAnalyzeTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void printsTheHoldsBestFirst_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("first");
+        QTest::newRow("x 1") << QStringList{"As Ks Qs Js 9h"}
+                             << QStringList{"As Ks Qs Js\t33.595744681", "Ks Qs Js\t2.448658649",
+                                            "Ks Qs Js 9h\t2.212765957",  "As Ks Qs\t1.995374653",
+                                            "As Ks Js\t1.995374653",     "As Qs Js\t1.995374653"};
+        QTest::newRow("x 10, cards as separate words")
+            << QStringList{"--multiplier", "10", "As", "Ks", "Qs", "Js", "9h"}
+            << QStringList{"As Ks Qs Js\t335.957446809", "Ks Qs Js\t24.486586494"};
+        QTest::newRow("keep all five")
+            << QStringList{"9c 9d 9h 9s 2c"}
+            << QStringList{"9c 9d 9h 9s 2c\t100.000000000", "9c 9d 9h 9s\t100.000000000"};
+    }
+    void printsTheHoldsBestFirst() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, first);
+        const Run run = analyze(arguments);
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 32);
+        QCOMPARE(lines.mid(0, first.size()), first);
+        // Every line: the kept cards in the hand's order or "-", a tab, nine decimals.
+        const QRegularExpression shape(QStringLiteral("^(-|[0-9JQKA][cdhs]( [0-9JQKA][cdhs]){0,4})"
+                                                      "\\t[0-9]+\\.[0-9]{9}$"));
+        int exchangeAll = 0;
+        for (const QString& line : lines) {
+            QVERIFY2(shape.match(line).hasMatch(), qPrintable(line));
+            exchangeAll += line.startsWith(QLatin1String("-\t"));
+        }
+        QCOMPARE(exchangeAll, 1);
+    }
+
+    void printsTheGameReturn_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("fraction");
+        QTest::addColumn<QString>("percent");
+        QTest::newRow("this game") << QStringList{"--game"} << "77695817737/19315145850"
+                                   << "visszatérítés: 201.1267 %";
+        QTest::newRow("this game at x 5")
+            << QStringList{"--game", "--multiplier", "5"} << "77695817737/3863029170"
+            << "visszatérítés: 201.1267 %";
+        QTest::newRow("9/6 Jacks or Better")
+            << QStringList{"--game", "--paytable", "job96"} << "1653526326983/1661102543100"
+            << "visszatérítés: 99.5439 %";
+    }
+    void printsTheGameReturn() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, fraction);
+        QFETCH(QString, percent);
+        const Run run = analyze(arguments);
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QVERIFY2(lines[1].contains(' ' + fraction + ' '), qPrintable(lines[1]));
+        QVERIFY2(
+            QRegularExpression(QStringLiteral(": [0-9]+\\.[0-9]{9} ")).match(lines[2]).hasMatch(),
+            qPrintable(lines[2]));
+        QCOMPARE(lines[3], percent);
+    }
+
+    void badInputIsRefused_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("four cards") << QStringList{"As Ks Qs Js"} << "pontosan öt lap kell, 4";
+        QTest::newRow("six cards") << QStringList{"As Ks Qs Js 9h 2c"} << "pontosan öt lap kell, 6";
+        QTest::newRow("unknown code")
+            << QStringList{"As Ks Qs Js 1h"} << "ismeretlen lapkód: \"1h\"";
+        QTest::newRow("ten written 10")
+            << QStringList{"As Ks Qs Js 10h"} << "ismeretlen lapkód: \"10h\"";
+        QTest::newRow("same card twice")
+            << QStringList{"As Ks Qs As 9h"} << "kétszer szerepel ugyanaz a lap: \"As\"";
+        QTest::newRow("unknown option")
+            << QStringList{"--fast", "As Ks Qs Js 9h"} << "ismeretlen kapcsoló: \"--fast\"";
+        QTest::newRow("multiplier 3") << QStringList{"--multiplier", "3", "As Ks Qs Js 9h"}
+                                      << "a szorzó 1, 2, 5 vagy 10 lehet, nem \"3\"";
+        QTest::newRow("multiplier missing")
+            << QStringList{"As Ks Qs Js 9h", "--multiplier"} << "a --multiplier után érték kell";
+        QTest::newRow("unknown paytable") << QStringList{"--game", "--paytable", "job85"}
+                                          << "ismeretlen nyereménytábla: \"job85\"";
+        QTest::newRow("cards with --game")
+            << QStringList{"--game", "As Ks Qs Js 9h"} << "a --game mellett nincs helye lapoknak";
+        QTest::newRow("nothing") << QStringList{} << "használat: kartavo-analyze";
+    }
+    void badInputIsRefused() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run run = analyze(arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        if (!arguments.isEmpty()) // one line, naming the program
+            QCOMPARE(run.err.count('\n'), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(ToolAnalyzeTest)
+#include "tool_analyze_test.moc"

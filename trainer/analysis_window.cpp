@@ -1,0 +1,244 @@
+#include "analysis_window.h"
+
+#include "balance_chart.h"
+#include "cards.h"
+#include "control_table.h"
+#include "payout_table.h"
+#include "twips.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QTableWidget>
+#include <cmath>
+
+namespace trainer {
+
+namespace {
+
+using controls::Kind;
+
+// clang-format off
+// Twips relative to the container.
+constexpr controls::ControlRow windowControls[] = {
+    {"Frame1",  Kind::Frame, nullptr,  "Az asztalon lévő leosztás", 120,   90, 6960, 3840},
+    {"Label1",  Kind::Label, "Frame1", nullptr,                     120,  270, 6720,  270},
+    {"Label2",  Kind::Label, nullptr,  nullptr,                     240, 4020, 6840,  840},
+    {"Frame2",  Kind::Frame, nullptr,  "A játékmenet eddig",        120, 4920, 6960, 2640},
+    {"Frame3",  Kind::Frame, nullptr,  "Az összeg osztásról osztásra", 120, 7650, 6960, 2250},
+};
+// The tables and the chart, by hand: the control table knows no plain grid.
+constexpr int holdsRect[]   = {120,  600, 6720, 3120}; // in Frame1: header and ten rows
+constexpr int figuresRect[] = {120,  270, 3960, 2250}; // in Frame2
+constexpr int captionsRect[]= {4200, 270, 2640, 2250}; // in Frame2
+constexpr int chartRect[]   = {120,  270, 6720, 1860}; // in Frame3
+// clang-format on
+constexpr int windowWidth = 7200, windowHeight = 10020;
+
+const char* const figureNames[] = {"Osztások",           "Cserék",
+                                   "Összes tét",         "Összes nyeremény",
+                                   "Nettó eredmény",     "Visszatérítés eddig",
+                                   "Tökéletes játékkal", "Nem a legjobb csere",
+                                   "Ezek ára (várható)"};
+
+// Captions from the highest to "Semmi", by kartavo::Category.
+constexpr int captionOrder[] = {8, 7, 6, 5, 4, 3, 2, 1, 0, 9};
+
+QRect rectOf(const int (&r)[4]) {
+    return controls::pxRect(r[0], r[1], r[2], r[3]);
+}
+
+QTableWidget* makeTable(QWidget* parent, const char* name, const int (&r)[4], int columns) {
+    auto* t = new QTableWidget(0, columns, parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setGeometry(rectOf(r));
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 4);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::TabFocus);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->horizontalHeader()->setStretchLastSection(true);
+    return t;
+}
+
+void setRow(QTableWidget* t, int row, const QString& a, const QString& b, bool bold = false) {
+    for (int c = 0; c < 2; ++c) {
+        auto* item = new QTableWidgetItem(c == 0 ? a : b);
+        item->setFlags(Qt::ItemIsEnabled);
+        if (c == 1)
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont f = t->font();
+        f.setBold(bold);
+        item->setFont(f);
+        t->setItem(row, c, item);
+    }
+}
+
+QString signedForints(std::int64_t v) {
+    return (v > 0 ? QStringLiteral("+") : QString()) + QString::number(v) + QStringLiteral(" Ft");
+}
+
+QString suitSymbol(int suit) {
+    return QString(QChar(u"♣♦♥♠"[suit]));
+}
+
+} // namespace
+
+QString AnalysisWindow::forints(double value) {
+    return QString::number(value, 'f', 2).replace('.', ',') + QStringLiteral(" Ft");
+}
+
+QString AnalysisWindow::keptText(const kartavo::Hand& dealt, std::uint8_t kept) {
+    QStringList cards;
+    for (std::size_t p = 0; p < 5; ++p)
+        if (kept & (1u << p)) {
+            const int rank = kartavo::rankOf(dealt[p]);
+            const QString r =
+                rank == 8 ? QStringLiteral("10") : QString(QLatin1Char("23456789_JQKA"[rank]));
+            cards << r + suitSymbol(kartavo::suitOf(dealt[p]));
+        }
+    return cards.isEmpty() ? QStringLiteral("mind az öt lap csere") : cards.join(' ');
+}
+
+AnalysisWindow::AnalysisWindow() {
+    setObjectName(QStringLiteral("elemzes"));
+    setWindowTitle(QStringLiteral("Elemzés"));
+    setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
+    controls::makeFixedWindow(this, windowWidth, windowHeight);
+    const controls::ControlSet c(this, windowControls);
+    handLabel_ = c.get<QLabel>("Label1");
+    verdict_ = c.get<QLabel>("Label2");
+    verdict_->setWordWrap(true);
+    verdict_->setFocusPolicy(Qt::TabFocus);
+    verdict_->setAccessibleName(QStringLiteral("A csere értékelése"));
+
+    holds_ = makeTable(c["Frame1"], "Grid1", holdsRect, 2);
+    holds_->setHorizontalHeaderLabels(
+        {QStringLiteral("Megtartott lapok"), QStringLiteral("Várható nyeremény")});
+    holds_->setColumnWidth(0, controls::px(4560));
+    holds_->setAccessibleName(QStringLiteral("Cserék a legjobbtól"));
+
+    figures_ = makeTable(c["Frame2"], "Grid2", figuresRect, 2);
+    figures_->horizontalHeader()->hide();
+    figures_->setColumnWidth(0, controls::px(2400));
+    figures_->setRowCount(std::size(figureNames));
+    figures_->setAccessibleName(QStringLiteral("A játékmenet számai"));
+    captions_ = makeTable(c["Frame2"], "Grid3", captionsRect, 2);
+    captions_->horizontalHeader()->hide();
+    captions_->setColumnWidth(0, controls::px(1680));
+    captions_->setRowCount(std::size(captionOrder));
+    captions_->setAccessibleName(QStringLiteral("Végső lapok"));
+    for (QTableWidget* t : {figures_, captions_})
+        t->verticalHeader()->setDefaultSectionSize(controls::px(2250) / t->rowCount() - 1);
+
+    chart_ = new BalanceChart(c["Frame3"]);
+    chart_->setObjectName(QStringLiteral("Chart1"));
+    chart_->setGeometry(rectOf(chartRect));
+    chart_->setAccessibleName(QStringLiteral("Az összeg alakulása"));
+}
+
+void AnalysisWindow::display(const HandView& hand, const Session& session,
+                             const QString& perfectReturn) {
+    // The hand on the table and its holds, best first.
+    holds_->setRowCount(0);
+    if (!hand.dealt) {
+        handLabel_->setText(QStringLiteral("Még nincs osztás: a Keverés oszt öt lapot."));
+    } else {
+        handLabel_->setText(QStringLiteral("Osztás: %1   (szorzó: x %2)")
+                                .arg(keptText(*hand.dealt, 31))
+                                .arg(hand.multiplier));
+        if (hand.ranking) {
+            holds_->setRowCount(32);
+            for (int i = 0; i < 32; ++i) {
+                const kartavo::HoldValue& v = (*hand.ranking)[static_cast<std::size_t>(i)];
+                QString kept = keptText(*hand.dealt, v.kept);
+                if (hand.chosen && *hand.chosen == v.kept)
+                    kept += QStringLiteral("   ◀ a te cseréd");
+                setRow(holds_, i, kept, forints(v.expected() * hand.multiplier), i == 0);
+                if (i == 0)
+                    for (int col = 0; col < 2; ++col)
+                        holds_->item(0, col)->setBackground(QColor(200, 240, 200));
+                // Spoken: the cards by name.
+                QStringList spoken;
+                for (std::size_t p = 0; p < 5; ++p)
+                    if (v.kept & (1u << p))
+                        spoken << QString::fromStdString(
+                            kartavo::spokenCardName(kartavo::cardCode((*hand.dealt)[p]) + ".bmp"));
+                holds_->item(i, 0)->setData(
+                    Qt::AccessibleTextRole,
+                    spoken.isEmpty() ? kept : QStringLiteral("megtartva: ") + spoken.join(", "));
+            }
+        }
+    }
+
+    // The verdict on the exchange.
+    const std::optional<ExchangeVerdict>& v = session.lastVerdict();
+    if (!v || !hand.chosen) {
+        verdict_->setText(hand.dealt ? QStringLiteral("A Csere után itt áll, mennyit ért a cseréd.")
+                                     : QString());
+    } else {
+        QString text = QStringLiteral("A te cseréd: %1, várható nyeremény %2.\n")
+                           .arg(keptText(v->dealt, v->chosen.kept), forints(v->chosenFt()));
+        if (v->wasBest()) {
+            text += QStringLiteral("Ez volt a legjobb csere. Szép játék!");
+        } else {
+            text += QStringLiteral("A legjobb csere: %1, várható nyeremény %2.\n")
+                        .arg(keptText(v->dealt, v->best.kept), forints(v->bestFt()));
+            text += v->lossFt() < 0.005
+                        ? QStringLiteral("A legjobb csere kevesebb mint 0,01 Ft-tal többet ért.")
+                        : QStringLiteral("A legjobb csere %1-tal többet ért.")
+                              .arg(forints(v->lossFt()));
+        }
+        verdict_->setText(text);
+    }
+    verdict_->setAccessibleDescription(verdict_->text());
+
+    // The session's figures.
+    const std::optional<double> share = session.returnShare();
+    const QString values[] = {
+        QString::number(session.deals()),
+        QString::number(session.exchanges()),
+        QString::number(session.stakes()) + QStringLiteral(" Ft"),
+        QString::number(session.credits()) + QStringLiteral(" Ft"),
+        signedForints(session.net()),
+        share ? QString::number(*share * 100, 'f', 2).replace('.', ',') + QStringLiteral(" %")
+              : QStringLiteral("–"),
+        perfectReturn.isEmpty() ? QStringLiteral("számolás…") : perfectReturn,
+        QString::number(session.notBest()),
+        forints(session.notBestCost()),
+    };
+    for (int row = 0; row < figures_->rowCount(); ++row)
+        setRow(figures_, row, QString::fromUtf8(figureNames[row]), values[row]);
+    for (int row = 0; row < captions_->rowCount(); ++row) {
+        const int caption = captionOrder[row];
+        setRow(captions_, row,
+               QString::fromUtf8(kartavo::resultText(kartavo::Category(caption)).data()),
+               QString::number(session.captions()[static_cast<std::size_t>(caption)]));
+    }
+    chart_->setSeries(session.balances(), kartavo::startBalance);
+}
+
+QPoint AnalysisWindow::besidePosition(const QRect& t, const QSize& frame, const QRect& area) {
+    const int gap = 8;
+    QPoint at(t.right() + 1 + gap, t.top());
+    if (at.x() + frame.width() > area.right() + 1 && t.left() - gap - frame.width() >= area.left())
+        at.setX(t.left() - gap - frame.width());
+    at.setX(
+        std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
+    at.setY(
+        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+    return at;
+}
+
+void AnalysisWindow::placeBeside(const QWidget* table) {
+    const QScreen* screen = table->screen();
+    // The window's frame is not known before it is first shown; the title bar and the border
+    // are reckoned from the table's.
+    const QSize frame = size() + (table->frameGeometry().size() - table->size());
+    move(besidePosition(table->frameGeometry(), frame,
+                        screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080)));
+}
+
+} // namespace trainer

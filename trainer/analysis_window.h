@@ -1,0 +1,51 @@
+// The analysis window "Elemzés": the holds of the hand on the table with their expected credit,
+// the verdict on the last exchange, the session's figures and the balance chart. It only shows
+// what the trainer tells it; it has no input of its own and never writes the table.
+#pragma once
+
+#include "session.h"
+
+#include <QWidget>
+#include <optional>
+
+class QLabel;
+class QTableWidget;
+
+namespace trainer {
+
+class BalanceChart;
+
+// What the window shows of the hand on the table.
+struct HandView {
+    std::optional<kartavo::Hand> dealt; // empty before the first deal
+    std::optional<kartavo::HoldRanking> ranking;
+    int multiplier = 1;
+    std::optional<std::uint8_t> chosen; // the hold kept, once exchanged
+};
+
+class AnalysisWindow : public QWidget {
+    Q_OBJECT
+  public:
+    AnalysisWindow();
+    void display(const HandView& hand, const Session& session, const QString& perfectReturn);
+    // Beside the table, never over it where the screen leaves room.
+    void placeBeside(const QWidget* table);
+    // Where a window of the given frame size goes beside a table's frame within the screen's
+    // available area: right of it, else left of it, else as near as the screen allows.
+    static QPoint besidePosition(const QRect& table, const QSize& frame, const QRect& area);
+
+    // Expected credit in forints with two decimals: "3,42 Ft".
+    static QString forints(double value);
+    // Kept cards as ranks and suit symbols ("A♠ K♠"), or the words for exchanging all five.
+    static QString keptText(const kartavo::Hand& dealt, std::uint8_t kept);
+
+  private:
+    QLabel* handLabel_;
+    QTableWidget* holds_;
+    QLabel* verdict_;
+    QTableWidget* figures_;
+    QTableWidget* captions_;
+    BalanceChart* chart_;
+};
+
+} // namespace trainer

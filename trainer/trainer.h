@@ -1,0 +1,50 @@
+// The trainer of the game table: it listens to what the table tells (a deal, a multiplier press,
+// an exchange), keeps the session, answers Tipp with the best hold, and feeds the analysis
+// window. It reads the table's state and controls but never writes them.
+#pragma once
+
+#include "analysis_window.h"
+#include "session.h"
+
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+class board;
+
+namespace trainer {
+
+class Trainer : public QObject {
+    Q_OBJECT
+  public:
+    explicit Trainer(board* table);
+    ~Trainer() override;
+
+    // The best hold of the dealt hand while it waits for the exchange; empty otherwise.
+    std::optional<kartavo::HoldValue> bestHold();
+    // Opens the analysis window beside the table, or brings it forward.
+    void openWindow();
+    AnalysisWindow* window() const { return window_; }
+    const Session& session() const { return session_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void onDealt();
+    void onMultiplierChanged();
+    void onExchanged();
+    const kartavo::HoldRanking& ranking(); // of the deal on the table, computed once
+    kartavo::Hand handOnTable() const;
+    std::int64_t balance() const;
+    // Shows the session in the window; a closed window is left alone unless forced.
+    void refresh(bool force = false);
+
+    board* table_;
+    Session session_;
+    std::optional<kartavo::HoldRanking> ranking_;
+    std::optional<std::uint8_t> chosen_;
+    QPointer<AnalysisWindow> window_;
+};
+
+} // namespace trainer
