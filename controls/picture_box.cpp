@@ -75,6 +75,9 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter p(this);
     if (!picture_.isNull()) {
+        // A picture drawn for another density is reduced smoothly, never blocky; at its own
+        // density it is copied pixel for pixel.
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.setClipRect(contentsRect());
         p.drawPixmap(contentsRect().topLeft(), picture_);
     }

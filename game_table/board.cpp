@@ -18,6 +18,7 @@
 #include "ujra.h"
 #include "value_label.h"
 #include "window_role.h"
+#include "window_place.h"
 
 #include <QAction>
 #include <QApplication>
@@ -105,7 +106,7 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
     setObjectName(QStringLiteral("board"));
     controls::setWindowRole(this, QAccessible::Window);
     setWindowTitle(QStringLiteral("Kartavo"));
-    setWindowIcon(QIcon(QStringLiteral(":/design/board_icon.png")));
+    setWindowIcon(media::designIcon(QStringLiteral("board_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     controls::makeFixedWindow(this, 10065, 6375);
 
@@ -136,9 +137,9 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
                                                            QStringLiteral("Ft"));
     MSFlexGrid1->setAccessibleName(QStringLiteral("Nyereménytábla"));
     Picture2->setAccessibleName(QStringLiteral("Jutalomkép"));
-    Picture2->setPicture(QPixmap(QStringLiteral(":/design/board_reward.jpg")));
+    Picture2->setPicture(media::designPicture(QStringLiteral("board_reward.jpg")));
     c_.get<controls::PictureBox>("Picture3")
-        ->setPicture(QPixmap(QStringLiteral(":/design/board_logo.jpg")));
+        ->setPicture(media::designPicture(QStringLiteral("board_logo.jpg")));
     c_.get<controls::PictureBox>("Picture3")->setAccessibleName(QStringLiteral("Kartavo"));
 
     keys_ = new TableKeys(this);
@@ -279,7 +280,7 @@ void board::Picture1_Click(int index) {
         if (pos.mark == 'k') {
             // Loaded afresh at every mark, so a newly chosen back shows from the next mark on.
             pos.mark = 'h';
-            Picture1[index]->setPicture(media::loadPicture(media::cardBackPath()));
+            Picture1[index]->setPicture(media::loadCardBack(media::cardBackPath()));
             updateCardDescription(index);
         } else {
             pos.mark = 'k';
@@ -361,6 +362,9 @@ void board::command3_Click(int index) {
 void board::Command6_Click() {
     media::playEffect(QStringLiteral("options.wav"));
     options& dialog = loadOptions();
+    // A freshly loaded dialog opens over the table; one only hidden comes back where it was.
+    if (!dialog.testAttribute(Qt::WA_Moved))
+        controls::centreOver(&dialog, this);
     dialog.show();
     dialog.raise();
     dialog.activateWindow();

@@ -1,9 +1,16 @@
 // Pictures and cursors from the program folder. A missing or unreadable file is reported in one
 // place: by default a message box naming the file and the folder, the same line on stderr, and
 // the program ends with status 1.
+//
+// Pictures are drawn for the density of the display: where it has more than one device pixel to
+// a window pixel, a picture is read from its double-size twin beside it ("As@2x.bmp" beside
+// "As.bmp") and keeps its size on the window. A missing or unreadable twin, or one that is not
+// exactly twice the size, falls back to the picture itself without a word; only the picture
+// itself is ever reported missing.
 #pragma once
 
 #include <QCursor>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -11,10 +18,24 @@
 
 namespace media {
 
+// Device pixels to a window pixel that pictures are drawn for: the highest of the screens, so
+// that a window shows sharp pictures on whichever screen it is moved to.
+qreal displayPixelRatio();
+
+// The double-size twin of a picture or cursor file: ".../As.bmp" gives ".../As@2x.bmp".
+QString twinPath(const QString& path);
+
 // The empty path gives the empty picture without touching any file.
-QPixmap loadPicture(const QString& path);
+QPixmap loadPicture(const QString& path, qreal ratio = displayPixelRatio());
+// As loadPicture, with the twin given by the caller (none when twin is empty).
+QPixmap loadPictureWithTwin(const QString& path, const QString& twin, qreal ratio);
 // A Windows cursor file (.cur); its hotspot is taken from the file.
-QCursor loadCursor(const QString& path);
+QCursor loadCursor(const QString& path, qreal ratio = displayPixelRatio());
+
+// A picture of the windows' own design, compiled into the program: "board_logo.jpg".
+QPixmap designPicture(const QString& name, qreal ratio = displayPixelRatio());
+// A window icon of the windows' own design, with its twin for high-density title bars.
+QIcon designIcon(const QString& name);
 
 struct CursorImage {
     QImage image;

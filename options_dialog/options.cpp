@@ -137,7 +137,7 @@ options::options() {
     setObjectName(QStringLiteral("options"));
     controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Beállítások"));
-    setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
+    setWindowIcon(media::designIcon(QStringLiteral("options_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     controls::makeFixedWindow(this, 6075, 4860);
 
@@ -161,9 +161,9 @@ options::options() {
     howTo->setWordWrap(true);
     c.get<QLabel>("Label4")->setWordWrap(true);
     c.get<controls::PictureBox>("Picture2")
-        ->setPicture(QPixmap(QStringLiteral(":/design/about_photo.jpg")));
+        ->setPicture(media::designPicture(QStringLiteral("about_photo.jpg")));
     c.get<controls::PictureBox>("Picture3")
-        ->setPicture(QPixmap(QStringLiteral(":/design/about_title.jpg")));
+        ->setPicture(media::designPicture(QStringLiteral("about_title.jpg")));
 
     // The etched separator of the about page: a light rule above a dark one.
     auto* frame4 = c.get<QGroupBox>("Frame4");

@@ -4,6 +4,7 @@
 #include "control_table.h"
 #include "payout_table.h"
 #include "picture_box.h"
+#include "pictures.h"
 #include "sound.h"
 #include "twips.h"
 #include "window_role.h"
@@ -38,7 +39,7 @@ ujra::ujra(board* table) : table_(table) {
     setObjectName(QStringLiteral("ujra"));
     controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Kartavo - by Morvane"));
-    setWindowIcon(QIcon(QStringLiteral(":/design/ujra_icon.png")));
+    setWindowIcon(media::designIcon(QStringLiteral("ujra_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     controls::makeFixedWindow(this, 3510, 1785);
     move(controls::px(4215), controls::px(3735));
@@ -47,7 +48,7 @@ ujra::ujra(board* table) : table_(table) {
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Command1 = c.get<QPushButton>("Command1");
     auto* picture = c.get<controls::PictureBox>("Picture1");
-    picture->setPicture(QPixmap(QStringLiteral(":/design/ujra_picture.png")));
+    picture->setPicture(media::designPicture(QStringLiteral("ujra_picture.png")));
     picture->setFocusPolicy(Qt::NoFocus);
     connect(Command1, &QPushButton::clicked, this, &ujra::Command1_Click);
     connect(c.get<QPushButton>("Command2"), &QPushButton::clicked, this, &ujra::Command2_Click);

@@ -18,11 +18,14 @@ dpkg-deb -c "$deb" | awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }
 has() { grep -qxF "$1" "$tmp/paths" || fail "the package lacks $1"; }
 has "./usr/bin/kartavo -> ../lib/kartavo/kartavo"
 has ./usr/lib/kartavo/kartavo
-for f in As.bmp hatlap.bmp hat7.bmp casino8.jpg mpar.jpg splash.jpg start.wav kilepes.wav hand.cur; do
+for f in As.bmp As@2x.bmp hatlap.bmp hat7.bmp hat7@2x.bmp casino8.jpg mpar.jpg splash.jpg \
+    start.wav kilepes.wav hand.cur hand@2x.cur; do
     has "./usr/lib/kartavo/$f"
 done
 media=$(grep -c '^\./usr/lib/kartavo/.' "$tmp/paths")
-[ "$media" -eq 91 ] || fail "usr/lib/kartavo holds $media entries, expected 90 media files and the program"
+# 90 media files, 81 double-size twins and the program.
+[ "$media" -eq 172 ] ||
+    fail "usr/lib/kartavo holds $media entries, expected 90 media files, 81 twins and the program"
 has "./usr/share/applications/$id.desktop"
 has "./usr/share/metainfo/$id.metainfo.xml"
 for size in 16 22 24 32 48 64 128 256; do

@@ -26,10 +26,16 @@ media+=(hatlap.bmp splash.jpg splash2.jpg hand.cur handk.cur
         mroyal.jpg mflos.jpg mpoker.jpg mfull.jpg mszfloss.jpg msor.jpg mdrill.jpg mketpar.jpg
         mpar.jpg start.wav keveres.wav szorzo.wav options.wav nyert.wav semmi.wav ok.wav
         kilepes.wav)
-for f in "${media[@]}"; do [ -s "$program/$f" ] || fail "missing $f in lib/kartavo"; done
+# Beside every picture and cursor but the card back in force, its double-size twin.
+twins=()
+for f in "${media[@]}"; do
+    case $f in hatlap.bmp | *.wav) ;; *) twins+=("${f%.*}@2x.${f##*.}") ;; esac
+done
+for f in "${media[@]}" "${twins[@]}"; do [ -s "$program/$f" ] || fail "missing $f in lib/kartavo"; done
 found=$(find "$program" -mindepth 1 | wc -l)
-[ "$found" -eq $((${#media[@]} + 1)) ] ||
-    fail "lib/kartavo holds $found entries, expected ${#media[@]} media files and the program"
+expected=$((${#media[@]} + ${#twins[@]}))
+[ "$found" -eq $((expected + 1)) ] ||
+    fail "lib/kartavo holds $found entries, expected $expected media files and the program"
 
 # bin/ holds only the link, relative so that it survives a staging folder.
 [ "$(ls -A "$prefix/bin")" = kartavo ] || fail "bin/ holds more than kartavo: $(ls -A "$prefix/bin")"

@@ -112,6 +112,17 @@ class MediaTest : public QObject {
         QCOMPARE(reader.format(), format);
         QCOMPARE(reader.size(), size);
         QVERIFY(!reader.read().isNull());
+        // Beside it, its twin for dense displays; the back in force has none, it borrows the
+        // twin of its design.
+        const QString twin = media::twinPath(media::mediaPath(name));
+        if (name == QStringLiteral("hatlap.bmp")) {
+            QVERIFY(!QFile::exists(twin));
+            return;
+        }
+        QImageReader twinReader(twin);
+        QCOMPARE(twinReader.format(), format);
+        QCOMPARE(twinReader.size(), size * 2);
+        QVERIFY(!twinReader.read().isNull());
     }
 
     void soundsAreShortPcmWavs_data() {
@@ -136,18 +147,38 @@ class MediaTest : public QObject {
     }
 
     void cursorsHaveTheirHotspotAtTheFingertip_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("hand") << "hand.cur";
-        QTest::newRow("handk") << "handk.cur";
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("scale");
+        for (const char* name : {"hand.cur", "handk.cur"}) {
+            QTest::addRow("%s", name) << QString::fromLatin1(name) << 1;
+            QTest::addRow("%s twin", name) << media::twinPath(QString::fromLatin1(name)) << 2;
+        }
     }
     void cursorsHaveTheirHotspotAtTheFingertip() {
-        QFETCH(QString, name);
-        const media::CursorImage c = media::readCursorFile(media::mediaPath(name));
-        QCOMPARE(c.image.size(), QSize(32, 32));
-        QCOMPARE(c.hotspot, QPoint(9, 1));
-        QVERIFY(qAlpha(c.image.pixel(c.hotspot + QPoint(0, 1))) > 0); // the finger is there
-        QCOMPARE(qAlpha(c.image.pixel(31, 0)), 0);                    // the corner is clear
-        const QCursor cursor = media::loadCursor(media::mediaPath(name));
+        QFETCH(QString, file);
+        QFETCH(int, scale);
+        const media::CursorImage c = media::readCursorFile(media::mediaPath(file));
+        QCOMPARE(c.image.size(), QSize(32, 32) * scale);
+        QCOMPARE(c.hotspot, QPoint(9, 1) * scale);
+        // The finger is there, the corner is clear.
+        QVERIFY(qAlpha(c.image.pixel(c.hotspot + QPoint(0, scale))) > 0);
+        QCOMPARE(qAlpha(c.image.pixel(32 * scale - 1, 0)), 0);
+    }
+
+    // A dense display takes the twin, with the hotspot given in window pixels as before.
+    void cursorIsLoadedForTheDisplay_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("1") << 1.0 << QSize(32, 32);
+        QTest::newRow("1.5") << 1.5 << QSize(64, 64);
+        QTest::newRow("2") << 2.0 << QSize(64, 64);
+    }
+    void cursorIsLoadedForTheDisplay() {
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, pixels);
+        const QCursor cursor = media::loadCursor(media::mediaPath("hand.cur"), ratio);
+        QCOMPARE(cursor.pixmap().size(), pixels);
+        QCOMPARE(cursor.pixmap().deviceIndependentSize(), QSizeF(32, 32));
         QCOMPARE(cursor.hotSpot(), QPoint(9, 1));
     }
 

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 
 class OptionsTest : public QObject {
     Q_OBJECT
@@ -178,6 +179,45 @@ class OptionsTest : public QObject {
         QCOMPARE(hint(), QStringLiteral("Starveil"));
         QVERIFY(yellow("Label9"));
         QVERIFY(control<controls::PictureBox>(dialog(), "Picture4")->hasPicture());
+    }
+
+    // The dialog opens over the table, whole on the screen even when the table is not.
+    void opensOverTheTable_data() {
+        QTest::addColumn<QPoint>("tableAt");
+        QTest::addColumn<bool>("centred"); // room on the screen for the dialog centred
+        QTest::newRow("table in the middle") << QPoint(60, 80) << true;
+        QTest::newRow("table at the top left") << QPoint(0, 0) << true;
+        QTest::newRow("table past the right edge") << QPoint(600, 60) << false;
+        QTest::newRow("table past the bottom edge") << QPoint(40, 450) << false;
+        QTest::newRow("table past the top left") << QPoint(-400, -300) << false;
+    }
+    void opensOverTheTable() {
+        QFETCH(QPoint, tableAt);
+        QFETCH(bool, centred);
+        table->move(tableAt);
+        openOptions();
+        const QRect shown = dialog()->frameGeometry(), under = table->frameGeometry();
+        QVERIFY(table->screen()->availableGeometry().contains(shown));
+        QVERIFY(under.intersects(shown));
+        if (centred)
+            QVERIFY((shown.center() - under.center()).manhattanLength() <= 1);
+        else
+            QVERIFY(shown.center() != under.center());
+    }
+
+    // A dialog only hidden comes back where the player left it; a fresh one opens over the table.
+    void hiddenDialogComesBackWhereItWas() {
+        table->move(60, 80);
+        openOptions();
+        const QPoint centredAt = dialog()->pos();
+        dialog()->move(5, 7);
+        ok();
+        table->move(100, 120);
+        openOptions();
+        QCOMPARE(dialog()->pos(), QPoint(5, 7));
+        cancel();
+        openOptions();
+        QCOMPARE(dialog()->pos(), centredAt + QPoint(40, 40));
     }
 
     void cancelUnloadsTheDialog() {

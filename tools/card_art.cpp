@@ -235,8 +235,8 @@ void drawCourt(QPainter& p, char rank, char suit) {
     p.drawRect(frame);
 }
 
-QImage blankCard() {
-    QImage img(cardWidth, cardHeight, QImage::Format_RGB32);
+QImage blankCard(int scale) {
+    QImage img = canvas(cardWidth, cardHeight, scale);
     img.fill(QColor(239, 239, 239)); // the window's grey shows at the rounded corners
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -247,6 +247,16 @@ QImage blankCard() {
 }
 
 } // namespace
+
+QImage canvas(int width, int height, int scale, QImage::Format format) {
+    QImage img(width * scale, height * scale, format);
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
+QRect area(const QImage& picture) {
+    return QRect(QPoint(), picture.deviceIndependentSize().toSize());
+}
 
 QPainterPath suitPath(char suit, const QRectF& box) {
     QPainterPath unit;
@@ -274,8 +284,8 @@ QColor suitColor(char suit) {
     return suit == 'h' || suit == 'd' ? QColor(200, 16, 32) : QColor(20, 20, 20);
 }
 
-QImage cardFace(char rank, char suit) {
-    QImage img = blankCard();
+QImage cardFace(char rank, char suit, int scale) {
+    QImage img = blankCard(scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -301,8 +311,8 @@ QImage cardFace(char rank, char suit) {
     return img;
 }
 
-QImage cardBack(int design) {
-    QImage img = blankCard();
+QImage cardBack(int design, int scale) {
+    QImage img = blankCard(scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF inner(4, 4, cardWidth - 8, cardHeight - 8);

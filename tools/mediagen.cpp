@@ -2,8 +2,11 @@
 // usage `mediagen PROGRAM_FOLDER DESIGN_FOLDER ICON_FOLDER`.
 // The program folder receives the files the program reads at run time (cards, backs, pictures,
 // sounds, cursors); the design folder the pictures compiled into the windows; the icon folder
-// the application icon for the desktop's menus, as icon-SIZE.png and a scalable icon.svg. An
-// existing "hatlap.bmp" is never overwritten: it holds the player's chosen card back.
+// the application icon for the desktop's menus, as icon-SIZE.png and a scalable icon.svg. Every
+// picture and cursor also gets a double-size twin beside it for high-density screens
+// ("As@2x.bmp"), drawn from the same shapes. An existing "hatlap.bmp" is never overwritten: it
+// holds the player's chosen card back; it has no twin, the game shows the twin of the design it
+// is a copy of.
 #include "card_art.h"
 
 #include <QConicalGradient>
@@ -46,6 +49,24 @@ QFont font(const char* family, int pixels, bool bold = true) {
     return f;
 }
 
+// The double-size twin of a file name: "As.bmp" -> "As@2x.bmp".
+QString twinName(const QString& name) {
+    return QString(name).insert(name.lastIndexOf('.'), QStringLiteral("@2x"));
+}
+
+// A picture drawn at one scale: 1 for the file as named, 2 for its twin.
+using Drawing = std::function<QImage(int scale)>;
+
+void saveWithTwin(const QString& folder, const QString& name, const Drawing& draw) {
+    save(draw(1), folder, name);
+    save(draw(2), folder, twinName(name));
+}
+
+// The scale of the picture a painter draws on, for drawing cards inside it at full sharpness.
+int deviceScale(const QPainter& p) {
+    return qRound(p.device()->devicePixelRatio());
+}
+
 void feltBackground(QPainter& p, const QRect& r, QColor centre = QColor(20, 130, 60)) {
     QRadialGradient g(r.center(), r.width() * 0.7);
     g.setColorAt(0, centre);
@@ -58,7 +79,7 @@ void drawHand(QPainter& p, const std::vector<const char*>& cards, QPointF origin
               double step) {
     const double scale = height / art::cardHeight;
     for (std::size_t i = 0; i < cards.size(); ++i) {
-        const QImage face = art::cardFace(cards[i][0], cards[i][1]);
+        const QImage face = art::cardFace(cards[i][0], cards[i][1], deviceScale(p));
         const QRectF target(origin.x() + static_cast<double>(i) * step, origin.y(),
                             art::cardWidth * scale, height);
         p.setPen(Qt::NoPen);
@@ -126,12 +147,12 @@ void drawGlowText(QPainter& p, const QRectF& r, const QString& text, const QFont
 }
 
 // Reward pictures: 330 x 225, the inside of the reward box.
-QImage casinoPicture(int n) {
-    QImage img(330, 225, QImage::Format_RGB32);
+QImage casinoPicture(int n, int scale) {
+    QImage img = art::canvas(330, 225, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRect r = img.rect();
+    const QRect r = art::area(img);
     QRandomGenerator rng(static_cast<quint32>(n * 77));
     switch (n) {
     case 1: { // roulette wheel
@@ -201,7 +222,8 @@ QImage casinoPicture(int n) {
             p.save();
             p.translate(165, 215);
             p.rotate(-28 + i * 14);
-            p.drawImage(QRectF(-46, -190, 92, 124), art::cardFace(cards[i][0], cards[i][1]));
+            p.drawImage(QRectF(-46, -190, 92, 124),
+                        art::cardFace(cards[i][0], cards[i][1], deviceScale(p)));
             p.restore();
         }
         break;
@@ -249,8 +271,8 @@ QImage casinoPicture(int n) {
     return img;
 }
 
-QImage splashPicture(bool first) {
-    QImage img(501, 341, QImage::Format_RGB32);
+QImage splashPicture(bool first, int scale) {
+    QImage img = art::canvas(501, 341, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -258,14 +280,14 @@ QImage splashPicture(bool first) {
         QLinearGradient g(0, 0, 501, 341);
         g.setColorAt(0, QColor(20, 20, 40));
         g.setColorAt(1, QColor(70, 20, 50));
-        p.fillRect(img.rect(), g);
+        p.fillRect(art::area(img), g);
         drawGlowText(p, QRectF(0, 100, 501, 80), QStringLiteral("Morvane"),
                      font("DejaVu Serif", 60), QColor(230, 190, 90));
         p.setFont(font("DejaVu Sans", 20, false));
         p.setPen(QColor(220, 220, 230));
         p.drawText(QRectF(0, 190, 501, 40), Qt::AlignCenter, QStringLiteral("bemutatja"));
     } else { // the game's title
-        feltBackground(p, img.rect());
+        feltBackground(p, art::area(img));
         drawHand(p, {"0s", "Js", "Qs", "Ks", "As"}, QPointF(90, 150), 140, 68);
         drawGlowText(p, QRectF(0, 25, 501, 80), QStringLiteral("Kartavo"), font("DejaVu Serif", 64),
                      QColor(250, 215, 90));
@@ -277,19 +299,19 @@ QImage splashPicture(bool first) {
 }
 
 // The combination pictures: the five cards of the combination on felt, 190 x 110.
-QImage combinationPicture(const std::vector<const char*>& cards) {
-    QImage img(190, 110, QImage::Format_RGB32);
+QImage combinationPicture(const std::vector<const char*>& cards, int scale) {
+    QImage img = art::canvas(190, 110, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    feltBackground(p, img.rect());
+    feltBackground(p, art::area(img));
     drawHand(p, cards, QPointF(5, 17), 76, 31);
     return img;
 }
 
 // Design pictures compiled into the windows.
-QImage iconPicture(int size, QColor colour, char suit) {
-    QImage img(size, size, QImage::Format_ARGB32);
+QImage iconPicture(int size, QColor colour, char suit, int scale) {
+    QImage img = art::canvas(size, size, scale, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -352,26 +374,26 @@ void saveAppIcons() {
     paintAppIcon(p);
 }
 
-QImage logoPicture() {
-    QImage img(144, 43, QImage::Format_RGB32);
+QImage logoPicture(int scale) {
+    QImage img = art::canvas(144, 43, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, 43);
     g.setColorAt(0, QColor(30, 90, 50));
     g.setColorAt(1, QColor(10, 50, 25));
-    p.fillRect(img.rect(), g);
+    p.fillRect(art::area(img), g);
     p.setFont(font("DejaVu Serif", 26));
     p.setPen(QColor(245, 210, 90));
     p.drawText(QRectF(0, 0, 144, 43), Qt::AlignCenter, QStringLiteral("Kartavo"));
     return img;
 }
 
-QImage rewardStartPicture() {
-    QImage img(338, 265, QImage::Format_RGB32);
+QImage rewardStartPicture(int scale) {
+    QImage img = art::canvas(338, 265, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    feltBackground(p, img.rect());
+    feltBackground(p, art::area(img));
     drawHand(p, {"Ah", "Ks", "Qd", "Jc", "0h"}, QPointF(45, 70), 100, 50);
     p.setFont(font("DejaVu Serif", 30));
     p.setPen(QColor(250, 215, 90));
@@ -379,29 +401,29 @@ QImage rewardStartPicture() {
     return img;
 }
 
-QImage aboutPhoto() {
-    QImage img(100, 75, QImage::Format_RGB32);
+QImage aboutPhoto(int scale) {
+    QImage img = art::canvas(100, 75, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    feltBackground(p, img.rect());
+    feltBackground(p, art::area(img));
     drawHand(p, {"As", "Ah"}, QPointF(22, 10), 56, 22);
     return img;
 }
 
-QImage aboutTitle() {
-    QImage img(160, 50, QImage::Format_RGB32);
+QImage aboutTitle(int scale) {
+    QImage img = art::canvas(160, 50, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(img.rect(), QColor(40, 20, 50));
+    p.fillRect(art::area(img), QColor(40, 20, 50));
     p.setFont(font("DejaVu Serif", 24));
     p.setPen(QColor(230, 190, 90));
     p.drawText(QRectF(0, 0, 160, 50), Qt::AlignCenter, QStringLiteral("Morvane"));
     return img;
 }
 
-QImage restartPicture() {
-    QImage img(50, 50, QImage::Format_ARGB32);
+QImage restartPicture(int scale) {
+    QImage img = art::canvas(50, 50, scale, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -550,9 +572,12 @@ void makeSounds() {
 }
 
 // ---- cursors ------------------------------------------------------------------------------
-// A pointing hand, 32 x 32, fingertip at (x 9, y 1).
-QImage handImage(QColor glove) {
-    QImage img(32, 32, QImage::Format_ARGB32);
+// A pointing hand, 32 x 32, fingertip at (x 9, y 1); at double scale 64 x 64, fingertip at
+// (18, 2).
+const QPoint fingertip(9, 1);
+
+QImage handImage(QColor glove, int scale) {
+    QImage img = art::canvas(32, 32, scale, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -666,15 +691,20 @@ int main(int argc, char** argv) {
 
     for (char suit : {'c', 'd', 'h', 's'})
         for (char rank : {'0', '2', '3', '4', '5', '6', '7', '8', '9', 'J', 'Q', 'K', 'A'})
-            save(art::cardFace(rank, suit), outDir, QString("%1%2.bmp").arg(rank).arg(suit));
+            saveWithTwin(outDir, QString("%1%2.bmp").arg(rank).arg(suit),
+                         [rank, suit](int scale) { return art::cardFace(rank, suit, scale); });
     for (int d = 0; d < 8; ++d)
-        save(art::cardBack(d), outDir, QString("hat%1.bmp").arg(d));
+        saveWithTwin(outDir, QString("hat%1.bmp").arg(d),
+                     [d](int scale) { return art::cardBack(d, scale); });
     if (!QFile::exists(outDir + "/hatlap.bmp"))
         save(art::cardBack(0), outDir, QStringLiteral("hatlap.bmp"));
     for (int n = 1; n <= 8; ++n)
-        save(casinoPicture(n), outDir, QString("casino%1.jpg").arg(n));
-    save(splashPicture(true), outDir, QStringLiteral("splash2.jpg"));
-    save(splashPicture(false), outDir, QStringLiteral("splash.jpg"));
+        saveWithTwin(outDir, QString("casino%1.jpg").arg(n),
+                     [n](int scale) { return casinoPicture(n, scale); });
+    saveWithTwin(outDir, QStringLiteral("splash2.jpg"),
+                 [](int scale) { return splashPicture(true, scale); });
+    saveWithTwin(outDir, QStringLiteral("splash.jpg"),
+                 [](int scale) { return splashPicture(false, scale); });
 
     const std::vector<std::pair<const char*, std::vector<const char*>>> combinations = {
         {"mroyal.jpg", {"0s", "Js", "Qs", "Ks", "As"}},
@@ -688,20 +718,31 @@ int main(int argc, char** argv) {
         {"mpar.jpg", {"9c", "9s", "2h", "6d", "Kc"}},
     };
     for (const auto& [name, cards] : combinations)
-        save(combinationPicture(cards), outDir, QString::fromLatin1(name));
+        saveWithTwin(outDir, QString::fromLatin1(name),
+                     [&cards](int scale) { return combinationPicture(cards, scale); });
 
     makeSounds();
-    saveCursor(QStringLiteral("hand.cur"), handImage(QColor(255, 255, 255)), QPoint(9, 1));
-    saveCursor(QStringLiteral("handk.cur"), handImage(QColor(255, 236, 150)), QPoint(9, 1));
+    for (const auto& [name, glove] : {std::pair{"hand.cur", QColor(255, 255, 255)},
+                                      std::pair{"handk.cur", QColor(255, 236, 150)}})
+        for (int scale : {1, 2}) {
+            const QString file = QString::fromLatin1(name);
+            saveCursor(scale == 1 ? file : twinName(file), handImage(glove, scale),
+                       fingertip * scale);
+        }
 
-    save(iconPicture(32, QColor(200, 16, 32), 'h'), designDir, QStringLiteral("board_icon.png"));
-    save(logoPicture(), designDir, QStringLiteral("board_logo.jpg"));
-    save(rewardStartPicture(), designDir, QStringLiteral("board_reward.jpg"));
-    save(iconPicture(32, QColor(20, 20, 20), 's'), designDir, QStringLiteral("options_icon.png"));
-    save(aboutPhoto(), designDir, QStringLiteral("about_photo.jpg"));
-    save(aboutTitle(), designDir, QStringLiteral("about_title.jpg"));
-    save(iconPicture(48, QColor(200, 16, 32), 'd'), designDir, QStringLiteral("ujra_icon.png"));
-    save(restartPicture(), designDir, QStringLiteral("ujra_picture.png"));
+    // The windows' own pictures; the build compiles each with its twin into the program.
+    const std::vector<std::pair<const char*, Drawing>> design = {
+        {"board_icon.png", [](int s) { return iconPicture(32, QColor(200, 16, 32), 'h', s); }},
+        {"board_logo.jpg", logoPicture},
+        {"board_reward.jpg", rewardStartPicture},
+        {"options_icon.png", [](int s) { return iconPicture(32, QColor(20, 20, 20), 's', s); }},
+        {"about_photo.jpg", aboutPhoto},
+        {"about_title.jpg", aboutTitle},
+        {"ujra_icon.png", [](int s) { return iconPicture(48, QColor(200, 16, 32), 'd', s); }},
+        {"ujra_picture.png", restartPicture},
+    };
+    for (const auto& [name, draw] : design)
+        saveWithTwin(designDir, QString::fromLatin1(name), draw);
     saveAppIcons();
     return failed ? 1 : 0;
 }

@@ -59,8 +59,16 @@ QTableWidget* makeTable(QWidget* parent, const char* name, const int (&r)[4], in
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::TabFocus);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->horizontalHeader()->setMinimumSectionSize(8);
     t->horizontalHeader()->setStretchLastSection(true);
+    t->verticalHeader()->setMinimumSectionSize(8);
     return t;
+}
+
+// The first column as wide as given, the second filling the rest of the table.
+void setFirstColumn(QTableWidget* t, int twips) {
+    t->setColumnWidth(0, controls::px(twips));
+    t->setColumnWidth(1, t->width() - 2 * t->frameWidth() - controls::px(twips));
 }
 
 void setRow(QTableWidget* t, int row, const QString& a, const QString& b, bool bold = false) {
@@ -117,21 +125,27 @@ AnalysisWindow::AnalysisWindow() {
     holds_ = makeTable(c["Frame1"], "Grid1", holdsRect, 2);
     holds_->setHorizontalHeaderLabels(
         {QStringLiteral("Megtartott lapok"), QStringLiteral("Várható nyeremény")});
-    holds_->setColumnWidth(0, controls::px(4560));
+    setFirstColumn(holds_, 4560);
+    holds_->setColumnWidth(1, holds_->columnWidth(1) - 16); // beside the scroll bar
     holds_->setAccessibleName(QStringLiteral("Cserék a legjobbtól"));
 
     figures_ = makeTable(c["Frame2"], "Grid2", figuresRect, 2);
     figures_->horizontalHeader()->hide();
-    figures_->setColumnWidth(0, controls::px(2400));
+    setFirstColumn(figures_, 2400);
     figures_->setRowCount(std::size(figureNames));
     figures_->setAccessibleName(QStringLiteral("A játékmenet számai"));
     captions_ = makeTable(c["Frame2"], "Grid3", captionsRect, 2);
     captions_->horizontalHeader()->hide();
-    captions_->setColumnWidth(0, controls::px(1680));
+    setFirstColumn(captions_, 1680);
     captions_->setRowCount(std::size(captionOrder));
     captions_->setAccessibleName(QStringLiteral("Végső lapok"));
-    for (QTableWidget* t : {figures_, captions_})
-        t->verticalHeader()->setDefaultSectionSize(controls::px(2250) / t->rowCount() - 1);
+    // Every figure and every caption in view, without scrolling.
+    for (QTableWidget* t : {figures_, captions_}) {
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        const int rowHeight = (t->height() - 2 * t->frameWidth()) / t->rowCount();
+        for (int row = 0; row < t->rowCount(); ++row)
+            t->setRowHeight(row, rowHeight);
+    }
 
     chart_ = new BalanceChart(c["Frame3"]);
     chart_->setObjectName(QStringLiteral("Chart1"));

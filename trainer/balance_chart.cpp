@@ -66,6 +66,9 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(plot.left(), startLeft.y()), QPointF(plot.right(), startLeft.y()));
     p.drawText(QRectF(0, startLeft.y() - fm.height() / 2.0, left - 4, fm.height()),
                Qt::AlignRight | Qt::AlignVCenter, QString::number(start_));
+    p.drawText(
+        QRectF(plot.left() + 4, startLeft.y() - fm.height() - 1, plot.width() - 8, fm.height()),
+        Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("kezdő összeg"));
     p.setPen(palette().color(QPalette::Text));
     for (const auto& [value, y] : {std::pair{top, plot.top()}, std::pair{bottom, plot.bottom()}})
         if (std::abs(y - startLeft.y()) > fm.height())
