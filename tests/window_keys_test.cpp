@@ -20,13 +20,6 @@ namespace {
 
 const char* dealScript = "As Kd 0h 2c 7s 3c 4c 5c 6c 8d 9h Jh Qh Kh Ah 2d 3d 4d 5d 6d";
 
-std::vector<std::string> codes(const QString& text) {
-    std::vector<std::string> v;
-    for (const QString& c : text.split(' ', Qt::SkipEmptyParts))
-        v.push_back(c.toStdString());
-    return v;
-}
-
 // Sends a key to whatever has the focus in the active window, as the keyboard does.
 void press(int key, Qt::KeyboardModifiers modifiers = {}) {
     QWidget* target = QApplication::focusWidget();
@@ -35,12 +28,6 @@ void press(int key, Qt::KeyboardModifiers modifiers = {}) {
     if (!target)
         qFatal("no active window for the key");
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-}
-
-void activate(QWidget* window) {
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        qFatal("%s does not become active", qPrintable(window->objectName()));
 }
 
 } // namespace
@@ -52,7 +39,7 @@ class KeysTest : public QObject {
     QPointer<board> table;
 
     board& open(const QString& script = QString::fromLatin1(dealScript)) {
-        table = new board(std::make_unique<ScriptedRandom>(codes(script)));
+        table = new board(dealing(script));
         table->show();
         activate(table);
         return *table;
@@ -347,7 +334,7 @@ class KeysTest : public QObject {
                 tables << b;
         QCOMPARE(tables.size(), 1);
         table = tables.first();
-        table->setRandomSource(std::make_unique<ScriptedRandom>(codes("Kc 2d Kh 8s 3c Kd 9h")));
+        table->setRandomSource(dealing("Kc 2d Kh 8s 3c Kd 9h"));
         activate(table);
 
         press(Qt::Key_Plus);

@@ -47,13 +47,6 @@ void listen(QAccessibleEvent* event) {
     heard << nameOf(event->object()) + ' ' + QLatin1String(type);
 }
 
-std::vector<std::string> codes(const QString& text) {
-    std::vector<std::string> v;
-    for (const QString& c : text.split(' ', Qt::SkipEmptyParts))
-        v.push_back(c.toStdString());
-    return v;
-}
-
 QAccessibleInterface* accessible(QWidget* w) {
     return QAccessible::queryAccessibleInterface(w);
 }
@@ -85,11 +78,9 @@ class SpeechTest : public QObject {
     QPointer<board> table;
 
     board& open(const QString& script) {
-        table = new board(std::make_unique<ScriptedRandom>(codes(script)));
+        table = new board(dealing(script));
         table->show();
-        table->activateWindow();
-        if (!QTest::qWaitForWindowActive(table))
-            qFatal("the table does not become active");
+        activate(table);
         return *table;
     }
     QString nameText(const char* control) const {
