@@ -1,8 +1,8 @@
 #include "picture_box.h"
 
+#include "accessible.h"
 #include "focus_mark.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -13,27 +13,16 @@ namespace controls {
 namespace {
 
 // A box that takes clicks is read as a button with a press action; any other as a picture.
-class AccessiblePictureBox : public QAccessibleWidget {
+class AccessiblePictureBox : public PressableAccessible<PictureBox> {
   public:
-    explicit AccessiblePictureBox(PictureBox* box) : QAccessibleWidget(box) {}
+    explicit AccessiblePictureBox(PictureBox* box)
+        : PressableAccessible(box, QAccessible::Graphic) {}
     QAccessible::Role role() const override {
-        return box()->clickable() ? QAccessible::Button : QAccessible::Graphic;
-    }
-    QStringList actionNames() const override {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (box()->clickable())
-            names.prepend(pressAction());
-        return names;
-    }
-    void doAction(const QString& name) override {
-        if (name == pressAction())
-            box()->click();
-        else
-            QAccessibleWidget::doAction(name);
+        return control()->clickable() ? QAccessible::Button : QAccessible::Graphic;
     }
 
-  private:
-    PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
+  protected:
+    bool pressable() const override { return control()->clickable(); }
 };
 
 QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
@@ -45,11 +34,7 @@ QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent, bool border) : QFrame(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
+    installAccessibleFactory<accessibleFactory>();
     if (border) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(2);

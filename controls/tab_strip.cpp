@@ -1,9 +1,9 @@
 #include "tab_strip.h"
 
+#include "accessible.h"
 #include "twips.h"
 
 #include <QAbstractButton>
-#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -22,32 +22,20 @@ class TabButton : public QPushButton {
     using QPushButton::QPushButton;
 };
 
-class AccessibleTab : public QAccessibleWidget {
+class AccessibleTab : public PressableAccessible<TabButton> {
   public:
-    explicit AccessibleTab(TabButton* tab) : QAccessibleWidget(tab, QAccessible::PageTab) {}
+    explicit AccessibleTab(TabButton* tab) : PressableAccessible(tab, QAccessible::PageTab) {}
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return tab()->text();
+            return control()->text();
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.selectable = true;
-        s.selected = tab()->isChecked();
+        s.selected = control()->isChecked();
         return s;
     }
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& name) override {
-        if (name == pressAction())
-            tab()->click();
-        else
-            QAccessibleWidget::doAction(name);
-    }
-
-  private:
-    TabButton* tab() const { return static_cast<TabButton*>(widget()); }
 };
 
 QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
@@ -68,11 +56,7 @@ void reportSelection(QAbstractButton* tab) {
 TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& captions,
                    int tabsPerRow, int tabHeightTwips, QRect geometryPx)
     : QWidget(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
+    installAccessibleFactory<accessibleFactory>();
     setObjectName(name);
     setGeometry(geometryPx);
     const int rows = (static_cast<int>(captions.size()) + tabsPerRow - 1) / tabsPerRow;

@@ -1,5 +1,6 @@
 #include "value_label.h"
 
+#include "accessible.h"
 #include "focus_mark.h"
 
 #include <QAccessibleWidget>
@@ -29,11 +30,7 @@ QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
 } // namespace
 
 ValueLabel::ValueLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
+    installAccessibleFactory<accessibleFactory>();
     setFocusPolicy(Qt::TabFocus);
 }
 

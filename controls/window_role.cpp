@@ -1,5 +1,7 @@
 #include "window_role.h"
 
+#include "accessible.h"
+
 #include <QAccessibleWidget>
 #include <QVariant>
 #include <QWidget>
@@ -23,11 +25,7 @@ QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
 } // namespace
 
 void setWindowRole(QWidget* window, QAccessible::Role role) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
+    installAccessibleFactory<accessibleFactory>();
     window->setProperty(roleProperty, static_cast<int>(role));
 }
 
