@@ -5,6 +5,7 @@
 #include "flex_grid.h"
 #include "number_text.h"
 #include "payout_table.h"
+#include "ujra.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -74,6 +75,10 @@ void TableAnnouncer::clearMultiplierDescriptions() {
 }
 
 void TableAnnouncer::afterDeal() {
+    // Out of money: once "Igen" has given the fresh balance back, "Keverés" tells it.
+    if (ujra* restart = table_->restartDialog())
+        connect(restart, &QObject::destroyed, this, &TableAnnouncer::afterRestart,
+                Qt::UniqueConnection);
     balanceBeforeExchange_ = balance();
     button(QStringLiteral("Command1"))->setAccessibleDescription(QString());
     clearMultiplierDescriptions();
@@ -81,6 +86,16 @@ void TableAnnouncer::afterDeal() {
     exchange->setAccessibleDescription(dealText());
     describePayoutTable();
     focus(exchange);
+}
+
+void TableAnnouncer::afterRestart() {
+    if (!table_->isEnabled() || !table_->isVisible())
+        return; // "Nem": the program ends
+    QPushButton* deal = button(QStringLiteral("Command1"));
+    deal->setAccessibleDescription(
+        QStringLiteral("Újrakezdés, összeg: %1 Ft")
+            .arg(table_->findChild<QLabel*>(QStringLiteral("Label5"))->text().trimmed()));
+    focus(deal);
 }
 
 void TableAnnouncer::afterExchange() {

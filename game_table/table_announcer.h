@@ -2,7 +2,8 @@
 // a control whose accessible description holds the outcome, so that the reader speaks it with
 // the control: "Csere" after a deal (the five cards, the stake and the balance), "Keverés" after
 // the exchange (the hand, the credit and the new balance), the multiplier button after a
-// multiplier press (the stake and the balance). The payout table's description always holds
+// multiplier press (the stake and the balance), "Keverés" after a fresh start from the restart
+// dialog (the balance). The payout table's description always holds
 // the amounts at the current multiplier and the row that paid. Qt reports every change of a
 // name or description to the reader.
 #pragma once
@@ -22,6 +23,7 @@ class TableAnnouncer : public QObject {
     void afterDeal();
     void afterExchange();
     void afterMultiplier();
+    void afterRestart();
     void describePayoutTable();
     QString dealText() const;
     QString cardsText() const;

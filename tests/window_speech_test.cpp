@@ -223,6 +223,14 @@ class SpeechTest : public QObject {
         QCOMPARE(window->text(QAccessible::Description),
                  QStringLiteral("Elfogyott a pénzed. Akarod újrakezdeni?"));
         QCOMPARE(accessible(table)->role(), QAccessible::Window);
+        // "Igen": back on the table, "Keverés" tells the fresh balance.
+        press("Enter");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        activate(table);
+        focused = QApplication::focusWidget();
+        QCOMPARE(nameOf(focused), QStringLiteral("board/Command1"));
+        QCOMPARE(accessible(focused)->text(QAccessible::Description),
+                 QStringLiteral("Újrakezdés, összeg: 250 Ft"));
     }
 
     // Space picks a back or a combination; the focused control tells that it is the one picked.
