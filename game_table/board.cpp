@@ -17,8 +17,8 @@
 #include "twips.h"
 #include "ujra.h"
 #include "value_label.h"
-#include "window_role.h"
 #include "window_place.h"
+#include "window_role.h"
 
 #include <QAction>
 #include <QApplication>
@@ -415,11 +415,21 @@ void board::giveTip() {
     const std::optional<kartavo::HoldValue> best = trainer_->bestHold();
     if (!best)
         return;
+    QStringList kept;
     for (int p = 0; p < 5; ++p) {
+        const HandPosition& pos = state_.hand[static_cast<std::size_t>(p)];
         const bool exchange = !(best->kept & (1u << p));
-        if (exchange != (state_.hand[static_cast<std::size_t>(p)].mark == 'h'))
+        if (exchange != (pos.mark == 'h'))
             Picture1_Click(p);
+        if (!exchange)
+            kept << qs(kartavo::spokenCardName(pos.card));
     }
+    // A screen reader hears the tip with "Csere", which takes the focus.
+    Command4->setAccessibleDescription(
+        kept.isEmpty() ? QStringLiteral("Tipp: mind az öt lapot cseréld.")
+                       : QStringLiteral("Tipp: tartsd meg: %1; a többi cserére jelölve.")
+                             .arg(kept.join(QStringLiteral(", "))));
+    Command4->setFocus(Qt::OtherFocusReason);
 }
 
 void board::openAnalysis() {
