@@ -3,6 +3,7 @@
 #include "flex_grid.h"
 #include "picture_box.h"
 #include "twips.h"
+#include "value_label.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -50,6 +51,11 @@ QWidget* create(const ControlRow& row, QWidget* parent) {
         return new QPushButton(text, parent);
     case Kind::Label: {
         auto* label = new QLabel(text, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case Kind::ValueLabel: {
+        auto* label = new ValueLabel(text, parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }

@@ -11,7 +11,8 @@
 
 namespace controls {
 
-enum class Kind { Button, Label, Frame, PictureBox, BorderlessPicture, Grid, CheckBox };
+// ValueLabel: a label that shows a value and takes the focus (see value_label.h).
+enum class Kind { Button, Label, ValueLabel, Frame, PictureBox, BorderlessPicture, Grid, CheckBox };
 
 struct Font {
     const char* family = nullptr; // nullptr: the window's default font

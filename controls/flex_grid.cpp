@@ -13,6 +13,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(NoEditTriggers);
     setSelectionMode(NoSelection);
     setFocusPolicy(Qt::TabFocus);
+    // Tab leaves the grid for the next control instead of walking through its cells.
+    setTabKeyNavigation(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -38,6 +40,13 @@ void FlexGrid::setShape(int rows, int columns) {
 
 void FlexGrid::setColumnWidthTwips(int column, int twips) {
     setColumnWidth(column, px(twips));
+}
+
+void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (hasFocus())
+        QTableWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
 }
 
 QTableWidgetItem* FlexGrid::cell(int row, int column) const {

@@ -17,6 +17,12 @@ class FlexGrid : public QTableWidget {
     bool cellBold(int row, int column) const;
     void setCellBold(int row, int column, bool bold);
 
+  protected:
+    // A new current cell is reported as a focus change only while the grid has the focus: the
+    // settlement moves the current cell to the row that paid, which a screen reader must not
+    // take for a move of the focus.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
   private:
     QTableWidgetItem* cell(int row, int column) const;
 };

@@ -1,12 +1,40 @@
 #include "picture_box.h"
 
+#include "accessible.h"
+#include "focus_mark.h"
+
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace controls {
 
+namespace {
+
+// A box that takes clicks is read as a button with a press action; any other as a picture.
+class AccessiblePictureBox : public PressableAccessible<PictureBox> {
+  public:
+    explicit AccessiblePictureBox(PictureBox* box)
+        : PressableAccessible(box, QAccessible::Graphic) {}
+    QAccessible::Role role() const override {
+        return control()->clickable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+  protected:
+    bool pressable() const override { return control()->clickable(); }
+};
+
+QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
+    if (auto* box = qobject_cast<PictureBox*>(object))
+        return new AccessiblePictureBox(box);
+    return nullptr;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget* parent, bool border) : QFrame(parent) {
+    installAccessibleFactory<accessibleFactory>();
     if (border) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(2);
@@ -19,16 +47,26 @@ void PictureBox::setPicture(const QPixmap& picture) {
     update();
 }
 
+void PictureBox::click() {
+    if (isEnabled())
+        emit clicked();
+}
+
+bool PictureBox::clickable() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::clicked));
+}
+
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (picture_.isNull())
-        return;
     QPainter p(this);
-    // A picture drawn for another density is reduced smoothly, never blocky; at its own density
-    // it is copied pixel for pixel.
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.setClipRect(contentsRect());
-    p.drawPixmap(contentsRect().topLeft(), picture_);
+    if (!picture_.isNull()) {
+        // A picture drawn for another density is reduced smoothly, never blocky; at its own
+        // density it is copied pixel for pixel.
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.setClipRect(contentsRect());
+        p.drawPixmap(contentsRect().topLeft(), picture_);
+    }
+    drawFocusMark(this, p);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -38,8 +76,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter)
+    // Space clicks the focused box as it does a button; Enter belongs to the window.
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
         emit clicked();
     else
         QFrame::keyPressEvent(event);

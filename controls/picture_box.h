@@ -1,5 +1,6 @@
 // A picture box: draws its picture unscaled from the top-left corner of its inside, clipped,
-// within a sunken border (or none). Clicked by the mouse, or by Space or Enter when focused.
+// within a sunken border (or none). Clicked by the mouse, or by Space when focused; a focused
+// box shows the focus mark. To a screen reader a box that can be clicked is a button.
 #pragma once
 
 #include <QFrame>
@@ -14,6 +15,10 @@ class PictureBox : public QFrame {
     const QPixmap& picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
     bool hasPicture() const { return !picture_.isNull(); }
+    // Clicks the box as the mouse does; nothing while the box (or its window) is disabled.
+    void click();
+    // Whether anything listens to the box's clicks.
+    bool clickable() const;
 
   signals:
     void clicked();

@@ -1,18 +1,62 @@
 #include "tab_strip.h"
 
+#include "accessible.h"
 #include "twips.h"
 
 #include <QAbstractButton>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 namespace controls {
+
+namespace {
+
+// A tab: a checkable button that a screen reader reads as a page tab, selected while its page
+// shows.
+class TabButton : public QPushButton {
+    Q_OBJECT
+  public:
+    using QPushButton::QPushButton;
+};
+
+class AccessibleTab : public PressableAccessible<TabButton> {
+  public:
+    explicit AccessibleTab(TabButton* tab) : PressableAccessible(tab, QAccessible::PageTab) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return control()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = control()->isChecked();
+        return s;
+    }
+};
+
+QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
+    if (auto* tab = qobject_cast<TabButton*>(object))
+        return new AccessibleTab(tab);
+    return nullptr;
+}
+
+void reportSelection(QAbstractButton* tab) {
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(tab, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
 
 TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& captions,
                    int tabsPerRow, int tabHeightTwips, QRect geometryPx)
     : QWidget(parent) {
+    installAccessibleFactory<accessibleFactory>();
     setObjectName(name);
     setGeometry(geometryPx);
     const int rows = (static_cast<int>(captions.size()) + tabsPerRow - 1) / tabsPerRow;
@@ -29,7 +73,7 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
         pages_.push_back(page);
     }
     for (int i = 0; i < captions.size(); ++i) {
-        auto* tab = new QPushButton(captions[i], this);
+        auto* tab = new TabButton(captions[i], this);
         tab->setObjectName(QStringLiteral("%1_Tab%2").arg(name).arg(i));
         // Styled one by one: a style sheet on the strip would also reach the pages' controls.
         tab->setStyleSheet(
@@ -40,12 +84,20 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
                            "QPushButton:focus { text-decoration: underline; }"));
         tab->setCheckable(true);
         tab->setAccessibleName(captions[i]);
+        tab->setAccessibleDescription(QStringLiteral("Lap %1/%2").arg(i + 1).arg(captions.size()));
         tab->setGeometry((i % tabsPerRow) * tabWidth, (i / tabsPerRow) * tabHeight, tabWidth,
                          tabHeight);
-        tab->installEventFilter(this);
         tabs_.addButton(tab, i);
     }
     connect(&tabs_, &QButtonGroup::idClicked, this, [this](int id) { select(id, true); });
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the pages wherever the focus is in the window.
+    const auto addStep = [this](QKeySequence keys, int by) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, by] { step(by); });
+    };
+    addStep(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    addStep(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    addStep(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
 }
 
 void TabStrip::setCurrentIndex(int index) {
@@ -56,26 +108,29 @@ void TabStrip::select(int index, bool notify) {
     tabs_.button(index)->setChecked(true);
     if (index == current_)
         return;
-    if (current_ >= 0)
+    if (current_ >= 0) {
         pages_[current_]->hide();
+        reportSelection(tabs_.button(current_));
+    }
     current_ = index;
     pages_[current_]->show();
+    reportSelection(tabs_.button(current_));
     if (notify)
         emit currentChanged(index);
 }
 
-bool TabStrip::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & Qt::ControlModifier &&
-            (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-            const int step = key->key() == Qt::Key_Tab ? 1 : count() - 1;
-            select((current_ + step) % count(), true);
-            tabs_.button(current_)->setFocus();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+bool TabStrip::isTab(const QWidget* widget) const {
+    return std::any_of(tabs_.buttons().begin(), tabs_.buttons().end(),
+                       [widget](const QAbstractButton* tab) { return tab == widget; });
+}
+
+void TabStrip::focusCurrentTab() {
+    tabs_.button(current_)->setFocus(Qt::OtherFocusReason);
+}
+
+void TabStrip::step(int by) {
+    select((current_ + by + count()) % count(), true);
+    tabs_.button(current_)->setFocus(Qt::TabFocusReason);
 }
 
 void TabStrip::paintEvent(QPaintEvent*) {
@@ -89,3 +144,5 @@ void TabStrip::paintEvent(QPaintEvent*) {
 }
 
 } // namespace controls
+
+#include "tab_strip.moc"

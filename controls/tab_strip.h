@@ -22,6 +22,9 @@ class TabStrip : public QWidget {
     int currentIndex() const { return current_; }
     // Selects a page without the change event (used by the window's load).
     void setCurrentIndex(int index);
+    bool isTab(const QWidget* widget) const;
+    // Puts the keyboard focus on the tab of the page shown.
+    void focusCurrentTab();
 
   signals:
     // After the player has selected another page.
@@ -29,10 +32,10 @@ class TabStrip : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void select(int index, bool notify);
+    void step(int by); // to the next (1) or previous (-1) page, focus on its tab
     QButtonGroup tabs_;
     std::vector<QWidget*> pages_;
     int current_ = -1;

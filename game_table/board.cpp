@@ -11,10 +11,14 @@
 #include "pictures.h"
 #include "program_folder.h"
 #include "sound.h"
+#include "table_announcer.h"
+#include "table_keys.h"
 #include "trainer.h"
 #include "twips.h"
 #include "ujra.h"
+#include "value_label.h"
 #include "window_place.h"
+#include "window_role.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,13 +67,13 @@ constexpr controls::ControlRow boardControls[] = {
     {"Picture2", Kind::PictureBox, nullptr, nullptr, 240, 240, 5010, 3435, {}, 14},
     {"Frame2", Kind::Frame, nullptr, nullptr, 7440, 5520, 2415, 615, {}, 15},
     {"Label2", Kind::Label, "Frame2", "Összeg:", 120, 225, 855, 330, arialBold975, 16},
-    {"Label5", Kind::Label, "Frame2", "250", 1200, 225, 735, 255, sansBold975, 19},
+    {"Label5", Kind::ValueLabel, "Frame2", "250", 1200, 225, 735, 255, sansBold975, 19},
     {"Label4", Kind::Label, "Frame2", "Ft", 1920, 225, 375, 255, sansBold975, 17},
     {"Picture3", Kind::BorderlessPicture, nullptr, nullptr, 7440, 240, 2295, 735, {}, 18},
     {"Command6", Kind::Button, nullptr, "Beállítások", 6480, 1320, 975, 375, {}, 20},
     {"Frame3", Kind::Frame, nullptr, nullptr, 7440, 4920, 2415, 615, {}, 21},
     {"Label6", Kind::Label, "Frame3", "Tét:", 120, 230, 735, 255, arialBold975, 24},
-    {"Label1", Kind::Label, "Frame3", "2", 1200, 230, 735, 255, sansBold975, 22},
+    {"Label1", Kind::ValueLabel, "Frame3", "2", 1200, 230, 735, 255, sansBold975, 22},
     {"Label3", Kind::Label, "Frame3", "Ft", 1920, 230, 375, 255, sansBold975, 23},
 };
 
@@ -100,6 +104,7 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
       Picture2(c_.get<controls::PictureBox>("Picture2")),
       random_(random ? std::move(random) : std::make_unique<kartavo::TwisterSource>()) {
     setObjectName(QStringLiteral("board"));
+    controls::setWindowRole(this, QAccessible::Window);
     setWindowTitle(QStringLiteral("Kartavo"));
     setWindowIcon(media::designIcon(QStringLiteral("board_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -126,8 +131,10 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
         label->setBackgroundRole(QPalette::ToolTipBase);
         label->setForegroundRole(QPalette::ToolTipText);
     }
-    Label5->setAccessibleDescription(QStringLiteral("Összeg, forint"));
-    Label1->setAccessibleDescription(QStringLiteral("Tét, forint"));
+    c_.get<controls::ValueLabel>("Label5")->setSpokenParts(QStringLiteral("Összeg:"),
+                                                           QStringLiteral("Ft"));
+    c_.get<controls::ValueLabel>("Label1")->setSpokenParts(QStringLiteral("Tét:"),
+                                                           QStringLiteral("Ft"));
     MSFlexGrid1->setAccessibleName(QStringLiteral("Nyereménytábla"));
     Picture2->setAccessibleName(QStringLiteral("Jutalomkép"));
     Picture2->setPicture(media::designPicture(QStringLiteral("board_reward.jpg")));
@@ -135,7 +142,10 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
         ->setPicture(media::designPicture(QStringLiteral("board_logo.jpg")));
     c_.get<controls::PictureBox>("Picture3")->setAccessibleName(QStringLiteral("Kartavo"));
 
+    keys_ = new TableKeys(this);
+
     Form_Load();
+    announcer_ = new TableAnnouncer(this);
 
     trainer_ = new trainer::Trainer(this);
     // T and E belong to the trainer; the table's other keys are its buttons'.
@@ -405,11 +415,21 @@ void board::giveTip() {
     const std::optional<kartavo::HoldValue> best = trainer_->bestHold();
     if (!best)
         return;
+    QStringList kept;
     for (int p = 0; p < 5; ++p) {
+        const HandPosition& pos = state_.hand[static_cast<std::size_t>(p)];
         const bool exchange = !(best->kept & (1u << p));
-        if (exchange != (state_.hand[static_cast<std::size_t>(p)].mark == 'h'))
+        if (exchange != (pos.mark == 'h'))
             Picture1_Click(p);
+        if (!exchange)
+            kept << qs(kartavo::spokenCardName(pos.card));
     }
+    // A screen reader hears the tip with "Csere", which takes the focus.
+    Command4->setAccessibleDescription(
+        kept.isEmpty() ? QStringLiteral("Tipp: mind az öt lapot cseréld.")
+                       : QStringLiteral("Tipp: tartsd meg: %1; a többi cserére jelölve.")
+                             .arg(kept.join(QStringLiteral(", "))));
+    Command4->setFocus(Qt::OtherFocusReason);
 }
 
 void board::openAnalysis() {

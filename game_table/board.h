@@ -18,6 +18,8 @@ class QMenu;
 class QLabel;
 class QPushButton;
 class options;
+class TableAnnouncer;
+class TableKeys;
 class ujra;
 namespace controls {
 class FlexGrid;
@@ -119,5 +121,7 @@ class board : public QWidget {
     QPointer<options> optionsWindow_;
     QPointer<ujra> restartDialog_;
     bool exiting_ = false;
+    TableKeys* keys_;
+    TableAnnouncer* announcer_ = nullptr;
     trainer::Trainer* trainer_ = nullptr;
 };

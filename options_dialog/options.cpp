@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "card_back.h"
+#include "focus_mark.h"
 #include "how_to_play.h"
 #include "picture_box.h"
 #include "pictures.h"
@@ -8,6 +9,7 @@
 #include "sound.h"
 #include "tab_strip.h"
 #include "twips.h"
+#include "window_role.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -122,10 +124,18 @@ const std::array<std::pair<const char*, const char*>, 9> gallery = {{
 const QColor desktopColour(0, 78, 152);
 const QColor highlightColour(255, 255, 0);
 
+// The control picked last says so to a screen reader, which reads the hint line only when asked.
+template <class Controls> void tellPicked(const Controls& controls, std::size_t picked) {
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        controls[i]->setAccessibleDescription(i == picked ? QStringLiteral("kiválasztva")
+                                                          : QString());
+}
+
 } // namespace
 
 options::options() {
     setObjectName(QStringLiteral("options"));
+    controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Beállítások"));
     setWindowIcon(media::designIcon(QStringLiteral("options_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -177,6 +187,7 @@ options::options() {
         QLabel* label = c.get<QLabel>(QString::fromLatin1(gallery[place].first));
         label->setFocusPolicy(Qt::TabFocus);
         label->installEventFilter(this);
+        controls::markFocus(label);
         combinationLabels[place] = label;
     }
     connect(SSTab1, &controls::TabStrip::currentChanged, this, &options::SSTab1_Click);
@@ -242,6 +253,7 @@ void options::Check2_Click() {
 void options::Picture1_Click(int index) {
     chosenBackFile_ = media::mediaPath(QStringLiteral("hat%1.bmp").arg(index));
     setHint(designNames[index]);
+    tellPicked(Picture1, index);
 }
 
 void options::combinationClick(int place) {
@@ -255,6 +267,7 @@ void options::combinationClick(int place) {
     combinationLabels[place]->setPalette(pal);
     Picture4->setPicture(
         media::loadPicture(media::mediaPath(QString::fromLatin1(gallery[place].second))));
+    tellPicked(combinationLabels, place);
 }
 
 void options::Command1_Click() {
@@ -301,13 +314,38 @@ bool options::eventFilter(QObject* watched, QEvent* event) {
     const auto it = std::find(combinationLabels.begin(), combinationLabels.end(), watched);
     if (it != combinationLabels.end()) {
         const bool click = event->type() == QEvent::MouseButtonRelease;
+        // Space picks the focused name; Enter is the dialog's OK.
         const bool key = event->type() == QEvent::KeyPress &&
-                         (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space ||
-                          static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return);
+                         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
         if (click || key) {
             combinationClick(static_cast<int>(it - combinationLabels.begin()));
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void options::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The dialog opens with the focus on the tab of the page it shows, not on the first tab.
+    if (!focusWidget() || SSTab1->isTab(focusWidget()))
+        SSTab1->focusCurrentTab();
+}
+
+void options::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        c_->get<QPushButton>("Command2")->click();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter presses the focused button (a page tab, "Mégsem"), and OK from anywhere else.
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
+            focused->click();
+        else
+            c_->get<QPushButton>("Command1")->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }

@@ -44,6 +44,9 @@ class options : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape is "Mégsem", Enter is OK (or the focused button).
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void setHint(const QString& text);

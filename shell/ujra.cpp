@@ -7,6 +7,7 @@
 #include "pictures.h"
 #include "sound.h"
 #include "twips.h"
+#include "window_role.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -52,6 +53,7 @@ ujra::Clock ujra::setClock(Clock c) {
 
 ujra::ujra(board* table) : table_(table) {
     setObjectName(QStringLiteral("ujra"));
+    controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Kartavo - by Morvane"));
     setWindowIcon(media::designIcon(QStringLiteral("ujra_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -71,6 +73,10 @@ ujra::ujra(board* table) : table_(table) {
     Command2->installEventFilter(this);
 
     Label1->setText(QStringLiteral("Elfogyott a pénzed.\n\nAkarod újrakezdeni?"));
+    // "Igen" takes the focus when the dialog opens; a screen reader reads the question with it.
+    const QString question = Label1->text().simplified();
+    setAccessibleDescription(question);
+    Command1->setAccessibleDescription(question);
     if (table_)
         table_->setEnabled(false);
 }

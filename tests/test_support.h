@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 
 // Deletes every window; a window owned by another one goes with its owner.
 inline void deleteAllWindows() {
@@ -83,6 +84,21 @@ template <class T> T* control(const QWidget* window, const QString& name) {
 
 inline void click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// A random source that deals the cards of a text of codes such as "As Kd 0h".
+inline std::unique_ptr<ScriptedRandom> dealing(const QString& cards) {
+    std::vector<std::string> codes;
+    for (const QString& c : cards.split(' ', Qt::SkipEmptyParts))
+        codes.push_back(c.toStdString());
+    return std::make_unique<ScriptedRandom>(codes);
+}
+
+// Makes a shown window the active one, so that its keys reach it.
+inline void activate(QWidget* window) {
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qFatal("%s does not become active", qPrintable(window->objectName()));
 }
 
 // The picture a box shows, as an image to compare with a file's.

@@ -139,6 +139,11 @@ class TrainerTest : public QObject {
         const bool clicked = after != QStringLiteral("kkkkk") || !before.isEmpty();
         QCOMPARE(!multipliersEnabled(table), lockedBefore || clicked);
         QCOMPARE(media::effectLog(), QStringList());
+        // A screen reader hears the tip with "Csere", which has the focus.
+        QCOMPARE(QApplication::focusWidget(), button(table, "Command4"));
+        QVERIFY2(
+            button(table, "Command4")->accessibleDescription().startsWith(QStringLiteral("Tipp: ")),
+            qPrintable(button(table, "Command4")->accessibleDescription()));
         // Tipp again: the marks agree, nothing is clicked.
         const QString again = snapshot(table);
         QTest::keyClick(table, Qt::Key_T);

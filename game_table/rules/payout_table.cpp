@@ -27,6 +27,13 @@ int multiplierOfButton(int index) {
     return index >= 0 && index < 4 ? multipliers[index] : 0;
 }
 
+int buttonOfMultiplier(int multiplier) {
+    for (int index = 0; index < 4; ++index)
+        if (multipliers[index] == multiplier)
+            return index;
+    return -1;
+}
+
 std::string_view multiplierCaption(int index) {
     return index >= 0 && index < 4 ? captions[index] : std::string_view{};
 }

@@ -11,6 +11,8 @@ inline constexpr int firstPictureThreshold = 260;
 
 // Multiplier buttons "x 1", "x 2", "x 5", "x 10": index 0..3 -> 1, 2, 5, 10 (0 for another index).
 int multiplierOfButton(int index);
+// Multiplier 1, 2, 5, 10 -> its button index 0..3; -1 for anything else.
+int buttonOfMultiplier(int multiplier);
 std::string_view multiplierCaption(int index);
 
 // Row 1..9 -> "Royal Flös" .. "Pár".

@@ -1,0 +1,32 @@
+#include "window_role.h"
+
+#include "accessible.h"
+
+#include <QAccessibleWidget>
+#include <QVariant>
+#include <QWidget>
+
+namespace controls {
+
+namespace {
+
+constexpr const char* roleProperty = "kartavoWindowRole";
+
+QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
+    auto* window = qobject_cast<QWidget*>(object);
+    if (!window || !window->isWindow())
+        return nullptr;
+    const QVariant role = window->property(roleProperty);
+    if (!role.isValid())
+        return nullptr;
+    return new QAccessibleWidget(window, static_cast<QAccessible::Role>(role.toInt()));
+}
+
+} // namespace
+
+void setWindowRole(QWidget* window, QAccessible::Role role) {
+    installAccessibleFactory<accessibleFactory>();
+    window->setProperty(roleProperty, static_cast<int>(role));
+}
+
+} // namespace controls

@@ -1,0 +1,14 @@
+// The role a window plays for a screen reader: a plain widget window reads as a bare panel, so
+// the windows say what they are (the table a window, the restart question a dialog), and a
+// screen reader announces them as such when they open.
+#pragma once
+
+#include <QAccessible>
+
+class QWidget;
+
+namespace controls {
+
+void setWindowRole(QWidget* window, QAccessible::Role role);
+
+} // namespace controls

@@ -1,0 +1,37 @@
+// Tells a screen reader what each action of the game table did. After an action the focus is on
+// a control whose accessible description holds the outcome, so that the reader speaks it with
+// the control: "Csere" after a deal (the five cards, the stake and the balance), "Keverés" after
+// the exchange (the hand, the credit and the new balance), the multiplier button after a
+// multiplier press (the stake and the balance), "Keverés" after a fresh start from the restart
+// dialog (the balance). The payout table's description always holds
+// the amounts at the current multiplier and the row that paid. Qt reports every change of a
+// name or description to the reader.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class board;
+class QPushButton;
+
+class TableAnnouncer : public QObject {
+    Q_OBJECT
+  public:
+    explicit TableAnnouncer(board* table);
+
+  private:
+    void afterDeal();
+    void afterExchange();
+    void afterMultiplier();
+    void afterRestart();
+    void describePayoutTable();
+    QString dealText() const;
+    QString cardsText() const;
+    QString stakeAndBalanceText() const;
+    double balance() const;
+    QPushButton* button(const QString& name) const;
+    void clearMultiplierDescriptions();
+
+    board* table_;
+    double balanceBeforeExchange_ = 0;
+};
