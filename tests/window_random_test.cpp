@@ -99,75 +99,135 @@ class RandomInputTest : public QObject {
             mouse(w);
     }
 
+    // A key of the table's own, pressed with the table the active window as a player's would
+    // be; false when the table cannot be made active, and then no key is sent.
+    bool tableKey(const QKeySequence& keys) {
+        if (!activate(table))
+            return false;
+        QTest::keySequence(table, keys);
+        return true;
+    }
+    // Keys go to the active window, and the shortcuts of the active window take them first.
+    static bool activate(QWidget* window) {
+        window->activateWindow();
+        QCoreApplication::processEvents();
+        return QApplication::activeWindow() == window;
+    }
+    // Presses the button by one of the ways the table offers: a click, the space key on it, or
+    // one of its keys. Returns whether the button took it (it is enabled and the key came).
+    bool pressButton(const char* name, const QList<QKeySequence>& keys) {
+        auto* b = control<QPushButton>(table, name);
+        const bool enabled = b->isEnabled();
+        const int way = below(static_cast<int>(keys.size()) + 2);
+        if (way < 2) {
+            trail << QStringLiteral("%1 by %2").arg(name, way == 0 ? "mouse" : "space");
+            press(b, way == 1);
+            return enabled;
+        }
+        const QKeySequence& k = keys[way - 2];
+        // Alt and a letter presses the button the way Qt animates it, a tenth of a second
+        // later; it is used now and then, or the run would mostly wait.
+        const bool mnemonic = k[0].keyboardModifiers() & Qt::AltModifier;
+        if (mnemonic && below(5) != 0) {
+            trail << QStringLiteral("%1 by mouse").arg(name);
+            mouse(b);
+            return enabled;
+        }
+        trail << QStringLiteral("%1 by %2").arg(name, k.toString());
+        if (!tableKey(k))
+            return false;
+        if (mnemonic && !QTest::qWaitFor([b] { return !b->isDown(); }, 1000))
+            fault = QStringLiteral("%1 stays down after its key").arg(name);
+        return enabled;
+    }
+
+    void deal() {
+        ++deals;
+        expected -= kartavo::baseStake * multiplier;
+        afterDeal = expected;
+        dealt = true;
+        if (expected <= 0)
+            dialogShownAt = now;
+        if ((expected <= 0) != static_cast<bool>(table->restartDialog()))
+            fault = QStringLiteral("a deal to a balance of %1 and %2 restart dialog")
+                        .arg(expected)
+                        .arg(table->restartDialog() ? "a" : "no");
+    }
+    void exchange() {
+        ++exchanges;
+        std::array<std::string, 5> cards;
+        for (int p = 0; p < 5; ++p)
+            cards[p] = table->state().hand[p].card;
+        for (kartavo::Category c : kartavo::evaluateHand(cards))
+            if (c != kartavo::Category::Nothing)
+                expected += static_cast<std::int32_t>(kartavo::readNumber(
+                    kartavo::payoutAmountText(kartavo::payoutRow(c), multiplier)));
+    }
+    void setMultiplier(int button) {
+        multiplier = kartavo::multiplierOfButton(button);
+        expected = afterDeal - kartavo::baseStake * multiplier;
+    }
+
     void tableAction() {
         const int what = below(20);
-        const bool key = below(4) == 0;
+        // Enter exchanges while "Csere" can, and deals otherwise.
+        const bool enterExchanges = control<QPushButton>(table, "Command4")->isEnabled();
+        const QKeySequence enter(Qt::Key_Return);
         if (what < 5) { // "Keverés"
-            auto* b = control<QPushButton>(table, "Command1");
-            const bool takes = b->isEnabled();
-            trail << QStringLiteral("deal");
-            press(b, key);
-            if (takes) {
-                ++deals;
-                expected -= kartavo::baseStake * multiplier;
-                afterDeal = expected;
-                dealt = true;
-                if (expected <= 0)
-                    dialogShownAt = now;
-                if ((expected <= 0) != static_cast<bool>(table->restartDialog()))
-                    fault = QStringLiteral("a deal to a balance of %1 and %2 restart dialog")
-                                .arg(expected)
-                                .arg(table->restartDialog() ? "a" : "no");
-            }
-        } else if (what < 10) { // a card
+            if (pressButton("Command1", enterExchanges
+                                            ? QList{QKeySequence(Qt::ALT | Qt::Key_K)}
+                                            : QList{QKeySequence(Qt::ALT | Qt::Key_K), enter}))
+                deal();
+        } else if (what < 10) { // a card, clicked or by its number key
             const int i = below(5);
+            auto* box = control<controls::PictureBox>(table, QStringLiteral("Picture1_%1").arg(i));
             trail << QStringLiteral("card %1").arg(i);
-            mouse(control<controls::PictureBox>(table, QStringLiteral("Picture1_%1").arg(i)));
+            if (below(3) == 0)
+                tableKey(QKeySequence(Qt::Key_1 + i));
+            else
+                mouse(box);
         } else if (what < 13) { // "Csere"
-            auto* b = control<QPushButton>(table, "Command4");
-            const bool takes = b->isEnabled();
-            trail << QStringLiteral("exchange");
-            press(b, key);
-            if (takes) {
-                ++exchanges;
-                std::array<std::string, 5> cards;
-                for (int p = 0; p < 5; ++p)
-                    cards[p] = table->state().hand[p].card;
-                for (kartavo::Category c : kartavo::evaluateHand(cards))
-                    if (c != kartavo::Category::Nothing)
-                        expected += static_cast<std::int32_t>(kartavo::readNumber(
-                            kartavo::payoutAmountText(kartavo::payoutRow(c), multiplier)));
-            }
-        } else if (what < 16) { // "x 1" .. "x 10"
+            if (pressButton("Command4", enterExchanges
+                                            ? QList{QKeySequence(Qt::ALT | Qt::Key_C), enter}
+                                            : QList{QKeySequence(Qt::ALT | Qt::Key_C)}))
+                exchange();
+        } else if (what < 15) { // "x 1" .. "x 10"
             const int i = below(4);
-            auto* b = control<QPushButton>(table, QStringLiteral("command3_%1").arg(i));
-            const bool takes = b->isEnabled();
-            trail << QStringLiteral("x%1").arg(kartavo::multiplierOfButton(i));
-            press(b, key);
-            if (takes) {
-                multiplier = kartavo::multiplierOfButton(i);
-                expected = afterDeal - kartavo::baseStake * multiplier;
-            }
+            const QByteArray name = "command3_" + QByteArray::number(i);
+            if (pressButton(name.constData(), {}))
+                setMultiplier(i);
+        } else if (what < 16) { // + and - step the multiplier
+            const int by = below(2) == 0 ? 1 : -1;
+            const int next = kartavo::buttonOfMultiplier(multiplier) + by;
+            const bool enabled =
+                next >= 0 && next <= 3 &&
+                control<QPushButton>(table, QStringLiteral("command3_%1").arg(next))->isEnabled();
+            trail << QString::fromLatin1(by > 0 ? "+" : "-");
+            if (tableKey(QKeySequence(by > 0 ? Qt::Key_Plus : Qt::Key_Minus)) && enabled)
+                setMultiplier(next);
         } else if (what < 18) { // "Beállítások"
-            trail << QStringLiteral("options");
-            press(control<QPushButton>(table, "Command6"), key);
+            pressButton("Command6", {QKeySequence(Qt::ALT | Qt::Key_B)});
         } else if (what < 19 && below(2) == 0) {
             clickInert(table, {"Picture2", "Picture3", "MSFlexGrid1", "Label5", "Label1", "Frame1",
                                "Frame2", "Frame3"});
         } else if (what < 19) { // keys that move the focus, and the tip (T), which marks cards
             const Qt::Key keys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right,
-                                    Qt::Key_Return, Qt::Key_Escape,  Qt::Key_A,    Qt::Key_T};
-            const Qt::Key k = keys[below(8)];
+                                    Qt::Key_Escape, Qt::Key_A,       Qt::Key_T};
+            const Qt::Key k = keys[below(7)];
             trail << QStringLiteral("key %1 on the table").arg(k);
-            QTest::keyClick(table, k);
-        } else if (below(10) == 0) { // "Kilépés" or the close box: the program ends
-            auto* b = control<QPushButton>(table, "Command2");
-            const bool ends = b->isEnabled();
-            trail << QStringLiteral("exit");
-            if (below(2) == 0 && ends)
-                press(b, key);
-            else if (ends)
-                table->close();
+            if (activate(table))
+                QTest::keyClick(table, k);
+        } else if (below(10) == 0) { // "Kilépés", its keys, or the close box: the program ends
+            bool ends = false;
+            if (below(3) == 0) {
+                ends = table->isEnabled();
+                trail << QStringLiteral("close box");
+                if (ends)
+                    table->close();
+            } else {
+                ends = pressButton("Command2", {QKeySequence(Qt::ALT | Qt::Key_L),
+                                                QKeySequence(Qt::CTRL | Qt::Key_Q)});
+            }
             settle();
             if (ends && table)
                 fault = QStringLiteral("the table outlived its exit");
@@ -204,7 +264,8 @@ class RandomInputTest : public QObject {
             dialog->close(); // the close box
         } else if (below(2) == 0) {
             const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space};
-            QTest::keyClick(dialog, keys[below(4)]);
+            if (activate(dialog))
+                QTest::keyClick(dialog, keys[below(4)]);
         } else {
             clickInert(dialog, {"Picture2", "Picture3", "Picture4", "Label1", "Label2", "Label4",
                                 "Label5", "Label6", "Frame1", "Frame3"});
@@ -229,15 +290,19 @@ class RandomInputTest : public QObject {
             clickInert(dialog, {"Picture1", "Label1", "Frame1"});
         } else if (what < 6) {
             // Return answers with the button that has the focus.
-            const bool onYes = dialog->focusWidget() == control<QPushButton>(dialog, "Command1");
             trail << QStringLiteral("Return");
-            QTest::keyClick(dialog, Qt::Key_Return);
-            yes = onYes;
-            no = !onYes && dialog->focusWidget() == control<QPushButton>(dialog, "Command2");
+            if (activate(dialog)) {
+                QWidget* focused = dialog->focusWidget();
+                yes = focused == control<QPushButton>(dialog, "Command1");
+                no = focused == control<QPushButton>(dialog, "Command2");
+                QTest::keyClick(dialog, Qt::Key_Return);
+            }
         } else if (below(2) == 0) {
             trail << QStringLiteral("Escape");
-            QTest::keyClick(dialog, Qt::Key_Escape);
-            no = true;
+            if (activate(dialog)) {
+                QTest::keyClick(dialog, Qt::Key_Escape);
+                no = true;
+            }
         } else {
             trail << QStringLiteral("close box");
             dialog->close();
