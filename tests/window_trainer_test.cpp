@@ -21,18 +21,11 @@ using kartavo::Hand;
 
 namespace {
 
-std::vector<std::string> codes(const QString& text) {
-    std::vector<std::string> v;
-    for (const QString& c : text.split(' ', Qt::SkipEmptyParts))
-        v.push_back(c.toStdString());
-    return v;
-}
-
 Hand handOf(const QString& text) {
     Hand h{};
-    const std::vector<std::string> c = codes(text);
+    const QStringList c = text.split(' ');
     for (std::size_t i = 0; i < 5; ++i)
-        h[i] = kartavo::parseCardCode(c[i]).value();
+        h[i] = kartavo::parseCardCode(c[static_cast<qsizetype>(i)].toStdString()).value();
     return h;
 }
 
@@ -49,16 +42,12 @@ class TrainerTest : public QObject {
     QPointer<board> table;
 
     board& open(const QString& script) {
-        table = new board(std::make_unique<ScriptedRandom>(codes(script)));
+        table = new board(dealing(script));
         table->show();
-        table->activateWindow();
-        if (!QTest::qWaitForWindowActive(table))
-            qWarning("the table is not the active window");
+        activate(table);
         return *table;
     }
-    board& twin(const QString& script) {
-        return *new board(std::make_unique<ScriptedRandom>(codes(script)));
-    }
+    board& twin(const QString& script) { return *new board(dealing(script)); }
     static QPushButton* button(const board* t, const QString& name) {
         return control<QPushButton>(t, name);
     }
