@@ -120,7 +120,9 @@ void TabStrip::select(int index, bool notify) {
 }
 
 bool TabStrip::isTab(const QWidget* widget) const {
-    return std::any_of(tabs_.buttons().begin(), tabs_.buttons().end(),
+    // One list: buttons() returns a new copy at every call.
+    const QList<QAbstractButton*> tabs = tabs_.buttons();
+    return std::any_of(tabs.begin(), tabs.end(),
                        [widget](const QAbstractButton* tab) { return tab == widget; });
 }
 
