@@ -13,15 +13,11 @@
 #include "sound.h"
 #include "table_announcer.h"
 #include "table_keys.h"
-#include "trainer.h"
 #include "twips.h"
-#include "ujra.h"
 #include "value_label.h"
 #include "window_place.h"
 #include "window_role.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -48,16 +44,7 @@ constexpr controls::ControlRow boardControls[] = {
     {"Picture1_2", Kind::PictureBox, "Frame1", nullptr, 2880, 360, 1130, 1500, {}, 4},
     {"Picture1_3", Kind::PictureBox, "Frame1", nullptr, 4200, 360, 1130, 1500, {}, 5},
     {"Picture1_4", Kind::PictureBox, "Frame1", nullptr, 5520, 360, 1130, 1500, {}, 6},
-    {"MSFlexGrid1",
-     Kind::Grid,
-     nullptr,
-     nullptr,
-     7560,
-     1320,
-     2100,
-     2490,
-     {"MS Sans Serif", 8.25},
-     7},
+    {"MSFlexGrid1", Kind::Grid, nullptr, nullptr, 7560, 1320, 2100, 2490, {"MS Sans Serif", 8.25}, 7},
     {"Command2", Kind::Button, nullptr, "Kilépés", 5400, 1320, 900, 375, {}, 8},
     {"command3_0", Kind::Button, nullptr, "x 1", 7575, 3840, 515, 255, arialBold825, 9},
     {"command3_1", Kind::Button, nullptr, "x 2", 8090, 3840, 515, 255, arialBold825, 10},
@@ -142,20 +129,24 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
         ->setPicture(media::designPicture(QStringLiteral("board_logo.jpg")));
     c_.get<controls::PictureBox>("Picture3")->setAccessibleName(QStringLiteral("Kartavo"));
 
-    keys_ = new TableKeys(this);
+    controls_.board = this;
+    controls_.Command1 = c_.get<QPushButton>("Command1");
+    controls_.Command2 = c_.get<QPushButton>("Command2");
+    controls_.Command4 = Command4;
+    controls_.Command6 = c_.get<QPushButton>("Command6");
+    controls_.Picture1 = Picture1;
+    controls_.command3 = command3;
+    controls_.MSFlexGrid1 = MSFlexGrid1;
+    keys_ = new TableKeys(controls_, {[this] { return state_.multiplier; },
+                                      [this] { emit tipRequested(); },
+                                      [this] { emit analysisRequested(); }});
 
     Form_Load();
-    announcer_ = new TableAnnouncer(this);
-
-    trainer_ = new trainer::Trainer(this);
-    // T and E belong to the trainer; the table's other keys are its buttons'.
-    for (const auto& [key, slot] :
-         {std::pair{Qt::Key_T, &board::giveTip}, std::pair{Qt::Key_E, &board::openAnalysis}}) {
-        auto* action = new QAction(this);
-        action->setShortcut(QKeySequence(key));
-        connect(action, &QAction::triggered, this, slot);
-        addAction(action);
-    }
+    announcer_ = new TableAnnouncer(controls_, [this] { return view(); });
+    connect(this, &board::dealt, announcer_, &TableAnnouncer::afterDeal);
+    connect(this, &board::exchanged, announcer_, &TableAnnouncer::afterExchange);
+    connect(this, &board::multiplierChanged, announcer_, &TableAnnouncer::afterMultiplier);
+    connect(this, &board::restarted, announcer_, &TableAnnouncer::afterRestart);
 }
 
 board::~board() = default;
@@ -164,8 +155,20 @@ options* board::optionsWindow() const {
     return optionsWindow_;
 }
 
-ujra* board::restartDialog() const {
-    return restartDialog_;
+TableView board::view() const {
+    TableView v;
+    for (std::size_t p = 0; p < 5; ++p) {
+        v.cards[p] = state_.hand[p].card;
+        v.marked[p] = state_.hand[p].mark == 'h';
+    }
+    v.multiplier = state_.multiplier;
+    v.balanceAfterDeal = state_.balanceAfterDeal;
+    v.balanceText = Label5->text().trimmed();
+    v.stakeText = Label1->text().trimmed();
+    v.handCaption = Frame1->title();
+    v.exchangeOpen = Command4->isEnabled();
+    v.multipliersOpen = command3[0]->isEnabled();
+    return v;
 }
 
 void board::setRandomSource(std::unique_ptr<kartavo::RandomSource> random) {
@@ -266,11 +269,9 @@ void board::Command1_Click() {
     media::playEffect(QStringLiteral("keveres.wav"));
     clearPayoutBold();
 
-    if (balance() <= 0) {
-        // Modeless: the dialog disables this window until it is answered.
-        restartDialog_ = new ujra(this);
-        restartDialog_->show();
-    }
+    // The question of a fresh start is modeless: it disables this window until it is answered.
+    if (balance() <= 0)
+        emit outOfMoney();
     emit dealt();
 }
 
@@ -371,13 +372,9 @@ void board::Command6_Click() {
 }
 
 void board::closeOtherWindows() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("indit"))
-            w->close();
+    emit closingOthers();
     if (optionsWindow_)
         optionsWindow_->close();
-    if (restartDialog_)
-        restartDialog_->dismiss();
 }
 
 void board::Command2_Click() {
@@ -409,53 +406,38 @@ void board::paintEvent(QPaintEvent*) {
     }
 }
 
-void board::giveTip() {
+void board::startOver() {
+    Label1->setText(QString());
+    Label5->setText(QStringLiteral("250"));
+    setEnabled(true);
+    Command4->setEnabled(false);
+    // A multiplier press before the next deal charges from the fresh 250.
+    state_.balanceAfterDeal = kartavo::startBalance;
+    emit restarted();
+}
+
+void board::showTip(unsigned kept) {
     if (!Command4->isEnabled())
         return;
-    const std::optional<kartavo::HoldValue> best = trainer_->bestHold();
-    if (!best)
-        return;
-    QStringList kept;
+    QStringList keptNames;
     for (int p = 0; p < 5; ++p) {
         const HandPosition& pos = state_.hand[static_cast<std::size_t>(p)];
-        const bool exchange = !(best->kept & (1u << p));
+        const bool exchange = !(kept & (1u << p));
         if (exchange != (pos.mark == 'h'))
             Picture1_Click(p);
         if (!exchange)
-            kept << qs(kartavo::spokenCardName(pos.card));
+            keptNames << qs(kartavo::spokenCardName(pos.card));
     }
     // A screen reader hears the tip with "Csere", which takes the focus.
     Command4->setAccessibleDescription(
-        kept.isEmpty() ? QStringLiteral("Tipp: mind az öt lapot cseréld.")
-                       : QStringLiteral("Tipp: tartsd meg: %1; a többi cserére jelölve.")
-                             .arg(kept.join(QStringLiteral(", "))));
+        keptNames.isEmpty() ? QStringLiteral("Tipp: mind az öt lapot cseréld.")
+                            : QStringLiteral("Tipp: tartsd meg: %1; a többi cserére jelölve.")
+                                  .arg(keptNames.join(QStringLiteral(", "))));
     Command4->setFocus(Qt::OtherFocusReason);
 }
 
-void board::openAnalysis() {
-    if (isEnabled())
-        trainer_->openWindow();
-}
-
 QMenu* board::contextMenu() {
-    auto* menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("tableMenu"));
-    auto add = [menu](const QString& text, QKeySequence key, bool enabled, auto run) {
-        QAction* action = menu->addAction(text);
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        action->setEnabled(enabled);
-        QObject::connect(action, &QAction::triggered, menu, run);
-    };
-    add(QStringLiteral("Tipp"), QKeySequence(Qt::Key_T), Command4->isEnabled(),
-        [this] { giveTip(); });
-    add(QStringLiteral("Elemzés…"), QKeySequence(Qt::Key_E), true, [this] { openAnalysis(); });
-    menu->addSeparator();
-    for (const char* name : {"Command1", "Command4", "Command6", "Command2"}) {
-        QPushButton* button = c_.get<QPushButton>(QString::fromLatin1(name));
-        add(button->text(), {}, button->isEnabled(), [button] { button->click(); });
-    }
-    return menu;
+    return keys_->menu(this);
 }
 
 void board::contextMenuEvent(QContextMenuEvent* event) {

@@ -4,6 +4,8 @@
 
 #include "control_table.h"
 #include "deck.h"
+#include "table_controls.h"
+#include "table_view.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -20,14 +22,6 @@ class QPushButton;
 class options;
 class TableAnnouncer;
 class TableKeys;
-class ujra;
-namespace controls {
-class FlexGrid;
-class PictureBox;
-} // namespace controls
-namespace trainer {
-class Trainer;
-}
 
 class board : public QWidget {
     Q_OBJECT
@@ -51,12 +45,12 @@ class board : public QWidget {
     explicit board(std::unique_ptr<kartavo::RandomSource> random = nullptr);
     ~board() override;
 
-    GameState& state() { return state_; }
+    const GameState& state() const { return state_; }
+    // What the table shows now, for those that follow the game.
+    TableView view() const;
     void setRandomSource(std::unique_ptr<kartavo::RandomSource> random);
     // The options window while it is loaded, else null.
     options* optionsWindow() const;
-    // The restart dialog while it is open, else null.
-    ujra* restartDialog() const;
 
     // Event handlers, named after their control and event.
     void Form_Load();
@@ -69,13 +63,14 @@ class board : public QWidget {
 
     // Closes the splash, the options window and this window, without a sound: the program ends.
     void closeAll();
+    // A fresh start after the money ran out: the stake label empty, the balance "250", the table
+    // enabled again, "Csere" disabled; the cards, the multiplier and the pictures stay.
+    void startOver();
 
-    // "Tipp" (key T): while "Csere" is enabled, clicks the card boxes whose mark differs from
-    // the best hold, so that exactly the cards it exchanges are marked.
-    void giveTip();
-    // "Elemzés…" (key E): the analysis window beside the table.
-    void openAnalysis();
-    trainer::Trainer* trainer() const { return trainer_; }
+    // Shows a tip while "Csere" is enabled: clicks the card boxes whose mark differs from the
+    // hold (bit p set: the card at place p is kept), so that exactly the cards it exchanges are
+    // marked, and tells a screen reader the tip with "Csere", which takes the focus.
+    void showTip(unsigned kept);
     // The right-click menu: Tipp, Elemzés…, and the table's buttons, each enabled as its control
     // is and running its handler. The caller owns it.
     QMenu* contextMenu();
@@ -88,6 +83,18 @@ class board : public QWidget {
     void exchanged();
     // A multiplier button has set the multiplier, the payout table, the stake and the balance.
     void multiplierChanged();
+    // The deal has left no money: its last step, before dealt(). Whoever listens opens the
+    // question of a fresh start, at once.
+    void outOfMoney();
+    // startOver() has given the fresh balance.
+    void restarted();
+    // The program ends: the windows that go with the table are to close now, before the options
+    // window and the table itself.
+    void closingOthers();
+    // The player asks for "Tipp" (only while "Csere" is enabled) or for "Elemzés…" (only while
+    // the table is enabled).
+    void tipRequested();
+    void analysisRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,6 +114,7 @@ class board : public QWidget {
     void setBalance(double value);
 
     controls::ControlSet c_;
+    TableControls controls_;
     QGroupBox* Frame1;
     QLabel* Label1;
     QLabel* Label5;
@@ -119,9 +127,7 @@ class board : public QWidget {
     GameState state_;
     std::unique_ptr<kartavo::RandomSource> random_;
     QPointer<options> optionsWindow_;
-    QPointer<ujra> restartDialog_;
     bool exiting_ = false;
     TableKeys* keys_;
     TableAnnouncer* announcer_ = nullptr;
-    trainer::Trainer* trainer_ = nullptr;
 };

@@ -1,15 +1,12 @@
 #include "table_announcer.h"
 
-#include "board.h"
 #include "cards.h"
 #include "flex_grid.h"
-#include "number_text.h"
 #include "payout_table.h"
-#include "ujra.h"
+#include "picture_box.h"
 
-#include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -26,43 +23,33 @@ void focus(QWidget* w) {
 
 } // namespace
 
-TableAnnouncer::TableAnnouncer(board* table) : QObject(table), table_(table) {
-    connect(table, &board::dealt, this, &TableAnnouncer::afterDeal);
-    connect(table, &board::exchanged, this, &TableAnnouncer::afterExchange);
-    connect(table, &board::multiplierChanged, this, &TableAnnouncer::afterMultiplier);
+TableAnnouncer::TableAnnouncer(const TableControls& controls, std::function<TableView()> view)
+    : QObject(controls.board), c_(controls), view_(std::move(view)) {
     // The exchange disables "Csere" and the card boxes. Were one of them focused then, Qt would
     // pass the focus on through the next controls, and a screen reader would read each of them
     // before "Keverés"; so the focus waits on the window itself until the outcome is ready.
     // (At the release, right before the click: moved at the press, it would cancel the click.)
-    connect(button(QStringLiteral("Command4")), &QPushButton::released, this, [this] {
-        QWidget* focused = table_->focusWidget();
-        if (focused && (focused->objectName().startsWith(QLatin1String("Picture1_")) ||
-                        focused->objectName() == QLatin1String("Command4")))
-            table_->setFocus(Qt::OtherFocusReason);
+    connect(c_.Command4, &QPushButton::released, this, [this] {
+        QWidget* focused = c_.board->focusWidget();
+        const auto& cards = c_.Picture1;
+        const bool onCard = std::any_of(cards.begin(), cards.end(),
+                                        [focused](const QWidget* card) { return card == focused; });
+        if (focused && (focused == c_.Command4 || onCard))
+            c_.board->setFocus(Qt::OtherFocusReason);
     });
     describePayoutTable();
 }
 
-QPushButton* TableAnnouncer::button(const QString& name) const {
-    return table_->findChild<QPushButton*>(name);
-}
-
-double TableAnnouncer::balance() const {
-    return kartavo::readNumber(
-        table_->findChild<QLabel*>(QStringLiteral("Label5"))->text().toStdString());
-}
-
 QString TableAnnouncer::cardsText() const {
     QStringList names;
-    for (const board::HandPosition& pos : table_->state().hand)
-        names << qs(kartavo::spokenCardName(pos.card));
+    for (const std::string& card : view_().cards)
+        names << qs(kartavo::spokenCardName(card));
     return names.join(QStringLiteral(", "));
 }
 
 QString TableAnnouncer::stakeAndBalanceText() const {
-    const QString stake = table_->findChild<QLabel*>(QStringLiteral("Label1"))->text().trimmed();
-    const QString sum = table_->findChild<QLabel*>(QStringLiteral("Label5"))->text().trimmed();
-    return QStringLiteral("Tét: %1 Ft, összeg: %2 Ft").arg(stake, sum);
+    const TableView v = view_();
+    return QStringLiteral("Tét: %1 Ft, összeg: %2 Ft").arg(v.stakeText, v.balanceText);
 }
 
 QString TableAnnouncer::dealText() const {
@@ -70,64 +57,54 @@ QString TableAnnouncer::dealText() const {
 }
 
 void TableAnnouncer::clearMultiplierDescriptions() {
-    for (int i = 0; i < 4; ++i)
-        button(QStringLiteral("command3_%1").arg(i))->setAccessibleDescription(QString());
+    for (QPushButton* b : c_.command3)
+        b->setAccessibleDescription(QString());
 }
 
 void TableAnnouncer::afterDeal() {
-    // Out of money: once "Igen" has given the fresh balance back, "Keverés" tells it.
-    if (ujra* restart = table_->restartDialog())
-        connect(restart, &QObject::destroyed, this, &TableAnnouncer::afterRestart,
-                Qt::UniqueConnection);
-    balanceBeforeExchange_ = balance();
-    button(QStringLiteral("Command1"))->setAccessibleDescription(QString());
+    balanceBeforeExchange_ = view_().balance();
+    c_.Command1->setAccessibleDescription(QString());
     clearMultiplierDescriptions();
-    QPushButton* exchange = button(QStringLiteral("Command4"));
-    exchange->setAccessibleDescription(dealText());
+    c_.Command4->setAccessibleDescription(dealText());
     describePayoutTable();
-    focus(exchange);
+    focus(c_.Command4);
 }
 
+// Once "Igen" has given the fresh balance back, "Keverés" tells it.
 void TableAnnouncer::afterRestart() {
-    if (!table_->isEnabled() || !table_->isVisible())
-        return; // "Nem": the program ends
-    QPushButton* deal = button(QStringLiteral("Command1"));
-    deal->setAccessibleDescription(
-        QStringLiteral("Újrakezdés, összeg: %1 Ft")
-            .arg(table_->findChild<QLabel*>(QStringLiteral("Label5"))->text().trimmed()));
-    focus(deal);
+    c_.Command1->setAccessibleDescription(
+        QStringLiteral("Újrakezdés, összeg: %1 Ft").arg(view_().balanceText));
+    focus(c_.Command1);
 }
 
 void TableAnnouncer::afterExchange() {
-    const QString caption = table_->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title();
-    const QString sum = table_->findChild<QLabel*>(QStringLiteral("Label5"))->text().trimmed();
-    const double credit = balance() - balanceBeforeExchange_;
+    const TableView v = view_();
+    const double credit = v.balance() - balanceBeforeExchange_;
     const QString outcome =
         credit > 0 ? QStringLiteral("%1, nyeremény %2 Ft, összeg %3 Ft")
-                         .arg(caption, QString::number(credit, 'f', 0), sum)
-                   : QStringLiteral("%1, nincs nyeremény, összeg %2 Ft").arg(caption, sum);
-    button(QStringLiteral("Command4"))->setAccessibleDescription(QString());
-    QPushButton* deal = button(QStringLiteral("Command1"));
-    deal->setAccessibleDescription(QStringLiteral("%1. Lapok: %2").arg(outcome, cardsText()));
+                         .arg(v.handCaption, QString::number(credit, 'f', 0), v.balanceText)
+                   : QStringLiteral("%1, nincs nyeremény, összeg %2 Ft")
+                         .arg(v.handCaption, v.balanceText);
+    c_.Command4->setAccessibleDescription(QString());
+    c_.Command1->setAccessibleDescription(QStringLiteral("%1. Lapok: %2").arg(outcome, cardsText()));
     describePayoutTable();
-    focus(deal);
+    focus(c_.Command1);
 }
 
 void TableAnnouncer::afterMultiplier() {
-    balanceBeforeExchange_ = balance();
+    const TableView v = view_();
+    balanceBeforeExchange_ = v.balance();
     clearMultiplierDescriptions();
-    const int index = kartavo::buttonOfMultiplier(table_->state().multiplier);
-    QPushButton* pressed = button(QStringLiteral("command3_%1").arg(index));
+    QPushButton* pressed = c_.command3[std::size_t(kartavo::buttonOfMultiplier(v.multiplier))];
     pressed->setAccessibleDescription(stakeAndBalanceText());
-    QPushButton* exchange = button(QStringLiteral("Command4"));
-    if (!exchange->accessibleDescription().isEmpty())
-        exchange->setAccessibleDescription(dealText());
+    if (!c_.Command4->accessibleDescription().isEmpty())
+        c_.Command4->setAccessibleDescription(dealText());
     describePayoutTable();
     focus(pressed);
 }
 
 void TableAnnouncer::describePayoutTable() {
-    auto* grid = table_->findChild<controls::FlexGrid*>(QStringLiteral("MSFlexGrid1"));
+    controls::FlexGrid* grid = c_.MSFlexGrid1;
     QStringList rows;
     QString paid;
     for (int row = 1; row <= 9; ++row) {
@@ -136,7 +113,7 @@ void TableAnnouncer::describePayoutTable() {
         if (grid->cellBold(row, 1))
             paid = line;
     }
-    const int index = kartavo::buttonOfMultiplier(table_->state().multiplier);
+    const int index = kartavo::buttonOfMultiplier(view_().multiplier);
     QString text = QStringLiteral("Nyeremények, %1: %2.")
                        .arg(qs(kartavo::multiplierCaption(index)), rows.join(QStringLiteral(", ")));
     if (!paid.isEmpty())

@@ -8,30 +8,32 @@
 // name or description to the reader.
 #pragma once
 
+#include "table_controls.h"
+#include "table_view.h"
+
 #include <QObject>
 #include <QString>
-
-class board;
-class QPushButton;
+#include <functional>
 
 class TableAnnouncer : public QObject {
     Q_OBJECT
   public:
-    explicit TableAnnouncer(board* table);
+    TableAnnouncer(const TableControls& controls, std::function<TableView()> view);
 
-  private:
+    // Each after the table's action of that name.
     void afterDeal();
     void afterExchange();
     void afterMultiplier();
     void afterRestart();
+
+  private:
     void describePayoutTable();
     QString dealText() const;
     QString cardsText() const;
     QString stakeAndBalanceText() const;
-    double balance() const;
-    QPushButton* button(const QString& name) const;
     void clearMultiplierDescriptions();
 
-    board* table_;
+    TableControls c_;
+    std::function<TableView()> view_;
     double balanceBeforeExchange_ = 0;
 };

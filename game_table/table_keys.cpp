@@ -1,87 +1,105 @@
 #include "table_keys.h"
 
-#include "board.h"
 #include "payout_table.h"
 #include "picture_box.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace {
 
-// The buttons that Alt and a letter press; the caption stays the same, the letter is underlined.
-// clang-format off
-constexpr struct {
-    const char* name;
-    int letterAt; // the position of the letter in the caption
-} mnemonics[] = {
-    {"Command1", 0}, // Keverés
-    {"Command4", 0}, // Csere
-    {"Command6", 0}, // Beállítások
-    {"Command2", 2}, // Kilépés
-};
-// clang-format on
+// Moves the focus to the control a key pressed, so that a screen reader reads its new state.
+void focusAndClick(QWidget* w) {
+    w->setFocus(Qt::ShortcutFocusReason);
+    if (auto* box = qobject_cast<controls::PictureBox*>(w))
+        box->click();
+    else
+        static_cast<QPushButton*>(w)->click();
+}
 
-QPushButton* button(const board* table, const QString& name) {
-    return table->findChild<QPushButton*>(name);
+void click(QWidget* w) {
+    static_cast<QPushButton*>(w)->click();
 }
 
 } // namespace
 
-TableKeys::TableKeys(board* table) : QObject(table), table_(table) {
-    for (const auto& m : mnemonics) {
-        QPushButton* b = button(table, QString::fromLatin1(m.name));
-        b->setText(b->text().insert(m.letterAt, QLatin1Char('&')));
-    }
-    // The keypad's keys come to the same shortcuts (Qt retries a keypad key without its
-    // modifier); + is also taken with Shift, as several keyboards type it.
+TableKeys::TableKeys(const TableControls& controls, Table table)
+    : QObject(controls.board), c_(controls), table_(std::move(table)) {
+    // The menu's entries, in their order, then the commands of keys only. The keypad's keys come
+    // to the same shortcuts (Qt retries a keypad key without its modifier); + is also taken with
+    // Shift, as several keyboards type it.
+    const auto exchange = [this] { return static_cast<QWidget*>(c_.Command4); };
+    commands_.push_back({QStringLiteral("Tipp"), {Qt::Key_T}, exchange,
+                         [this](QWidget*) { table_.tip(); }});
+    commands_.push_back({QStringLiteral("Elemzés…"), {Qt::Key_E}, [this] { return c_.board; },
+                         [this](QWidget*) { table_.analysis(); }, true});
+    addButton(c_.Command1);
+    addButton(c_.Command4);
+    addButton(c_.Command6);
+    addButton(c_.Command2, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     for (int i = 0; i < 5; ++i)
-        add(QKeySequence(Qt::Key_1 + i), &TableKeys::cardKey, i);
-    add(QKeySequence(Qt::Key_Return), &TableKeys::dealOrDraw);
-    add(QKeySequence(Qt::Key_Enter), &TableKeys::dealOrDraw);
-    add(QKeySequence(Qt::Key_Plus), &TableKeys::stepMultiplier, 1);
-    add(QKeySequence(Qt::SHIFT | Qt::Key_Plus), &TableKeys::stepMultiplier, 1);
-    add(QKeySequence(Qt::Key_Minus), &TableKeys::stepMultiplier, -1);
-    add(QKeySequence(Qt::CTRL | Qt::Key_Q), &TableKeys::quit);
+        commands_.push_back({{}, {QKeySequence(Qt::Key_1 + i)}, [this, i] {
+                                 return static_cast<QWidget*>(c_.Picture1[std::size_t(i)]);
+                             }, focusAndClick});
+    commands_.push_back({{}, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+                         [this] {
+                             return static_cast<QWidget*>(c_.Command4->isEnabled() ? c_.Command4
+                                                                                   : c_.Command1);
+                         },
+                         click});
+    commands_.push_back({{}, {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::SHIFT | Qt::Key_Plus)},
+                         [this] { return static_cast<QWidget*>(multiplierButton(1)); },
+                         focusAndClick});
+    commands_.push_back({{}, {QKeySequence(Qt::Key_Minus)},
+                         [this] { return static_cast<QWidget*>(multiplierButton(-1)); },
+                         focusAndClick});
+
+    for (const Command& command : commands_)
+        for (const QKeySequence& keys : command.keys) {
+            auto* shortcut = new QShortcut(keys, c_.board);
+            connect(shortcut, &QShortcut::activated, this, [this, &command] { trigger(command); });
+        }
 }
 
-void TableKeys::add(const QKeySequence& keys, void (TableKeys::*action)()) {
-    auto* shortcut = new QShortcut(keys, table_);
-    connect(shortcut, &QShortcut::activated, this, action);
+// A button's command: its caption with the letter that Alt presses underlined (the caption
+// reads the same), the button's click.
+void TableKeys::addButton(QPushButton* button, QList<QKeySequence> keys) {
+    // The letter of each caption that Alt presses: "Ki&lépés", the first letter of the others.
+    const int letterAt = button == c_.Command2 ? 2 : 0;
+    button->setText(button->text().insert(letterAt, QLatin1Char('&')));
+    commands_.push_back({button->text(), std::move(keys), [button] { return button; }, click});
 }
 
-void TableKeys::add(const QKeySequence& keys, void (TableKeys::*action)(int), int argument) {
-    auto* shortcut = new QShortcut(keys, table_);
-    connect(shortcut, &QShortcut::activated, this,
-            [this, action, argument] { (this->*action)(argument); });
+void TableKeys::trigger(const Command& command) const {
+    QWidget* control = command.control();
+    if (control && control->isEnabled())
+        command.run(control);
 }
 
-void TableKeys::cardKey(int index) {
-    auto* box = table_->findChild<controls::PictureBox*>(QStringLiteral("Picture1_%1").arg(index));
-    // The focus goes to the box, so that a screen reader reads its new state.
-    if (box->isEnabled())
-        box->setFocus(Qt::ShortcutFocusReason);
-    box->click();
+// The multiplier button a step away from the current one; null past the ends.
+QPushButton* TableKeys::multiplierButton(int step) const {
+    const int next = kartavo::buttonOfMultiplier(table_.multiplier()) + step;
+    return next < 0 || next > 3 ? nullptr : c_.command3[std::size_t(next)];
 }
 
-void TableKeys::dealOrDraw() {
-    QPushButton* exchange = button(table_, QStringLiteral("Command4"));
-    if (exchange->isEnabled())
-        exchange->click();
-    else
-        button(table_, QStringLiteral("Command1"))->click();
-}
-
-void TableKeys::stepMultiplier(int by) {
-    const int next = kartavo::buttonOfMultiplier(table_->state().multiplier) + by;
-    if (next < 0 || next > 3)
-        return;
-    QPushButton* b = button(table_, QStringLiteral("command3_%1").arg(next));
-    if (b->isEnabled())
-        b->setFocus(Qt::ShortcutFocusReason);
-    b->click();
-}
-
-void TableKeys::quit() {
-    button(table_, QStringLiteral("Command2"))->click();
+QMenu* TableKeys::menu(QWidget* parent) const {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("tableMenu"));
+    for (const Command& command : commands_) {
+        if (command.menuText.isEmpty())
+            continue;
+        QAction* action = menu->addAction(command.menuText);
+        // Shown in the menu; the table's own shortcut does the work.
+        if (!command.keys.isEmpty())
+            action->setShortcut(command.keys.first());
+        action->setShortcutContext(Qt::WidgetShortcut);
+        QWidget* control = command.control();
+        action->setEnabled(control && control->isEnabled());
+        connect(action, &QAction::triggered, menu, [this, &command] { trigger(command); });
+        if (command.separatorAfter)
+            menu->addSeparator();
+    }
+    return menu;
 }

@@ -1,26 +1,52 @@
-// The keys of the game table, those of a video poker machine: 1 to 5 click the card boxes, Enter
-// exchanges when "Csere" is enabled and deals otherwise, + and - step the multiplier, Ctrl+Q
-// leaves, Alt and the underlined letter press a button. Every key runs the click of its control
-// and does nothing while that control is disabled. Space stays with the focused control.
+// The game table's commands, made in one place: the keys of a video poker machine and the
+// right-click menu. 1 to 5 click the card boxes, Enter exchanges when "Csere" is enabled and deals
+// otherwise, + and - step the multiplier, Ctrl+Q leaves, Alt and the underlined letter press a
+// button, T asks for a tip and E for the analysis. Each command stands for a control: it runs
+// only while that control is enabled, and its menu entry is enabled as the control is. Space
+// stays with the focused control.
 #pragma once
 
-#include <QObject>
+#include "table_controls.h"
 
-class board;
-class QKeySequence;
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QMenu;
 
 class TableKeys : public QObject {
     Q_OBJECT
   public:
-    explicit TableKeys(board* table);
+    // What the commands need of the table beyond its controls.
+    struct Table {
+        std::function<int()> multiplier;
+        std::function<void()> tip;
+        std::function<void()> analysis;
+    };
+    TableKeys(const TableControls& controls, Table table);
+
+    // The right-click menu, built afresh with the enabled states of now. The caller owns it.
+    QMenu* menu(QWidget* parent) const;
 
   private:
-    void add(const QKeySequence& keys, void (TableKeys::*action)());
-    void add(const QKeySequence& keys, void (TableKeys::*action)(int), int argument);
-    void cardKey(int index);
-    void dealOrDraw();
-    void stepMultiplier(int by);
-    void quit();
+    struct Command {
+        // The menu's text; empty: keys only. A button's command shows the button's caption.
+        QString menuText;
+        QList<QKeySequence> keys;
+        // The control the command stands for, as things are now (the table itself for none).
+        std::function<QWidget*()> control;
+        // Runs with that control, only while it is enabled.
+        std::function<void(QWidget*)> run;
+        bool separatorAfter = false;
+    };
+    void addButton(QPushButton* button, QList<QKeySequence> keys = {});
+    void trigger(const Command& command) const;
+    QPushButton* multiplierButton(int step) const;
 
-    board* table_;
+    TableControls c_;
+    Table table_;
+    std::vector<Command> commands_;
 };

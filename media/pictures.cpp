@@ -2,11 +2,9 @@
 
 #include "program_folder.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QMessageBox>
 #include <QtEndian>
 #include <algorithm>
 #include <cstdio>
@@ -17,11 +15,16 @@ namespace media {
 
 namespace {
 
+MissingFileNotice& notice() {
+    static MissingFileNotice n;
+    return n;
+}
+
 void reportAndExit(const QString& path) {
     const QString message = missingFileMessage(path);
     std::fprintf(stderr, "kartavo: %s\n", qPrintable(QString(message).replace('\n', ' ')));
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
-        QMessageBox::critical(nullptr, QStringLiteral("Kartavo"), message);
+    if (notice())
+        notice()(message);
     std::exit(1);
 }
 
@@ -161,6 +164,10 @@ QString missingFileMessage(const QString& path) {
     return QStringLiteral("Hiányzó vagy olvashatatlan fájl: %1\nA program mappája: %2\n"
                           "A program kilép.")
         .arg(path, programFolder());
+}
+
+void setMissingFileNotice(MissingFileNotice show) {
+    notice() = std::move(show);
 }
 
 MissingFileHandler setMissingFileHandler(MissingFileHandler h) {

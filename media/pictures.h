@@ -1,6 +1,7 @@
 // Pictures and cursors from the program folder. A missing or unreadable file, also one that
-// reads only in part, is reported in one place: by default a message box naming the file and the
-// folder, the same line on stderr, and the program ends with status 1.
+// reads only in part, is reported in one place: by default a line on stderr naming the file and
+// the folder, the same text shown to the player where the program set a notice (a message box),
+// and the program ends with status 1.
 //
 // Pictures are drawn for the density of the display: where it has more than one device pixel to
 // a window pixel, a picture is read from its double-size twin beside it ("As@2x.bmp" beside
@@ -51,6 +52,10 @@ CursorImage readCursorFile(const QString& path);
 
 // Hungarian text of the report for a missing media file.
 QString missingFileMessage(const QString& path);
+
+using MissingFileNotice = std::function<void(const QString& message)>;
+// How the default report shows its text to the player before the program ends.
+void setMissingFileNotice(MissingFileNotice show);
 
 using MissingFileHandler = std::function<void(const QString& path)>;
 // Replaces the report (tests record it instead of ending the process). Returns the old handler.

@@ -1,7 +1,5 @@
 #include "program_folder.h"
 
-#include "cards.h"
-
 #include <QCoreApplication>
 #include <QDir>
 
@@ -24,9 +22,12 @@ void setProgramFolder(const QString& folder) {
     folderOverride() = folder;
 }
 
+QString joinMediaPath(const QString& folder, const QString& fileName, QChar separator) {
+    return folder + separator + fileName;
+}
+
 QString mediaPath(const QString& fileName) {
-    return QString::fromStdString(kartavo::joinMediaPath(
-        programFolder().toStdString(), fileName.toStdString(), QDir::separator().toLatin1()));
+    return joinMediaPath(programFolder(), fileName, QDir::separator());
 }
 
 } // namespace media

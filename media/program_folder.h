@@ -11,5 +11,8 @@ void setProgramFolder(const QString& folder);
 
 // The program folder, the platform's separator, then the file name.
 QString mediaPath(const QString& fileName);
+// A folder, the separator, then the file name. The separator is always inserted, also after a
+// folder that already ends in one (a root folder).
+QString joinMediaPath(const QString& folder, const QString& fileName, QChar separator);
 
 } // namespace media

@@ -1,6 +1,7 @@
 #include "indit.h"
 
 #include "board.h"
+#include "table_setup.h"
 #include "picture_box.h"
 #include "pictures.h"
 #include "program_folder.h"
@@ -49,7 +50,7 @@ void indit::Timer1_Timer() {
         Timer1.stop();
         closing_ = true;
         close();
-        auto* table = new board;
+        board* table = shell::openTable();
         table->show();
         QApplication::setQuitOnLastWindowClosed(quitOnLast);
         tickCount_ = 1;

@@ -3,10 +3,13 @@
 #include "card_back.h"
 #include "file_replace.h"
 #include "indit.h"
+#include "pictures.h"
 #include "program_folder.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +18,7 @@ namespace {
 
 bool startingUp = true;
 QStringList platformReasons;
+QString missingPlugin;
 
 // The displays the environment names, as "DISPLAY=:0"; empty when it names none.
 QString namedDisplays() {
@@ -33,12 +37,22 @@ void startupMessages(QtMsgType type, const QMessageLogContext& context, const QS
         const QString displays = namedDisplays();
         QString line = QStringLiteral("kartavo: nem érhető el a grafikus kijelző (%1)")
                            .arg(displays.isEmpty() ? QStringLiteral("nincs megadva") : displays);
-        if (!platformReasons.isEmpty())
+        // A platform plugin that is not there at all is a fault of the installation, not of the
+        // display.
+        if (!missingPlugin.isEmpty())
+            line = QStringLiteral("kartavo: hiányzik a Qt „%1” platformbővítménye, ezért nem "
+                                  "nyitható meg ablak (QT_QPA_PLATFORM=%2)")
+                       .arg(missingPlugin, qEnvironmentVariable("QT_QPA_PLATFORM"));
+        else if (!platformReasons.isEmpty())
             line += QStringLiteral(": ") + platformReasons.join(QStringLiteral("; "));
         std::fprintf(stderr, "%s.\n", qPrintable(line));
         std::_Exit(1);
     }
     if (startingUp && context.category && QByteArray(context.category).startsWith("qt.qpa")) {
+        static const QRegularExpression notFound(
+            QStringLiteral("Could not find the Qt platform plugin \"([^\"]*)\""));
+        if (const QRegularExpressionMatch m = notFound.match(message); m.hasMatch())
+            missingPlugin = m.captured(1);
         if (type != QtDebugMsg && type != QtInfoMsg)
             platformReasons << message.section('\n', 0, 0);
         return;
@@ -73,6 +87,10 @@ int main(int argc, char** argv) {
     // to the menu entry by the desktop file name.
     QApplication::setApplicationName(QStringLiteral("Kartavo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(KARTAVO_APP_ID));
+    // A missing picture is shown to the player before the program ends.
+    media::setMissingFileNotice([](const QString& message) {
+        QMessageBox::critical(nullptr, QStringLiteral("Kartavo"), message);
+    });
     // A copy of the card back killed half-way may have left its temporary file, beside the back
     // in the program folder or beside the player's own back.
     media::removeLeftovers(media::programFolder(), QStringLiteral("hatlap.bmp"));

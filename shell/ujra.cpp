@@ -2,7 +2,6 @@
 
 #include "board.h"
 #include "control_table.h"
-#include "payout_table.h"
 #include "picture_box.h"
 #include "pictures.h"
 #include "sound.h"
@@ -21,16 +20,7 @@ using controls::Kind;
 namespace {
 constexpr controls::ControlRow ujraControls[] = {
     {"Frame1", Kind::Frame, nullptr, nullptr, 120, 0, 3255, 1695, {}, 0},
-    {"Label1",
-     Kind::Label,
-     "Frame1",
-     nullptr,
-     120,
-     240,
-     1935,
-     855,
-     {"MS Sans Serif", 8.25, true},
-     1},
+    {"Label1", Kind::Label, "Frame1", nullptr, 120, 240, 1935, 855, {"MS Sans Serif", 8.25, true}, 1},
     {"Command1", Kind::Button, "Frame1", "Igen", 480, 1200, 975, 375, {}, 2},
     {"Command2", Kind::Button, "Frame1", "Nem", 1800, 1200, 975, 375, {}, 3},
     {"Picture1", Kind::BorderlessPicture, "Frame1", nullptr, 2280, 240, 855, 855, {}, 4},
@@ -103,14 +93,8 @@ bool ujra::eventFilter(QObject* watched, QEvent* event) {
 
 void ujra::Command1_Click() {
     answered_ = true;
-    if (table_) {
-        table_->findChild<QLabel*>(QStringLiteral("Label1"))->setText(QString());
-        table_->findChild<QLabel*>(QStringLiteral("Label5"))->setText(QStringLiteral("250"));
-        table_->setEnabled(true);
-        table_->findChild<QPushButton*>(QStringLiteral("Command4"))->setEnabled(false);
-        // A multiplier press before the next deal charges from the fresh 250.
-        table_->state().balanceAfterDeal = kartavo::startBalance;
-    }
+    if (table_)
+        table_->startOver();
     close();
 }
 

@@ -103,6 +103,22 @@ class MediaTest : public QObject {
         QCOMPARE(media::mediaPath("As.bmp"), QStringLiteral("//As.bmp"));
     }
 
+    void mediaPathAlwaysInsertsTheSeparator_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("folder") << "/opt/kartavo" << QChar('/') << "/opt/kartavo/As.bmp";
+        QTest::newRow("root") << "/" << QChar('/') << "//As.bmp";
+        QTest::newRow("drive root") << "C:\\" << QChar('\\') << "C:\\\\As.bmp";
+        QTest::newRow("windows folder") << "C:\\Games" << QChar('\\') << "C:\\Games\\As.bmp";
+    }
+    void mediaPathAlwaysInsertsTheSeparator() {
+        QFETCH(QString, folder);
+        QFETCH(QChar, separator);
+        QFETCH(QString, path);
+        QCOMPARE(media::joinMediaPath(folder, QStringLiteral("As.bmp"), separator), path);
+    }
+
     void everyMediaFileIsThere_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("format");

@@ -6,6 +6,7 @@
 #include "program_folder.h"
 #include "scripted_random.h"
 #include "sound.h"
+#include "table_setup.h"
 #include "ujra.h"
 
 #include <QApplication>

@@ -32,7 +32,7 @@ class BoardTest : public QObject {
 
     // A shown table whose deals follow the script of card codes.
     board& open(const QString& script = {}) {
-        table = new board(std::make_unique<ScriptedRandom>(codes(script)));
+        table = shell::openTable(std::make_unique<ScriptedRandom>(codes(script)));
         table->show();
         return *table;
     }
@@ -118,7 +118,7 @@ class BoardTest : public QObject {
         QVERIFY(button("Command4")->isEnabled());
         QVERIFY(multipliersEnabled());
         QCOMPARE(media::effectLog(), QStringList{"keveres.wav"});
-        QVERIFY(!table->restartDialog());
+        QVERIFY(!shell::restartDialogOf(table));
     }
 
     void secondDealTakesTheStakeAgainAndClearsMarks() {
@@ -155,7 +155,7 @@ class BoardTest : public QObject {
         control<QLabel>(table, "Label5")->setText(before);
         deal();
         QCOMPARE(text("Label5"), after);
-        QCOMPARE(table->restartDialog() != nullptr, restart);
+        QCOMPARE(shell::restartDialogOf(table) != nullptr, restart);
         QCOMPARE(table->isEnabled(), !restart);
         QVERIFY(card(4)->hasPicture()); // the new cards stay on the table
     }

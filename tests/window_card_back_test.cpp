@@ -65,7 +65,7 @@ class CardBackTest : public QObject {
         return card(i)->picture().toImage().convertToFormat(QImage::Format_RGB32);
     }
     void openTableAndDeal() {
-        table = new board(std::make_unique<ScriptedRandom>(
+        table = shell::openTable(std::make_unique<ScriptedRandom>(
             std::vector<std::string>({"As", "Kd", "0h", "2c", "7s"})));
         table->show();
         click(control<QPushButton>(table, "Command1"));

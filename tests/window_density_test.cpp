@@ -44,7 +44,7 @@ class WindowDensityTest : public QObject {
         // The back in force is a copy of design 6.
         QFile::remove(folder->path("hatlap.bmp"));
         QFile::copy(folder->path("hat6.bmp"), folder->path("hatlap.bmp"));
-        table = new board(std::make_unique<ScriptedRandom>(
+        table = shell::openTable(std::make_unique<ScriptedRandom>(
             std::vector<std::string>{"As", "Kd", "0h", "2c", "7s"}));
         table->show();
         QVERIFY(QTest::qWaitForWindowExposed(table));

@@ -39,7 +39,7 @@ class KeysTest : public QObject {
     QPointer<board> table;
 
     board& open(const QString& script = QString::fromLatin1(dealScript)) {
-        table = new board(dealing(script));
+        table = shell::openTable(dealing(script));
         table->show();
         activate(table);
         return *table;
@@ -160,7 +160,7 @@ class KeysTest : public QObject {
         open();
         at<QLabel>("Label5")->setText(" 2");
         click(at("Command1"));
-        QPointer<ujra> dialog = table->restartDialog();
+        QPointer<ujra> dialog = shell::restartDialogOf(table);
         QVERIFY(dialog);
         activate(dialog);
         const QStringList before = snapshot();

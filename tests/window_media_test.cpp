@@ -47,7 +47,7 @@ class WindowMediaTest : public QObject {
     QPointer<board> table;
 
     void openTable(std::vector<std::string> script) {
-        table = new board(std::make_unique<ScriptedRandom>(std::move(script)));
+        table = shell::openTable(std::make_unique<ScriptedRandom>(std::move(script)));
         table->show();
     }
     void openOptions() { click(control<QPushButton>(table, "Command6")); }

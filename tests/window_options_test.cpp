@@ -42,7 +42,7 @@ class OptionsTest : public QObject {
   private slots:
     void init() {
         folder = std::make_unique<MediaFolder>();
-        table = new board(std::make_unique<ScriptedRandom>(std::vector<std::string>(
+        table = shell::openTable(std::make_unique<ScriptedRandom>(std::vector<std::string>(
             {"As", "Kd", "0h", "2c", "7s", "3c", "4c", "5c", "6c", "8d"})));
         table->show();
     }

@@ -60,7 +60,7 @@ class RandomInputTest : public QObject {
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(pick); }
 
     void startRun() {
-        table = new board(std::make_unique<SeededRandom>(static_cast<std::uint32_t>(pick())));
+        table = shell::openTable(std::make_unique<SeededRandom>(static_cast<std::uint32_t>(pick())));
         table->show();
         expected = afterDeal = kartavo::startBalance;
         multiplier = 1;
@@ -151,10 +151,10 @@ class RandomInputTest : public QObject {
         dealt = true;
         if (expected <= 0)
             dialogShownAt = now;
-        if ((expected <= 0) != static_cast<bool>(table->restartDialog()))
+        if ((expected <= 0) != static_cast<bool>(shell::restartDialogOf(table)))
             fault = QStringLiteral("a deal to a balance of %1 and %2 restart dialog")
                         .arg(expected)
-                        .arg(table->restartDialog() ? "a" : "no");
+                        .arg(shell::restartDialogOf(table) ? "a" : "no");
     }
     void exchange() {
         ++exchanges;
@@ -327,7 +327,7 @@ class RandomInputTest : public QObject {
             return fault;
         if (!table)
             return {};
-        if (!table->isEnabled() && !(table->restartDialog() && table->restartDialog()->isVisible()))
+        if (!table->isEnabled() && !(shell::restartDialogOf(table) && shell::restartDialogOf(table)->isVisible()))
             return QStringLiteral("the table is disabled with no restart dialog open");
         const QString balance = control<QLabel>(table, "Label5")->text();
         static const QRegularExpression number(QStringLiteral("^[ -]?[0-9]+$"));
@@ -371,7 +371,7 @@ class RandomInputTest : public QObject {
             settle();
             if (!table) {
                 startRun();
-            } else if (ujra* restart = table->restartDialog()) {
+            } else if (ujra* restart = shell::restartDialogOf(table)) {
                 if (below(4) == 0)
                     tableAction(); // the table behind the dialog takes nothing
                 else

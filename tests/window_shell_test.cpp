@@ -32,7 +32,7 @@ class ShellTest : public QObject {
     }
     // A table that has just run out of money.
     board* brokeTable() {
-        auto* table = new board(std::make_unique<ScriptedRandom>(std::vector<std::string>(
+        auto* table = shell::openTable(std::make_unique<ScriptedRandom>(std::vector<std::string>(
             {"As", "Kd", "0h", "2c", "7s", "3c", "4c", "5c", "6c", "8d"})));
         table->show();
         control<QLabel>(table, "Label5")->setText(" 2");
@@ -74,7 +74,7 @@ class ShellTest : public QObject {
 
     void restartDialogOpensWithItsMessage() {
         board* table = brokeTable();
-        ujra* dialog = table->restartDialog();
+        ujra* dialog = shell::restartDialogOf(table);
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Kartavo - by Morvane"));
         QCOMPARE(dialog->pos(), QPoint(281, 249));
@@ -87,9 +87,9 @@ class ShellTest : public QObject {
     void yesStartsAgainWith250() {
         board* table = brokeTable();
         const std::string firstCard = table->state().hand[0].card;
-        click(control<QPushButton>(table->restartDialog(), "Command1"));
+        click(control<QPushButton>(shell::restartDialogOf(table), "Command1"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!table->restartDialog());
+        QVERIFY(!shell::restartDialogOf(table));
         QCOMPARE(control<QLabel>(table, "Label5")->text(), QStringLiteral("250"));
         QCOMPARE(control<QLabel>(table, "Label1")->text(), QString());
         QVERIFY(table->isEnabled());
@@ -113,7 +113,7 @@ class ShellTest : public QObject {
         QFETCH(bool, sound);
         QPointer<board> table = brokeTable();
         QPointer<options> dialog = table->optionsWindow();
-        QPointer<ujra> restart = table->restartDialog();
+        QPointer<ujra> restart = shell::restartDialogOf(table);
         media::soundOn = sound;
         media::effectLog().clear();
         if (!closeBox)
@@ -148,7 +148,7 @@ class ShellTest : public QObject {
         qint64 now = 50000;
         const ujra::Clock previous = ujra::setClock([&now] { return now; });
         QPointer<board> table = brokeTable();
-        QPointer<ujra> dialog = table->restartDialog();
+        QPointer<ujra> dialog = shell::restartDialogOf(table);
         now += afterMs;
         if (input == QLatin1String("Enter"))
             QTest::keyClick(dialog, Qt::Key_Return);
@@ -194,9 +194,9 @@ class ShellTest : public QObject {
         table->setRandomSource(std::make_unique<ScriptedRandom>(cards));
         click(control<QPushButton>(table, "command3_3")); // x 10: 230
         int deals = 0;
-        while (!table->restartDialog() && deals < 20) {
+        while (!shell::restartDialogOf(table) && deals < 20) {
             click(control<QPushButton>(table, "Command1"));
-            if (table->restartDialog())
+            if (shell::restartDialogOf(table))
                 break;
             click(control<controls::PictureBox>(table, "Picture1_4"));
             click(control<QPushButton>(table, "Command4"));
@@ -205,7 +205,7 @@ class ShellTest : public QObject {
         }
         QCOMPARE(deals, 11); // 230 - 11 x 20 = 10, then 10 - 20 = -10
         QCOMPARE(control<QLabel>(table, "Label5")->text(), QStringLiteral("-10"));
-        click(control<QPushButton>(table->restartDialog(), "Command1"));
+        click(control<QPushButton>(shell::restartDialogOf(table), "Command1"));
         QCOMPARE(control<QLabel>(table, "Label5")->text(), QStringLiteral("250"));
         click(control<QPushButton>(table, "Command1"));
         QCOMPARE(control<QLabel>(table, "Label5")->text(), QStringLiteral(" 230"));

@@ -78,7 +78,7 @@ class SpeechTest : public QObject {
     QPointer<board> table;
 
     board& open(const QString& script) {
-        table = new board(dealing(script));
+        table = shell::openTable(dealing(script));
         table->show();
         activate(table);
         return *table;
@@ -209,7 +209,7 @@ class SpeechTest : public QObject {
         open("As Kd 0h 2c 7s");
         control<QLabel>(table, "Label5")->setText(" 2");
         press("Enter");
-        ujra* dialog = table->restartDialog();
+        ujra* dialog = shell::restartDialogOf(table);
         QVERIFY(dialog);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QWidget* focused = QApplication::focusWidget();

@@ -42,12 +42,12 @@ class TrainerTest : public QObject {
     QPointer<board> table;
 
     board& open(const QString& script) {
-        table = new board(dealing(script));
+        table = shell::openTable(dealing(script));
         table->show();
         activate(table);
         return *table;
     }
-    board& twin(const QString& script) { return *new board(dealing(script)); }
+    board& twin(const QString& script) { return *shell::openTable(dealing(script)); }
     static QPushButton* button(const board* t, const QString& name) {
         return control<QPushButton>(t, name);
     }
@@ -75,7 +75,7 @@ class TrainerTest : public QObject {
         s << QString::number(t->optionsWindow() && t->optionsWindow()->isVisible());
         return s.join('|');
     }
-    trainer::AnalysisWindow* analysis() const { return table->trainer()->window(); }
+    trainer::AnalysisWindow* analysis() const { return shell::trainerOf(table)->window(); }
     QString holdRow(int row, int column) const {
         return control<QTableWidget>(analysis(), "Grid1")->item(row, column)->text();
     }
@@ -311,7 +311,7 @@ class TrainerTest : public QObject {
         click(button(table, "Command4")); // nothing: 528
         QCOMPARE(control<QLabel>(table, "Label5")->text(), QStringLiteral(" 528"));
 
-        const trainer::Session& s = table->trainer()->session();
+        const trainer::Session& s = shell::trainerOf(table)->session();
         QCOMPARE(s.deals(), 4);
         QCOMPARE(s.exchanges(), 3);
         QCOMPARE(s.stakes(), std::int64_t(2 + 2 + 10 + 10 + 10));
@@ -357,7 +357,7 @@ class TrainerTest : public QObject {
         for (int i : {1, 2, 3})
             click(card(table, i));
         click(button(table, "Command4"));
-        const trainer::Session& s = table->trainer()->session();
+        const trainer::Session& s = shell::trainerOf(table)->session();
         QCOMPARE(s.notBest(), 2);
         const std::int64_t units = value(first, 0b01111) - value(first, 0b00001) +
                                    value(second, 0b00011) - value(second, 0b10001);

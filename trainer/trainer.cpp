@@ -7,7 +7,6 @@
 #include "strategy_service.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QTimer>
 
 namespace trainer {
@@ -39,18 +38,14 @@ bool Trainer::eventFilter(QObject* watched, QEvent* event) {
 
 kartavo::Hand Trainer::handOnTable() const {
     kartavo::Hand h{};
+    const TableView view = table_->view();
     for (std::size_t p = 0; p < 5; ++p) {
-        const std::string& path = table_->state().hand[p].card;
+        const std::string& path = view.cards[p];
         h[p] = kartavo::parseCardCode(
                    std::string{kartavo::rankOfCard(path), kartavo::suitOfCard(path)})
                    .value_or(0);
     }
     return h;
-}
-
-std::int64_t Trainer::balance() const {
-    return kartavo::toMoney(kartavo::readNumber(
-        table_->findChild<QLabel*>(QStringLiteral("Label5"))->text().toStdString()));
 }
 
 const kartavo::HoldRanking& Trainer::ranking() {
@@ -65,15 +60,23 @@ std::optional<kartavo::HoldValue> Trainer::bestHold() {
     return ranking()[0];
 }
 
+void Trainer::giveTip() {
+    if (const std::optional<kartavo::HoldValue> best = bestHold())
+        table_->showTip(best->kept);
+}
+
 void Trainer::onDealt() {
-    session_.dealt(handOnTable(), kartavo::baseStake * table_->state().multiplier, balance());
+    const TableView view = table_->view();
+    session_.dealt(handOnTable(), kartavo::baseStake * view.multiplier,
+                   kartavo::toMoney(view.balance()));
     ranking_.reset();
     chosen_.reset();
     refresh();
 }
 
 void Trainer::onMultiplierChanged() {
-    session_.multiplierPressed(table_->state().balanceAfterDeal, balance());
+    const TableView view = table_->view();
+    session_.multiplierPressed(view.balanceAfterDeal, kartavo::toMoney(view.balance()));
     refresh();
 }
 
@@ -82,7 +85,8 @@ void Trainer::onExchanged() {
         return;
     const kartavo::Hand dealt = *session_.dealtHand();
     const kartavo::Hand final = handOnTable();
-    session_.exchanged(final, table_->state().multiplier, balance(), ranking());
+    const TableView view = table_->view();
+    session_.exchanged(final, view.multiplier, kartavo::toMoney(view.balance()), ranking());
     chosen_ = keptPositions(dealt, final);
     refresh();
 }
@@ -102,7 +106,7 @@ void Trainer::refresh(bool force) {
     if (!window_ || (!force && !window_->isVisible()))
         return;
     HandView view;
-    view.multiplier = table_->state().multiplier;
+    view.multiplier = table_->view().multiplier;
     if (session_.dealtHand()) {
         view.dealt = session_.dealtHand();
         view.ranking = ranking();

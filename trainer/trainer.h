@@ -1,6 +1,6 @@
 // The trainer of the game table: it listens to what the table tells (a deal, a multiplier press,
 // an exchange), keeps the session, answers Tipp with the best hold, and feeds the analysis
-// window. It reads the table's state and controls but never writes them.
+// window. It reads the table through its view and never writes its controls.
 #pragma once
 
 #include "analysis_window.h"
@@ -22,6 +22,8 @@ class Trainer : public QObject {
 
     // The best hold of the dealt hand while it waits for the exchange; empty otherwise.
     std::optional<kartavo::HoldValue> bestHold();
+    // Has the table mark exactly the cards that the best hold exchanges.
+    void giveTip();
     // Opens the analysis window beside the table, or brings it forward.
     void openWindow();
     AnalysisWindow* window() const { return window_; }
@@ -36,7 +38,6 @@ class Trainer : public QObject {
     void onExchanged();
     const kartavo::HoldRanking& ranking(); // of the deal on the table, computed once
     kartavo::Hand handOnTable() const;
-    std::int64_t balance() const;
     // Shows the session in the window; a closed window is left alone unless forced.
     void refresh(bool force = false);
 

@@ -34,13 +34,6 @@ char suitOfCard(std::string_view cardPath) {
     return cardPath.size() >= 5 ? cardPath[cardPath.size() - 5] : '\0';
 }
 
-std::string joinMediaPath(std::string_view folder, std::string_view fileName, char separator) {
-    std::string path{folder};
-    path += separator;
-    path += fileName;
-    return path;
-}
-
 std::string spokenCardName(std::string_view cardPath) {
     const auto rank = rankCharacters.find(rankOfCard(cardPath));
     const auto suit = suitLetters.find(suitOfCard(cardPath));

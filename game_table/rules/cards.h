@@ -20,10 +20,6 @@ std::string cardFileName(int rankIndex, int suitIndex);
 char rankOfCard(std::string_view cardPath);
 char suitOfCard(std::string_view cardPath);
 
-// The program folder, the platform's separator, then the file name. The separator is always
-// inserted, also after a folder that already ends in one (a root folder).
-std::string joinMediaPath(std::string_view folder, std::string_view fileName, char separator);
-
 // Spoken name of the card held at a path, for screen readers: "pikk ász", "kőr tízes".
 // Empty for a text that is not a card.
 std::string spokenCardName(std::string_view cardPath);

@@ -1,0 +1,59 @@
+#include "table_setup.h"
+
+#include "board.h"
+#include "indit.h"
+#include "trainer.h"
+#include "ujra.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace shell {
+
+namespace {
+
+// What the shell keeps of one table: its restart dialog while it is open.
+class TableLinks : public QObject {
+    Q_OBJECT
+  public:
+    explicit TableLinks(board* table) : QObject(table) {}
+    QPointer<ujra> restart;
+};
+
+} // namespace
+
+board* openTable(std::unique_ptr<kartavo::RandomSource> random) {
+    auto* table = new board(std::move(random));
+    auto* links = new TableLinks(table);
+    // At the deal's last step, at once: the question disables the table until it is answered.
+    QObject::connect(table, &board::outOfMoney, links, [table, links] {
+        links->restart = new ujra(table);
+        links->restart->show();
+    });
+    // Leaving closes the splash and an open question first, without a sound.
+    QObject::connect(table, &board::closingOthers, links, [links] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* splash = qobject_cast<indit*>(w))
+                splash->close();
+        if (links->restart)
+            links->restart->dismiss();
+    });
+
+    auto* coach = new trainer::Trainer(table);
+    QObject::connect(table, &board::tipRequested, coach, &trainer::Trainer::giveTip);
+    QObject::connect(table, &board::analysisRequested, coach, &trainer::Trainer::openWindow);
+    return table;
+}
+
+ujra* restartDialogOf(const board* table) {
+    const auto* links = table->findChild<TableLinks*>(QString(), Qt::FindDirectChildrenOnly);
+    return links ? links->restart.data() : nullptr;
+}
+
+trainer::Trainer* trainerOf(const board* table) {
+    return table->findChild<trainer::Trainer*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace shell
+
+#include "table_setup.moc"

@@ -1,0 +1,24 @@
+// The game table with the windows above it joined to it: the question of a fresh start when the
+// money runs out, the trainer (Tipp, Elemzés…), and the splash and the question closing with it.
+#pragma once
+
+#include <memory>
+
+class board;
+class ujra;
+namespace kartavo {
+class RandomSource;
+}
+namespace trainer {
+class Trainer;
+}
+
+namespace shell {
+
+// Loads the game table (its start sound included) with everything joined; the caller shows it.
+board* openTable(std::unique_ptr<kartavo::RandomSource> random = nullptr);
+// The restart dialog of a table while it is open, else null.
+ujra* restartDialogOf(const board* table);
+trainer::Trainer* trainerOf(const board* table);
+
+} // namespace shell
