@@ -34,34 +34,35 @@ namespace {
 constexpr Font sansBold975{"MS Sans Serif", 9.75, true};
 constexpr Font arialBold975{"Arial", 9.75, true};
 constexpr Font arialBold825{"Arial", 8.25, true};
+constexpr Font sans825{"MS Sans Serif", 8.25};
 
 // The window's controls; twips relative to the container.
 constexpr controls::ControlRow boardControls[] = {
-    {"Command1", Kind::Button, nullptr, "Keverés", 5400, 3360, 900, 375, {}, 0},
-    {"Frame1", Kind::Frame, nullptr, "A Te lapjaid:", 240, 3840, 6975, 2175, {}, 1},
-    {"Picture1_0", Kind::PictureBox, "Frame1", nullptr, 240, 360, 1130, 1500, {}, 2},
-    {"Picture1_1", Kind::PictureBox, "Frame1", nullptr, 1560, 360, 1130, 1500, {}, 3},
-    {"Picture1_2", Kind::PictureBox, "Frame1", nullptr, 2880, 360, 1130, 1500, {}, 4},
-    {"Picture1_3", Kind::PictureBox, "Frame1", nullptr, 4200, 360, 1130, 1500, {}, 5},
-    {"Picture1_4", Kind::PictureBox, "Frame1", nullptr, 5520, 360, 1130, 1500, {}, 6},
-    {"MSFlexGrid1", Kind::Grid, nullptr, nullptr, 7560, 1320, 2100, 2490, {"MS Sans Serif", 8.25}, 7},
-    {"Command2", Kind::Button, nullptr, "Kilépés", 5400, 1320, 900, 375, {}, 8},
-    {"command3_0", Kind::Button, nullptr, "x 1", 7575, 3840, 515, 255, arialBold825, 9},
-    {"command3_1", Kind::Button, nullptr, "x 2", 8090, 3840, 515, 255, arialBold825, 10},
-    {"command3_2", Kind::Button, nullptr, "x 5", 8595, 3840, 515, 255, arialBold825, 11},
-    {"command3_3", Kind::Button, nullptr, "x 10", 9110, 3840, 515, 255, arialBold825, 12},
-    {"Command4", Kind::Button, nullptr, "Csere", 6480, 3360, 975, 375, {}, 13},
-    {"Picture2", Kind::PictureBox, nullptr, nullptr, 240, 240, 5010, 3435, {}, 14},
-    {"Frame2", Kind::Frame, nullptr, nullptr, 7440, 5520, 2415, 615, {}, 15},
-    {"Label2", Kind::Label, "Frame2", "Összeg:", 120, 225, 855, 330, arialBold975, 16},
-    {"Label5", Kind::ValueLabel, "Frame2", "250", 1200, 225, 735, 255, sansBold975, 19},
-    {"Label4", Kind::Label, "Frame2", "Ft", 1920, 225, 375, 255, sansBold975, 17},
-    {"Picture3", Kind::BorderlessPicture, nullptr, nullptr, 7440, 240, 2295, 735, {}, 18},
-    {"Command6", Kind::Button, nullptr, "Beállítások", 6480, 1320, 975, 375, {}, 20},
-    {"Frame3", Kind::Frame, nullptr, nullptr, 7440, 4920, 2415, 615, {}, 21},
-    {"Label6", Kind::Label, "Frame3", "Tét:", 120, 230, 735, 255, arialBold975, 24},
-    {"Label1", Kind::ValueLabel, "Frame3", "2", 1200, 230, 735, 255, sansBold975, 22},
-    {"Label3", Kind::Label, "Frame3", "Ft", 1920, 230, 375, 255, sansBold975, 23},
+    {"Command1",    Kind::Button,            nullptr,  "Keverés",       5400, 3360, 900,  375,  {},           0 },
+    {"Frame1",      Kind::Frame,             nullptr,  "A Te lapjaid:",  240,  3840, 6975, 2175, {},           1 },
+    {"Picture1_0",  Kind::PictureBox,        "Frame1", nullptr,          240,  360,  1130, 1500, {},           2 },
+    {"Picture1_1",  Kind::PictureBox,        "Frame1", nullptr,          1560, 360,  1130, 1500, {},           3 },
+    {"Picture1_2",  Kind::PictureBox,        "Frame1", nullptr,          2880, 360,  1130, 1500, {},           4 },
+    {"Picture1_3",  Kind::PictureBox,        "Frame1", nullptr,          4200, 360,  1130, 1500, {},           5 },
+    {"Picture1_4",  Kind::PictureBox,        "Frame1", nullptr,          5520, 360,  1130, 1500, {},           6 },
+    {"MSFlexGrid1", Kind::Grid,              nullptr,  nullptr,          7560, 1320, 2100, 2490, sans825,      7 },
+    {"Command2",    Kind::Button,            nullptr,  "Kilépés",      5400, 1320, 900,  375,  {},           8 },
+    {"command3_0",  Kind::Button,            nullptr,  "x 1",            7575, 3840, 515,  255,  arialBold825, 9 },
+    {"command3_1",  Kind::Button,            nullptr,  "x 2",            8090, 3840, 515,  255,  arialBold825, 10},
+    {"command3_2",  Kind::Button,            nullptr,  "x 5",            8595, 3840, 515,  255,  arialBold825, 11},
+    {"command3_3",  Kind::Button,            nullptr,  "x 10",           9110, 3840, 515,  255,  arialBold825, 12},
+    {"Command4",    Kind::Button,            nullptr,  "Csere",          6480, 3360, 975,  375,  {},           13},
+    {"Picture2",    Kind::PictureBox,        nullptr,  nullptr,          240,  240,  5010, 3435, {},           14},
+    {"Frame2",      Kind::Frame,             nullptr,  nullptr,          7440, 5520, 2415, 615,  {},           15},
+    {"Label2",      Kind::Label,             "Frame2", "Összeg:",       120,  225,  855,  330,  arialBold975, 16},
+    {"Label5",      Kind::ValueLabel,        "Frame2", "250",            1200, 225,  735,  255,  sansBold975,  19},
+    {"Label4",      Kind::Label,             "Frame2", "Ft",             1920, 225,  375,  255,  sansBold975,  17},
+    {"Picture3",    Kind::BorderlessPicture, nullptr,  nullptr,          7440, 240,  2295, 735,  {},           18},
+    {"Command6",    Kind::Button,            nullptr,  "Beállítások", 6480, 1320, 975,  375,  {},           20},
+    {"Frame3",      Kind::Frame,             nullptr,  nullptr,          7440, 4920, 2415, 615,  {},           21},
+    {"Label6",      Kind::Label,             "Frame3", "Tét:",          120,  230,  735,  255,  arialBold975, 24},
+    {"Label1",      Kind::ValueLabel,        "Frame3", "2",              1200, 230,  735,  255,  sansBold975,  22},
+    {"Label3",      Kind::Label,             "Frame3", "Ft",             1920, 230,  375,  255,  sansBold975,  23},
 };
 
 // The etched border along the edges of the client area; light lines use the window colour.
@@ -70,9 +71,13 @@ struct BorderLine {
     bool light;
 };
 constexpr BorderLine borderLines[] = {
-    {0, 0, 0, 6350, false},       {0, 0, 10050, 0, false},         {50, 50, 50, 6330, true},
-    {50, 50, 10000, 50, true},    {10000, 50, 10000, 6350, false}, {10050, 0, 10050, 6350, true},
-    {0, 6350, 10050, 6350, true},
+    {0,     0,    0,     6350, false},
+    {0,     0,    10050, 0,    false},
+    {50,    50,   50,    6330, true },
+    {50,    50,   10000, 50,   true },
+    {10000, 50,   10000, 6350, false},
+    {10050, 0,    10050, 6350, true },
+    {0,     6350, 10050, 6350, true },
 };
 
 const QString handCaption = QStringLiteral("A Te lapjaid:");
@@ -137,9 +142,9 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
     controls_.Picture1 = Picture1;
     controls_.command3 = command3;
     controls_.MSFlexGrid1 = MSFlexGrid1;
-    keys_ = new TableKeys(controls_, {[this] { return state_.multiplier; },
-                                      [this] { emit tipRequested(); },
-                                      [this] { emit analysisRequested(); }});
+    keys_ = new TableKeys(controls_,
+                          {[this] { return state_.multiplier; }, [this] { emit tipRequested(); },
+                           [this] { emit analysisRequested(); }});
 
     Form_Load();
     announcer_ = new TableAnnouncer(controls_, [this] { return view(); });

@@ -81,12 +81,13 @@ void TableAnnouncer::afterExchange() {
     const TableView v = view_();
     const double credit = v.balance() - balanceBeforeExchange_;
     const QString outcome =
-        credit > 0 ? QStringLiteral("%1, nyeremény %2 Ft, összeg %3 Ft")
-                         .arg(v.handCaption, QString::number(credit, 'f', 0), v.balanceText)
-                   : QStringLiteral("%1, nincs nyeremény, összeg %2 Ft")
-                         .arg(v.handCaption, v.balanceText);
+        credit > 0
+            ? QStringLiteral("%1, nyeremény %2 Ft, összeg %3 Ft")
+                  .arg(v.handCaption, QString::number(credit, 'f', 0), v.balanceText)
+            : QStringLiteral("%1, nincs nyeremény, összeg %2 Ft").arg(v.handCaption, v.balanceText);
     c_.Command4->setAccessibleDescription(QString());
-    c_.Command1->setAccessibleDescription(QStringLiteral("%1. Lapok: %2").arg(outcome, cardsText()));
+    c_.Command1->setAccessibleDescription(
+        QStringLiteral("%1. Lapok: %2").arg(outcome, cardsText()));
     describePayoutTable();
     focus(c_.Command1);
 }

@@ -30,31 +30,28 @@ TableKeys::TableKeys(const TableControls& controls, Table table)
     // The menu's entries, in their order, then the commands of keys only. The keypad's keys come
     // to the same shortcuts (Qt retries a keypad key without its modifier); + is also taken with
     // Shift, as several keyboards type it.
-    const auto exchange = [this] { return static_cast<QWidget*>(c_.Command4); };
-    commands_.push_back({QStringLiteral("Tipp"), {Qt::Key_T}, exchange,
-                         [this](QWidget*) { table_.tip(); }});
-    commands_.push_back({QStringLiteral("Elemzés…"), {Qt::Key_E}, [this] { return c_.board; },
-                         [this](QWidget*) { table_.analysis(); }, true});
+    add(
+        QStringLiteral("Tipp"), {Qt::Key_T}, [this] { return c_.Command4; },
+        [this](QWidget*) { table_.tip(); });
+    add(
+        QStringLiteral("Elemzés…"), {Qt::Key_E}, [this] { return c_.board; },
+        [this](QWidget*) { table_.analysis(); }, true);
     addButton(c_.Command1);
     addButton(c_.Command4);
     addButton(c_.Command6);
     addButton(c_.Command2, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    for (int i = 0; i < 5; ++i)
-        commands_.push_back({{}, {QKeySequence(Qt::Key_1 + i)}, [this, i] {
-                                 return static_cast<QWidget*>(c_.Picture1[std::size_t(i)]);
-                             }, focusAndClick});
-    commands_.push_back({{}, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
-                         [this] {
-                             return static_cast<QWidget*>(c_.Command4->isEnabled() ? c_.Command4
-                                                                                   : c_.Command1);
-                         },
-                         click});
-    commands_.push_back({{}, {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::SHIFT | Qt::Key_Plus)},
-                         [this] { return static_cast<QWidget*>(multiplierButton(1)); },
-                         focusAndClick});
-    commands_.push_back({{}, {QKeySequence(Qt::Key_Minus)},
-                         [this] { return static_cast<QWidget*>(multiplierButton(-1)); },
-                         focusAndClick});
+    for (std::size_t i = 0; i < 5; ++i)
+        add(
+            {}, {QKeySequence(Qt::Key_1 + int(i))}, [this, i] { return c_.Picture1[i]; },
+            focusAndClick);
+    add(
+        {}, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+        [this] { return c_.Command4->isEnabled() ? c_.Command4 : c_.Command1; }, click);
+    add(
+        {}, {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::SHIFT | Qt::Key_Plus)},
+        [this] { return multiplierButton(1); }, focusAndClick);
+    add(
+        {}, {QKeySequence(Qt::Key_Minus)}, [this] { return multiplierButton(-1); }, focusAndClick);
 
     for (const Command& command : commands_)
         for (const QKeySequence& keys : command.keys) {
@@ -63,13 +60,20 @@ TableKeys::TableKeys(const TableControls& controls, Table table)
         }
 }
 
+void TableKeys::add(QString menuText, QList<QKeySequence> keys, std::function<QWidget*()> control,
+                    std::function<void(QWidget*)> run, bool separatorAfter) {
+    commands_.push_back(
+        {std::move(menuText), std::move(keys), std::move(control), std::move(run), separatorAfter});
+}
+
 // A button's command: its caption with the letter that Alt presses underlined (the caption
 // reads the same), the button's click.
 void TableKeys::addButton(QPushButton* button, QList<QKeySequence> keys) {
     // The letter of each caption that Alt presses: "Ki&lépés", the first letter of the others.
     const int letterAt = button == c_.Command2 ? 2 : 0;
     button->setText(button->text().insert(letterAt, QLatin1Char('&')));
-    commands_.push_back({button->text(), std::move(keys), [button] { return button; }, click});
+    add(
+        button->text(), std::move(keys), [button] { return button; }, click);
 }
 
 void TableKeys::trigger(const Command& command) const {

@@ -42,6 +42,9 @@ class TableKeys : public QObject {
         std::function<void(QWidget*)> run;
         bool separatorAfter = false;
     };
+    // One command: adding a command is one call.
+    void add(QString menuText, QList<QKeySequence> keys, std::function<QWidget*()> control,
+             std::function<void(QWidget*)> run, bool separatorAfter = false);
     void addButton(QPushButton* button, QList<QKeySequence> keys = {});
     void trigger(const Command& command) const;
     QPushButton* multiplierButton(int step) const;

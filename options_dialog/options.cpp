@@ -35,70 +35,54 @@ const QStringList pageCaptions = {QStringLiteral("Hátlap választás"), QString
 constexpr Font comboFont{"MS Sans Serif", 9.75, true};
 constexpr Font timesBold{"Times New Roman", 9.75, true};
 constexpr Font timesCeBold{"Times New Roman CE", 9.75, true};
+constexpr Font timesCe825{"Times New Roman CE", 8.25};
+constexpr Font sansBold825{"MS Sans Serif", 8.25, true};
+constexpr Font sansBoldItalic{"MS Sans Serif", 8.25, true, true};
+constexpr Font arialBold825{"Arial", 8.25, true};
+constexpr const char* copyright =
+    "Ez a program szerzői jogi védelem alatt áll. Engedély nélküli másolása, terjesztése vagy "
+    "módosítása tilos, és jogi következményekkel járhat.";
 
 // Twips within the tab control (its pages cover it) or within a frame. The card-back frame is
 // 3435 high, ending with the tab control, so that its lower edge and the second row of backs
 // stay inside the control.
 constexpr controls::ControlRow optionsControls[] = {
-    {"Frame1", Kind::Frame, "SSTab1_Page0", nullptr, 120, 660, 5535, 3435},
-    {"Picture1_0", Kind::PictureBox, "Frame1", nullptr, 240, 240, 1130, 1500, {}, 10},
-    {"Picture1_1", Kind::PictureBox, "Frame1", nullptr, 1560, 240, 1130, 1500, {}, 11},
-    {"Picture1_2", Kind::PictureBox, "Frame1", nullptr, 2880, 240, 1130, 1500, {}, 12},
-    {"Picture1_3", Kind::PictureBox, "Frame1", nullptr, 4200, 240, 1130, 1500, {}, 13},
-    {"Picture1_4", Kind::PictureBox, "Frame1", nullptr, 240, 1920, 1130, 1500, {}, 14},
-    {"Picture1_5", Kind::PictureBox, "Frame1", nullptr, 1560, 1920, 1130, 1500, {}, 15},
-    {"Picture1_6", Kind::PictureBox, "Frame1", nullptr, 2880, 1920, 1130, 1500, {}, 16},
-    {"Picture1_7", Kind::PictureBox, "Frame1", nullptr, 4200, 1920, 1130, 1500, {}, 17},
-    {"Frame2", Kind::Frame, "SSTab1_Page1", nullptr, 240, 720, 5175, 3135},
-    {"Label2", Kind::Label, "Frame2", nullptr, 120, 240, 4935, 2775},
-    {"Frame3",
-     Kind::Frame,
-     "SSTab1_Page2",
-     "Lehetséges kombinációk",
-     240,
-     720,
-     5175,
-     3135,
-     {"MS Sans Serif", 8.25, true, true}},
-    {"Label3", Kind::Label, "Frame3", "Royal flös", 120, 360, 1455, 300, comboFont, 20},
-    {"Label7", Kind::Label, "Frame3", "Flös", 120, 660, 1455, 300, comboFont, 21},
-    {"Label8", Kind::Label, "Frame3", "Póker", 120, 960, 1455, 300, comboFont, 22},
-    {"Label9", Kind::Label, "Frame3", "Full", 120, 1260, 1455, 300, comboFont, 23},
-    {"Label10", Kind::Label, "Frame3", "Színflös", 120, 1560, 1455, 300, comboFont, 24},
-    {"Label11", Kind::Label, "Frame3", "Sor", 120, 1860, 1455, 300, comboFont, 25},
-    {"Label12", Kind::Label, "Frame3", "Drill", 120, 2160, 1455, 300, comboFont, 26},
-    {"Label13", Kind::Label, "Frame3", "Két pár", 120, 2460, 1455, 300, comboFont, 27},
-    {"Label14", Kind::Label, "Frame3", "Pár", 120, 2760, 1455, 300, comboFont, 28},
-    {"Picture4", Kind::PictureBox, "Frame3", nullptr, 1920, 480, 2895, 2360},
-    {"Frame5",
-     Kind::Frame,
-     "SSTab1_Page3",
-     "Hang",
-     240,
-     960,
-     2535,
-     1215,
-     {"MS Sans Serif", 8.25, true}},
-    {"Check1", Kind::CheckBox, "Frame5", "Zene", 240, 360, 1815, 255, {}, 30},
-    {"Check2", Kind::CheckBox, "Frame5", "Effektek", 240, 720, 1815, 255, {}, 31},
-    {"Frame4", Kind::Frame, "SSTab1_Page4", nullptr, 240, 720, 5175, 3135},
-    {"Picture2", Kind::PictureBox, "Frame4", nullptr, 120, 240, 1455, 1095},
-    {"Picture3", Kind::PictureBox, "Frame4", nullptr, 2520, 240, 2415, 855},
-    {"Label5", Kind::Label, "Frame4", "© 2026 Morvane", 120, 1440, 2655, 375, timesBold},
-    {"Label6", Kind::Label, "Frame4", "Minden jog fenntartva.", 3120, 1440, 1935, 375, timesCeBold},
-    {"Label4",
-     Kind::Label,
-     "Frame4",
-     "Ez a program szerzői jogi védelem alatt áll. Engedély nélküli másolása, terjesztése vagy "
-     "módosítása tilos, és jogi következményekkel járhat.",
-     240,
-     2160,
-     4815,
-     855,
-     {"Times New Roman CE", 8.25}},
-    {"Label1", Kind::Label, nullptr, nullptr, 240, 4440, 3255, 255, {"Arial", 8.25, true}},
-    {"Command1", Kind::Button, nullptr, "OK", 3600, 4320, 1095, 375, {}, 40},
-    {"Command2", Kind::Button, nullptr, "Mégsem", 4800, 4320, 1095, 375, {}, 41},
+    {"Frame1",     Kind::Frame,      "SSTab1_Page0", nullptr,                     120,  660,  5535, 3435, {},           -1},
+    {"Picture1_0", Kind::PictureBox, "Frame1",       nullptr,                     240,  240,  1130, 1500, {},           10},
+    {"Picture1_1", Kind::PictureBox, "Frame1",       nullptr,                     1560, 240,  1130, 1500, {},           11},
+    {"Picture1_2", Kind::PictureBox, "Frame1",       nullptr,                     2880, 240,  1130, 1500, {},           12},
+    {"Picture1_3", Kind::PictureBox, "Frame1",       nullptr,                     4200, 240,  1130, 1500, {},           13},
+    {"Picture1_4", Kind::PictureBox, "Frame1",       nullptr,                     240,  1920, 1130, 1500, {},           14},
+    {"Picture1_5", Kind::PictureBox, "Frame1",       nullptr,                     1560, 1920, 1130, 1500, {},           15},
+    {"Picture1_6", Kind::PictureBox, "Frame1",       nullptr,                     2880, 1920, 1130, 1500, {},           16},
+    {"Picture1_7", Kind::PictureBox, "Frame1",       nullptr,                     4200, 1920, 1130, 1500, {},           17},
+    {"Frame2",     Kind::Frame,      "SSTab1_Page1", nullptr,                     240,  720,  5175, 3135, {},           -1},
+    {"Label2",     Kind::Label,      "Frame2",       nullptr,                     120,  240,  4935, 2775, {},           -1},
+    {"Frame3",     Kind::Frame,      "SSTab1_Page2", "Lehetséges kombinációk", 240,  720,  5175, 3135,
+     sansBoldItalic,                                                                                                    -1},
+    {"Label3",     Kind::Label,      "Frame3",       "Royal flös",               120,  360,  1455, 300,  comboFont,    20},
+    {"Label7",     Kind::Label,      "Frame3",       "Flös",                     120,  660,  1455, 300,  comboFont,    21},
+    {"Label8",     Kind::Label,      "Frame3",       "Póker",                    120,  960,  1455, 300,  comboFont,    22},
+    {"Label9",     Kind::Label,      "Frame3",       "Full",                      120,  1260, 1455, 300,  comboFont,    23},
+    {"Label10",    Kind::Label,      "Frame3",       "Színflös",                120,  1560, 1455, 300,  comboFont,    24},
+    {"Label11",    Kind::Label,      "Frame3",       "Sor",                       120,  1860, 1455, 300,  comboFont,    25},
+    {"Label12",    Kind::Label,      "Frame3",       "Drill",                     120,  2160, 1455, 300,  comboFont,    26},
+    {"Label13",    Kind::Label,      "Frame3",       "Két pár",                 120,  2460, 1455, 300,  comboFont,    27},
+    {"Label14",    Kind::Label,      "Frame3",       "Pár",                      120,  2760, 1455, 300,  comboFont,    28},
+    {"Picture4",   Kind::PictureBox, "Frame3",       nullptr,                     1920, 480,  2895, 2360, {},           -1},
+    {"Frame5",     Kind::Frame,      "SSTab1_Page3", "Hang",                      240,  960,  2535, 1215, sansBold825,  -1},
+    {"Check1",     Kind::CheckBox,   "Frame5",       "Zene",                      240,  360,  1815, 255,  {},           30},
+    {"Check2",     Kind::CheckBox,   "Frame5",       "Effektek",                  240,  720,  1815, 255,  {},           31},
+    {"Frame4",     Kind::Frame,      "SSTab1_Page4", nullptr,                     240,  720,  5175, 3135, {},           -1},
+    {"Picture2",   Kind::PictureBox, "Frame4",       nullptr,                     120,  240,  1455, 1095, {},           -1},
+    {"Picture3",   Kind::PictureBox, "Frame4",       nullptr,                     2520, 240,  2415, 855,  {},           -1},
+    {"Label5",     Kind::Label,      "Frame4",       "© 2026 Morvane",           120,  1440, 2655, 375,  timesBold,    -1},
+    {"Label6",     Kind::Label,      "Frame4",       "Minden jog fenntartva.",    3120, 1440, 1935, 375,  timesCeBold,
+     -1                                                                                                                   },
+    {"Label4",     Kind::Label,      "Frame4",       copyright,                   240,  2160, 4815, 855,  timesCe825,   -1},
+    {"Label1",     Kind::Label,      nullptr,        nullptr,                     240,  4440, 3255, 255,  arialBold825, -1},
+    {"Command1",   Kind::Button,     nullptr,        "OK",                        3600, 4320, 1095, 375,  {},           40},
+    {"Command2",   Kind::Button,     nullptr,        "Mégsem",                   4800, 4320, 1095, 375,  {},           41},
 };
 
 // The card-back designs: name shown in the hint line.
@@ -108,17 +92,19 @@ const std::array<QString, 8> designNames = {
     QStringLiteral("Kislány"),      QStringLiteral("Névjegy")};
 
 // The gallery, top to bottom: label and picture file.
-const std::array<std::pair<const char*, const char*>, 9> gallery = {{
-    {"Label3", "mroyal.jpg"},
-    {"Label7", "mflos.jpg"},
-    {"Label8", "mpoker.jpg"},
-    {"Label9", "mfull.jpg"},
-    {"Label10", "mszfloss.jpg"},
-    {"Label11", "msor.jpg"},
-    {"Label12", "mdrill.jpg"},
-    {"Label13", "mketpar.jpg"},
-    {"Label14", "mpar.jpg"},
-}};
+const std::array<std::pair<const char*, const char*>, 9> gallery = {
+    {
+     {"Label3", "mroyal.jpg"},
+     {"Label7", "mflos.jpg"},
+     {"Label8", "mpoker.jpg"},
+     {"Label9", "mfull.jpg"},
+     {"Label10", "mszfloss.jpg"},
+     {"Label11", "msor.jpg"},
+     {"Label12", "mdrill.jpg"},
+     {"Label13", "mketpar.jpg"},
+     {"Label14", "mpar.jpg"},
+     }
+};
 
 // The desktop's colour for the gallery names, yellow for the one clicked.
 const QColor desktopColour(0, 78, 152);
@@ -167,8 +153,10 @@ options::options() {
 
     // The etched separator of the about page: a light rule above a dark one.
     auto* frame4 = c.get<QGroupBox>("Frame4");
-    for (const auto& [name, y, role] :
-         {std::tuple{"Line1", 1920, QPalette::Base}, std::tuple{"Line2", 1970, QPalette::Dark}}) {
+    for (const auto& [name, y, role] : {
+             std::tuple{"Line1", 1920, QPalette::Base},
+             std::tuple{"Line2", 1970, QPalette::Dark}
+    }) {
         auto* line = new QWidget(frame4);
         line->setObjectName(QString::fromLatin1(name));
         line->setGeometry(controls::px(120), controls::px(y), controls::px(5040 - 120), 1);

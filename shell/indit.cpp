@@ -1,10 +1,10 @@
 #include "indit.h"
 
 #include "board.h"
-#include "table_setup.h"
 #include "picture_box.h"
 #include "pictures.h"
 #include "program_folder.h"
+#include "table_setup.h"
 #include "twips.h"
 
 #include <QApplication>

@@ -18,12 +18,13 @@
 using controls::Kind;
 
 namespace {
+constexpr controls::Font sansBold825{"MS Sans Serif", 8.25, true};
 constexpr controls::ControlRow ujraControls[] = {
-    {"Frame1", Kind::Frame, nullptr, nullptr, 120, 0, 3255, 1695, {}, 0},
-    {"Label1", Kind::Label, "Frame1", nullptr, 120, 240, 1935, 855, {"MS Sans Serif", 8.25, true}, 1},
-    {"Command1", Kind::Button, "Frame1", "Igen", 480, 1200, 975, 375, {}, 2},
-    {"Command2", Kind::Button, "Frame1", "Nem", 1800, 1200, 975, 375, {}, 3},
-    {"Picture1", Kind::BorderlessPicture, "Frame1", nullptr, 2280, 240, 855, 855, {}, 4},
+    {"Frame1",   Kind::Frame,             nullptr,  nullptr, 120,  0,    3255, 1695, {},          0},
+    {"Label1",   Kind::Label,             "Frame1", nullptr, 120,  240,  1935, 855,  sansBold825, 1},
+    {"Command1", Kind::Button,            "Frame1", "Igen",  480,  1200, 975,  375,  {},          2},
+    {"Command2", Kind::Button,            "Frame1", "Nem",   1800, 1200, 975,  375,  {},          3},
+    {"Picture1", Kind::BorderlessPicture, "Frame1", nullptr, 2280, 240,  855,  855,  {},          4},
 };
 ujra::Clock& guardClock() {
     static ujra::Clock c = [] {

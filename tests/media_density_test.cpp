@@ -50,9 +50,15 @@ class DensityTest : public QObject {
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<bool>("sharp");
         const std::pair<const char*, bool> kinds[] = {
-            {"As.bmp", false},        {"Kh.bmp", false},          {"hat3.bmp", false},
-            {"casino3.jpg", false},   {"splash2.jpg", false},     {"mfull.jpg", false},
-            {"board_logo.jpg", true}, {"ujra_picture.png", true}, {"about_photo.jpg", true},
+            {"As.bmp",           false},
+            {"Kh.bmp",           false},
+            {"hat3.bmp",         false},
+            {"casino3.jpg",      false},
+            {"splash2.jpg",      false},
+            {"mfull.jpg",        false},
+            {"board_logo.jpg",   true },
+            {"ujra_picture.png", true },
+            {"about_photo.jpg",  true },
         };
         for (const auto& [name, design] : kinds)
             for (const qreal ratio : {1.0, 1.25, 1.5, 2.0})

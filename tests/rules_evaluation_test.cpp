@@ -96,16 +96,16 @@ class RulesEvaluationTest : public QObject {
         QCOMPARE(captions[Category::Nothing], 1303560);
 
         const std::map<QString, QString> expected = {
-            {"nothing", "Semmi = 0"},
-            {"pair", "Egy pár = 2"},
-            {"two pairs", "Két pár = 5"},
-            {"three", "Drill = 10"},
-            {"straight", "Sor = 20"},
-            {"flush", "Színflöss = 25"},
-            {"full house", "Egy pár, Drill, Full = 62"},
-            {"four", "Póker = 100"},
-            {"straight flush", "Sor, Színflöss, Flöss = 295"},
-            {"royal", "Sor, Színflöss, Flöss, Royal flöss = 1295"},
+            {"nothing",        "Semmi = 0"                                    },
+            {"pair",           "Egy pár = 2"                                 },
+            {"two pairs",      "Két pár = 5"                                },
+            {"three",          "Drill = 10"                                   },
+            {"straight",       "Sor = 20"                                     },
+            {"flush",          "Színflöss = 25"                             },
+            {"full house",     "Egy pár, Drill, Full = 62"                   },
+            {"four",           "Póker = 100"                                 },
+            {"straight flush", "Sor, Színflöss, Flöss = 295"               },
+            {"royal",          "Sor, Színflöss, Flöss, Royal flöss = 1295"},
         };
         QCOMPARE(listsByKind.size(), expected.size());
         for (const auto& [kind, lists] : listsByKind) {

@@ -120,15 +120,27 @@ class RulesStrategyTest : public QObject {
             QCOMPARE(fast[i].draws, direct[i].draws);
         }
         // The 32 holds, once each, with C(47, 5 - k) draws for k kept cards.
-        const std::map<int, std::int64_t> drawsByKept = {{0, 1533939}, {1, 178365}, {2, 16215},
-                                                         {3, 1081},    {4, 47},     {5, 1}};
+        const std::map<int, std::int64_t> drawsByKept = {
+            {0, 1533939},
+            {1, 178365 },
+            {2, 16215  },
+            {3, 1081   },
+            {4, 47     },
+            {5, 1      }
+        };
         std::map<int, int> holdsByKept;
         for (const HoldValue& v : fast) {
             ++holdsByKept[v.keptCount()];
             QCOMPARE(v.draws, drawsByKept.at(v.keptCount()));
         }
-        QCOMPARE(holdsByKept,
-                 (std::map<int, int>{{0, 1}, {1, 5}, {2, 10}, {3, 10}, {4, 5}, {5, 1}}));
+        QCOMPARE(holdsByKept, (std::map<int, int>{
+                                  {0, 1 },
+                                  {1, 5 },
+                                  {2, 10},
+                                  {3, 10},
+                                  {4, 5 },
+                                  {5, 1 }
+        }));
     }
 
     // Equal values: fewer cards exchanged first, then the kept positions read from the left.

@@ -230,7 +230,11 @@ class BoardTest : public QObject {
         open("As Kd 0h 2c 7s");
         deal();
         const std::pair<int, QString> steps[] = {
-            {2, " 238"}, {1, " 244"}, {0, " 246"}, {0, " 246"}};
+            {2, " 238"},
+            {1, " 244"},
+            {0, " 246"},
+            {0, " 246"}
+        };
         const QString stakes[] = {" 10", " 4", " 2", " 2"};
         int n = 0;
         for (const auto& [index, balance] : steps) {

@@ -23,7 +23,9 @@ attempt() {
     exec 3<&-
     export DISPLAY=:$number
     for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-    (cd "$tmp" && exec env HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/share" \
+    # On this X display, whatever platform or Wayland display the caller's environment names.
+    (cd "$tmp" && exec env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb HOME="$tmp/home" \
+        XDG_DATA_HOME="$tmp/home/share" \
         XDG_RUNTIME_DIR="$tmp/runtime" SDL_AUDIODRIVER=dummy "$tmp/usr/bin/kartavo" \
         >"$tmp/run.log" 2>&1) &
     game=$!

@@ -198,10 +198,12 @@ class KeysTest : public QObject {
 
     void captionsKeepTheirTexts() {
         open();
-        const std::pair<const char*, const char*> buttons[] = {{"Command1", "Keverés"},
-                                                               {"Command4", "Csere"},
-                                                               {"Command6", "Beállítások"},
-                                                               {"Command2", "Kilépés"}};
+        const std::pair<const char*, const char*> buttons[] = {
+            {"Command1", "Keverés"      },
+            {"Command4", "Csere"         },
+            {"Command6", "Beállítások"},
+            {"Command2", "Kilépés"     }
+        };
         for (const auto& [name, caption] : buttons) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(at(name));
             QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(caption));

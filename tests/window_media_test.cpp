@@ -113,10 +113,13 @@ class WindowMediaTest : public QObject {
         for (const QSize size : {QSize(1, 1), QSize(4000, 4000)}) {
             const QByteArray tag =
                 QByteArray::number(size.width()) + " x " + QByteArray::number(size.height());
-            for (const auto& [kind, file] :
-                 {std::pair{"card face", "2c.bmp"}, std::pair{"card back", "hatlap.bmp"},
-                  std::pair{"reward", "casino2.jpg"}, std::pair{"gallery", "mroyal.jpg"},
-                  std::pair{"splash", "splash2.jpg"}})
+            for (const auto& [kind, file] : {
+                     std::pair{"card face", "2c.bmp"     },
+                     std::pair{"card back", "hatlap.bmp" },
+                     std::pair{"reward",    "casino2.jpg"},
+                     std::pair{"gallery",   "mroyal.jpg" },
+                     std::pair{"splash",    "splash2.jpg"}
+            })
                 QTest::newRow(kind + (", " + tag))
                     << QString::fromLatin1(kind) << QString::fromLatin1(file) << size;
         }

@@ -60,7 +60,8 @@ class RandomInputTest : public QObject {
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(pick); }
 
     void startRun() {
-        table = shell::openTable(std::make_unique<SeededRandom>(static_cast<std::uint32_t>(pick())));
+        table =
+            shell::openTable(std::make_unique<SeededRandom>(static_cast<std::uint32_t>(pick())));
         table->show();
         expected = afterDeal = kartavo::startBalance;
         multiplier = 1;
@@ -327,7 +328,8 @@ class RandomInputTest : public QObject {
             return fault;
         if (!table)
             return {};
-        if (!table->isEnabled() && !(shell::restartDialogOf(table) && shell::restartDialogOf(table)->isVisible()))
+        if (!table->isEnabled() &&
+            !(shell::restartDialogOf(table) && shell::restartDialogOf(table)->isVisible()))
             return QStringLiteral("the table is disabled with no restart dialog open");
         const QString balance = control<QLabel>(table, "Label5")->text();
         static const QRegularExpression number(QStringLiteral("^[ -]?[0-9]+$"));

@@ -84,22 +84,55 @@ void drawPip(QPainter& p, char suit, QPointF centre, double w, double h, bool up
 
 // Pip centres in a unit box, columns 0, 0.5, 1, rows 0 (top) to 1 (bottom).
 std::vector<QPointF> pipLayout(int count) {
-    const std::vector<QPointF> sides6 = {{0, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}};
-    const std::vector<QPointF> sides8 = {{0, 0},       {1, 0},       {0, 1.0 / 3}, {1, 1.0 / 3},
-                                         {0, 2.0 / 3}, {1, 2.0 / 3}, {0, 1},       {1, 1}};
+    const std::vector<QPointF> sides6 = {
+        {0, 0  },
+        {1, 0  },
+        {0, 0.5},
+        {1, 0.5},
+        {0, 1  },
+        {1, 1  }
+    };
+    const std::vector<QPointF> sides8 = {
+        {0, 0      },
+        {1, 0      },
+        {0, 1.0 / 3},
+        {1, 1.0 / 3},
+        {0, 2.0 / 3},
+        {1, 2.0 / 3},
+        {0, 1      },
+        {1, 1      }
+    };
     std::vector<QPointF> v;
     switch (count) {
     case 2:
-        v = {{0.5, 0}, {0.5, 1}};
+        v = {
+            {0.5, 0},
+            {0.5, 1}
+        };
         break;
     case 3:
-        v = {{0.5, 0}, {0.5, 0.5}, {0.5, 1}};
+        v = {
+            {0.5, 0  },
+            {0.5, 0.5},
+            {0.5, 1  }
+        };
         break;
     case 4:
-        v = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
+        v = {
+            {0, 0},
+            {1, 0},
+            {0, 1},
+            {1, 1}
+        };
         break;
     case 5:
-        v = {{0, 0}, {1, 0}, {0.5, 0.5}, {0, 1}, {1, 1}};
+        v = {
+            {0,   0  },
+            {1,   0  },
+            {0.5, 0.5},
+            {0,   1  },
+            {1,   1  }
+        };
         break;
     case 6:
         v = sides6;

@@ -120,17 +120,14 @@ void drawDie(QPainter& p, QRectF r, int value, double angle) {
     p.setBrush(Qt::white);
     p.setPen(Qt::NoPen);
     const double q = r.width() / 4, dot = r.width() * 0.09;
-    const std::array<std::vector<QPointF>, 7> pips = {{
-        {},
-        {{0, 0}},
-        {{-q, -q}, {q, q}},
-        {{-q, -q}, {0, 0}, {q, q}},
-        {{-q, -q}, {q, -q}, {-q, q}, {q, q}},
-        {{-q, -q}, {q, -q}, {0, 0}, {-q, q}, {q, q}},
-        {{-q, -q}, {q, -q}, {-q, 0}, {q, 0}, {-q, q}, {q, q}},
-    }};
-    for (const QPointF& pt : pips[value])
-        p.drawEllipse(pt, dot, dot);
+    // The pips, as offsets from the centre, and which of them the face shows.
+    const QPointF pips[] = {QPointF(0, 0),  QPointF(-q, -q), QPointF(q, q), QPointF(q, -q),
+                            QPointF(-q, q), QPointF(-q, 0),  QPointF(q, 0)};
+    const bool shown[] = {value % 2 == 1, value >= 2, value >= 2, value >= 4,
+                          value >= 4,     value == 6, value == 6};
+    for (std::size_t i = 0; i < std::size(pips); ++i)
+        if (shown[i])
+            p.drawEllipse(pips[i], dot, dot);
     p.restore();
 }
 
@@ -708,23 +705,25 @@ int main(int argc, char** argv) {
                  [](int scale) { return splashPicture(false, scale); });
 
     const std::vector<std::pair<const char*, std::vector<const char*>>> combinations = {
-        {"mroyal.jpg", {"0s", "Js", "Qs", "Ks", "As"}},
-        {"mflos.jpg", {"5h", "6h", "7h", "8h", "9h"}},
-        {"mpoker.jpg", {"Ac", "Ad", "Ah", "As", "Kd"}},
-        {"mfull.jpg", {"Kc", "Kd", "Kh", "8s", "8c"}},
+        {"mroyal.jpg",   {"0s", "Js", "Qs", "Ks", "As"}},
+        {"mflos.jpg",    {"5h", "6h", "7h", "8h", "9h"}},
+        {"mpoker.jpg",   {"Ac", "Ad", "Ah", "As", "Kd"}},
+        {"mfull.jpg",    {"Kc", "Kd", "Kh", "8s", "8c"}},
         {"mszfloss.jpg", {"2d", "6d", "9d", "Jd", "Ad"}},
-        {"msor.jpg", {"4c", "5d", "6h", "7s", "8c"}},
-        {"mdrill.jpg", {"Qc", "Qd", "Qh", "5s", "9c"}},
-        {"mketpar.jpg", {"Jc", "Jh", "4d", "4s", "Ah"}},
-        {"mpar.jpg", {"9c", "9s", "2h", "6d", "Kc"}},
+        {"msor.jpg",     {"4c", "5d", "6h", "7s", "8c"}},
+        {"mdrill.jpg",   {"Qc", "Qd", "Qh", "5s", "9c"}},
+        {"mketpar.jpg",  {"Jc", "Jh", "4d", "4s", "Ah"}},
+        {"mpar.jpg",     {"9c", "9s", "2h", "6d", "Kc"}},
     };
     for (const auto& [name, cards] : combinations)
         saveWithTwin(outDir, QString::fromLatin1(name),
                      [&cards](int scale) { return combinationPicture(cards, scale); });
 
     makeSounds();
-    for (const auto& [name, glove] : {std::pair{"hand.cur", QColor(255, 255, 255)},
-                                      std::pair{"handk.cur", QColor(255, 236, 150)}})
+    for (const auto& [name, glove] : {
+             std::pair{"hand.cur",  QColor(255, 255, 255)},
+             std::pair{"handk.cur", QColor(255, 236, 150)}
+    })
         for (int scale : {1, 2}) {
             const QString file = QString::fromLatin1(name);
             saveCursor(scale == 1 ? file : twinName(file), handImage(glove, scale),
@@ -733,14 +732,14 @@ int main(int argc, char** argv) {
 
     // The windows' own pictures; the build compiles each with its twin into the program.
     const std::vector<std::pair<const char*, Drawing>> design = {
-        {"board_icon.png", [](int s) { return iconPicture(32, QColor(200, 16, 32), 'h', s); }},
-        {"board_logo.jpg", logoPicture},
-        {"board_reward.jpg", rewardStartPicture},
-        {"options_icon.png", [](int s) { return iconPicture(32, QColor(20, 20, 20), 's', s); }},
-        {"about_photo.jpg", aboutPhoto},
-        {"about_title.jpg", aboutTitle},
-        {"ujra_icon.png", [](int s) { return iconPicture(48, QColor(200, 16, 32), 'd', s); }},
-        {"ujra_picture.png", restartPicture},
+        {"board_icon.png",   [](int s) { return iconPicture(32, QColor(200, 16, 32), 'h', s); }},
+        {"board_logo.jpg",   logoPicture                                                       },
+        {"board_reward.jpg", rewardStartPicture                                                },
+        {"options_icon.png", [](int s) { return iconPicture(32, QColor(20, 20, 20), 's', s); } },
+        {"about_photo.jpg",  aboutPhoto                                                        },
+        {"about_title.jpg",  aboutTitle                                                        },
+        {"ujra_icon.png",    [](int s) { return iconPicture(48, QColor(200, 16, 32), 'd', s); }},
+        {"ujra_picture.png", restartPicture                                                    },
     };
     for (const auto& [name, draw] : design)
         saveWithTwin(designDir, QString::fromLatin1(name), draw);

@@ -70,7 +70,11 @@ void BalanceChart::paintEvent(QPaintEvent*) {
         QRectF(plot.left() + 4, startLeft.y() - fm.height() - 1, plot.width() - 8, fm.height()),
         Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("kezdő összeg"));
     p.setPen(palette().color(QPalette::Text));
-    for (const auto& [value, y] : {std::pair{top, plot.top()}, std::pair{bottom, plot.bottom()}})
+    const std::pair<double, double> ends[] = {
+        {top,    plot.top()   },
+        {bottom, plot.bottom()}
+    };
+    for (const auto& [value, y] : ends)
         if (std::abs(y - startLeft.y()) > fm.height())
             p.drawText(QRectF(0, y - fm.height() / 2.0, left - 4, fm.height()),
                        Qt::AlignRight | Qt::AlignVCenter,

@@ -10,17 +10,19 @@ constexpr std::array<std::string_view, 4> captions = {"x 1", "x 2", "x 5", "x 10
 constexpr std::array<std::string_view, 9> labels = {
     "Royal Flös", "Flös", "Póker", "Full", "Színflös", "Sor", "Drill", "Két pár", "Pár"};
 // Columns x 1, x 2, x 5, x 10. Fixed texts: the table shows exactly what is paid.
-constexpr std::array<std::array<std::string_view, 4>, 9> amounts = {{
-    {"1000 Ft", "2000 Ft", "5000 Ft", "10000 Ft"},
-    {"250 Ft", "500 Ft", "1250 Ft", "2500 Ft"},
-    {"100 Ft", "200 Ft", "500 Ft", "1000 Ft"},
-    {"50 Ft", "100 Ft", "250 Ft", "500 Ft"},
-    {"25 Ft", "50 Ft", "125 Ft", "250 Ft"},
-    {"20 Ft", "40 Ft", "100 Ft", "200 Ft"},
-    {"10 Ft", "20 Ft", "50 Ft", "100 Ft"},
-    {"5 Ft", "10 Ft", "25 Ft", "50 Ft"},
-    {"2 Ft", "4 Ft", "10 Ft", "20 Ft"},
-}};
+constexpr std::array<std::array<std::string_view, 4>, 9> amounts = {
+    {
+     {"1000 Ft", "2000 Ft", "5000 Ft", "10000 Ft"},
+     {"250 Ft", "500 Ft", "1250 Ft", "2500 Ft"},
+     {"100 Ft", "200 Ft", "500 Ft", "1000 Ft"},
+     {"50 Ft", "100 Ft", "250 Ft", "500 Ft"},
+     {"25 Ft", "50 Ft", "125 Ft", "250 Ft"},
+     {"20 Ft", "40 Ft", "100 Ft", "200 Ft"},
+     {"10 Ft", "20 Ft", "50 Ft", "100 Ft"},
+     {"5 Ft", "10 Ft", "25 Ft", "50 Ft"},
+     {"2 Ft", "4 Ft", "10 Ft", "20 Ft"},
+     }
+};
 } // namespace
 
 int multiplierOfButton(int index) {
