@@ -27,4 +27,25 @@ void centreOver(QWidget* window, const QWidget* over) {
     window->move(frame.topLeft());
 }
 
+QPoint besidePosition(const QRect& t, const QSize& frame, const QRect& area) {
+    const int gap = 8;
+    QPoint at(t.right() + 1 + gap, t.top());
+    if (at.x() + frame.width() > area.right() + 1 && t.left() - gap - frame.width() >= area.left())
+        at.setX(t.left() - gap - frame.width());
+    at.setX(
+        std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
+    at.setY(
+        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+    return at;
+}
+
+void placeBeside(QWidget* window, const QWidget* beside) {
+    const QScreen* screen = beside->screen();
+    // The window's frame is not known before it is first shown; the title bar and the border
+    // are reckoned from the other window's.
+    const QSize frame = window->size() + (beside->frameGeometry().size() - beside->size());
+    window->move(besidePosition(beside->frameGeometry(), frame,
+                                screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080)));
+}
+
 } // namespace controls

@@ -114,7 +114,11 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
     }
     connect(c_.get<QPushButton>("Command1"), &QPushButton::clicked, this, &board::Command1_Click);
     connect(c_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &board::Command2_Click);
-    connect(Command4, &QPushButton::clicked, this, &board::Command4_Click);
+    // However "Csere" is pressed, the guard (if any) may hold the exchange back.
+    connect(Command4, &QPushButton::clicked, this, [this] {
+        if (!exchangeGuard_ || exchangeGuard_())
+            Command4_Click();
+    });
     connect(c_.get<QPushButton>("Command6"), &QPushButton::clicked, this, &board::Command6_Click);
 
     for (QLabel* label : {Label5, Label1, c_.get<QLabel>("Label4"), c_.get<QLabel>("Label3")}) {
@@ -439,6 +443,15 @@ void board::showTip(unsigned kept) {
                             : QStringLiteral("Tipp: tartsd meg: %1; a többi cserére jelölve.")
                                   .arg(keptNames.join(QStringLiteral(", "))));
     Command4->setFocus(Qt::OtherFocusReason);
+}
+
+void board::setExchangeGuard(std::function<bool()> guard) {
+    exchangeGuard_ = std::move(guard);
+}
+
+void board::addOption(const QString& text, std::function<bool()> isOn,
+                      std::function<void(bool)> set) {
+    keys_->addOption(text, std::move(isOn), std::move(set));
 }
 
 QMenu* board::contextMenu() {

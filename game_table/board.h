@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -72,8 +73,13 @@ class board : public QWidget {
     // marked, and tells a screen reader the tip with "Csere", which takes the focus.
     void showTip(unsigned kept);
     // The right-click menu: Tipp, Elemzés…, and the table's buttons, each enabled as its control
-    // is and running its handler. The caller owns it.
+    // is and running its handler; then the options added. The caller owns it.
     QMenu* contextMenu();
+    // A checkable entry at the end of the right-click menu.
+    void addOption(const QString& text, std::function<bool()> isOn, std::function<void(bool)> set);
+    // Asked before every exchange that "Csere" starts, however it is pressed: false holds the
+    // exchange back (whoever holds it may run Command4_Click later). None: every press exchanges.
+    void setExchangeGuard(std::function<bool()> guard);
 
   signals:
     // The table tells what happened, each after the last step of its handler.
@@ -127,6 +133,7 @@ class board : public QWidget {
     GameState state_;
     std::unique_ptr<kartavo::RandomSource> random_;
     QPointer<options> optionsWindow_;
+    std::function<bool()> exchangeGuard_;
     bool exiting_ = false;
     TableKeys* keys_;
     TableAnnouncer* announcer_ = nullptr;

@@ -105,5 +105,18 @@ QMenu* TableKeys::menu(QWidget* parent) const {
         if (command.separatorAfter)
             menu->addSeparator();
     }
+    if (!options_.empty())
+        menu->addSeparator();
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        QAction* action = menu->addAction(options_[i].text);
+        action->setCheckable(true);
+        action->setChecked(options_[i].isOn());
+        connect(action, &QAction::toggled, menu, [this, i](bool on) { options_[i].set(on); });
+    }
     return menu;
+}
+
+void TableKeys::addOption(const QString& text, std::function<bool()> isOn,
+                          std::function<void(bool)> set) {
+    options_.push_back({text, std::move(isOn), std::move(set)});
 }

@@ -30,6 +30,8 @@ class TableKeys : public QObject {
 
     // The right-click menu, built afresh with the enabled states of now. The caller owns it.
     QMenu* menu(QWidget* parent) const;
+    // A checkable entry after the commands, always enabled.
+    void addOption(const QString& text, std::function<bool()> isOn, std::function<void(bool)> set);
 
   private:
     struct Command {
@@ -46,6 +48,12 @@ class TableKeys : public QObject {
     void add(QString menuText, QList<QKeySequence> keys, std::function<QWidget*()> control,
              std::function<void(QWidget*)> run, bool separatorAfter = false);
     void addButton(QPushButton* button, QList<QKeySequence> keys = {});
+    struct Option {
+        QString text;
+        std::function<bool()> isOn;
+        std::function<void(bool)> set;
+    };
+    std::vector<Option> options_;
     void trigger(const Command& command) const;
     QPushButton* multiplierButton(int step) const;
 

@@ -5,6 +5,7 @@
 #include "number_text.h"
 #include "options.h"
 #include "picture_box.h"
+#include "strategy_service.h"
 #include "test_support.h"
 #include "ujra.h"
 
@@ -414,6 +415,22 @@ class BoardTest : public QObject {
         QVERIFY(!table);
         QVERIFY(!dialog);
         QCOMPARE(media::effectLog(), QStringList{"kilepes.wav"});
+    }
+
+    // The trainer's engine costs nothing until the player first asks for it: no tables through
+    // whole games, then built (on its worker) at the first Tipp.
+    void trainerEngineWaitsForItsFirstUse() {
+        open("2h 5h 9h Jh Kc 3c 4d 6s 8h 9d 0c Jd");
+        QCoreApplication::processEvents();
+        deal();
+        click(card(0));
+        exchange();
+        deal();
+        QCoreApplication::processEvents();
+        QVERIFY(!StrategyService::instance().started());
+        QTest::keyClick(table, Qt::Key_T);
+        QVERIFY(StrategyService::instance().started());
+        StrategyService::instance().waitUntilReady();
     }
 };
 

@@ -3,11 +3,13 @@
 #include "analysis_window.h"
 #include "balance_chart.h"
 #include "board.h"
+#include "exchange_warning.h"
 #include "options.h"
 #include "picture_box.h"
 #include "strategy_service.h"
 #include "test_support.h"
 #include "trainer.h"
+#include "window_place.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -186,7 +188,8 @@ class TrainerTest : public QObject {
         QPushButton* control = button(tables[0], names[entry]);
         std::unique_ptr<QMenu> menu(tables[1]->contextMenu());
         const QList<QAction*> actions = menu->actions();
-        QCOMPARE(actions.size(), 7); // Tipp, Elemzés…, a separator, four buttons
+        // Tipp, Elemzés…, a separator, four buttons, a separator, the warning
+        QCOMPARE(actions.size(), 9);
         QCOMPARE(plain(actions.at(0)->text()), QStringLiteral("Tipp"));
         QCOMPARE(actions.at(0)->isEnabled(), button(tables[1], "Command4")->isEnabled());
         QCOMPARE(plain(actions.at(1)->text()), QStringLiteral("Elemzés…"));
@@ -224,6 +227,105 @@ class TrainerTest : public QObject {
         QCOMPARE(marks(table), QStringLiteral("kkkkh"));
     }
 
+    // With the warning on, an exchange worth less than the best asks first, however "Csere" is
+    // pressed, and the table waits disabled; an exchange worth the best, or the warning off,
+    // exchanges at once.
+    void warningBeforeACostlyExchange_data() {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("marked");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("asks");
+        for (const char* press : {"mouse", "Enter", "Alt+C", "menu"}) {
+            QTest::newRow(qPrintable(QStringLiteral("best, ") + press))
+                << true << "4" << press << false;
+            QTest::newRow(qPrintable(QStringLiteral("costly, ") + press))
+                << true << "0 1" << press << true;
+        }
+        QTest::newRow("off, costly") << false << "0 1"
+                                     << "mouse" << false;
+    }
+    void warningBeforeACostlyExchange() {
+        QFETCH(bool, on);
+        QFETCH(QString, marked);
+        QFETCH(QString, press);
+        QFETCH(bool, asks);
+        open("2h 5h 9h Jh Kc 3c 4d");
+        std::unique_ptr<QMenu> menu(table->contextMenu());
+        QAction* warning = menu->actions().last();
+        QCOMPARE(warning->isChecked(), trainer::Trainer::warnsOfCostlyExchange());
+        if (warning->isChecked() != on)
+            warning->trigger();
+        QCOMPARE(trainer::Trainer::warnsOfCostlyExchange(), on);
+        click(button(table, "Command1"));
+        for (const QString& i : marked.split(' '))
+            click(card(table, i.toInt()));
+        const QString before = marks(table);
+        if (press == QLatin1String("mouse")) {
+            QPushButton* csere = button(table, "Command4");
+            QTest::mouseClick(table->windowHandle(), Qt::LeftButton, {},
+                              csere->mapTo(table, csere->rect().center()));
+        } else if (press == QLatin1String("Enter")) {
+            QTest::keyClick(table, Qt::Key_Return);
+        } else if (press == QLatin1String("Alt+C")) {
+            QTest::keyClick(table, Qt::Key_C, Qt::AltModifier);
+            QTest::qWait(300); // a button pressed by its letter clicks after a moment
+        } else {
+            std::unique_ptr<QMenu>(table->contextMenu())->actions().at(4)->trigger();
+        }
+        auto* question = qobject_cast<trainer::ExchangeWarning*>([] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("exchangeWarning") && w->isVisible())
+                    return w;
+            return static_cast<QWidget*>(nullptr);
+        }());
+        QCOMPARE(question != nullptr, asks);
+        QCOMPARE(table->isEnabled(), !asks);
+        // Held back, the hand waits as it was marked; otherwise it was exchanged.
+        QCOMPARE(marks(table) == before, asks);
+        QCOMPARE(button(table, "Command4")->isEnabledTo(table), asks);
+        trainer::Trainer::setWarnsOfCostlyExchange(false);
+    }
+
+    // Each answer of the question does what it says.
+    void warningAnswers_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("exchanged");
+        QTest::newRow("Csere így is") << "Command1" << true;
+        QTest::newRow("Vissza") << "Command2" << false;
+        QTest::newRow("Escape") << "Escape" << false;
+    }
+    void warningAnswers() {
+        QFETCH(QString, answer);
+        QFETCH(bool, exchanged);
+        trainer::Trainer::setWarnsOfCostlyExchange(true);
+        open("2h 5h 9h Jh Kc 3c 4d");
+        click(button(table, "Command1"));
+        click(card(table, 0));
+        click(card(table, 1));
+        const QString before = snapshot(table);
+        click(button(table, "Command4"));
+        QWidget* question = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("exchangeWarning") && w->isVisible())
+                question = w;
+        QVERIFY(question);
+        if (answer == QLatin1String("Escape"))
+            QTest::keyClick(question, Qt::Key_Escape);
+        else
+            click(control<QPushButton>(question, answer));
+        trainer::Trainer::setWarnsOfCostlyExchange(false);
+        QVERIFY(table->isEnabled());
+        QVERIFY(!question->isVisible());
+        if (exchanged) {
+            QCOMPARE(marks(table), QStringLiteral("kkkkk"));
+            QCOMPARE(QString::fromStdString(table->state().hand[0].card).section('/', -1),
+                     QStringLiteral("3c.bmp"));
+            QVERIFY(!button(table, "Command4")->isEnabled());
+        } else {
+            QCOMPARE(snapshot(table), before);
+        }
+    }
+
     void windowOpensBesideTheTable_data() {
         QTest::addColumn<QRect>("tableFrame");
         QTest::addColumn<QRect>("area");
@@ -243,7 +345,7 @@ class TrainerTest : public QObject {
         QFETCH(QRect, area);
         QFETCH(QPoint, at);
         const QSize frame(480, 690);
-        const QPoint p = trainer::AnalysisWindow::besidePosition(tableFrame, frame, area);
+        const QPoint p = controls::besidePosition(tableFrame, frame, area);
         QCOMPARE(p, at);
         QVERIFY(area.contains(QRect(p, frame)));
         if (area.width() >= tableFrame.width() + frame.width() + 8)

@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
 #include <QTableWidget>
 #include <cmath>
 
@@ -232,27 +231,6 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
                QString::number(session.captions()[static_cast<std::size_t>(caption)]));
     }
     chart_->setSeries(session.balances(), kartavo::startBalance);
-}
-
-QPoint AnalysisWindow::besidePosition(const QRect& t, const QSize& frame, const QRect& area) {
-    const int gap = 8;
-    QPoint at(t.right() + 1 + gap, t.top());
-    if (at.x() + frame.width() > area.right() + 1 && t.left() - gap - frame.width() >= area.left())
-        at.setX(t.left() - gap - frame.width());
-    at.setX(
-        std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
-    at.setY(
-        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
-    return at;
-}
-
-void AnalysisWindow::placeBeside(const QWidget* table) {
-    const QScreen* screen = table->screen();
-    // The window's frame is not known before it is first shown; the title bar and the border
-    // are reckoned from the table's.
-    const QSize frame = size() + (table->frameGeometry().size() - table->size());
-    move(besidePosition(table->frameGeometry(), frame,
-                        screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080)));
 }
 
 } // namespace trainer

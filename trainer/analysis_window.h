@@ -28,11 +28,6 @@ class AnalysisWindow : public QWidget {
   public:
     AnalysisWindow();
     void display(const HandView& hand, const Session& session, const QString& perfectReturn);
-    // Beside the table, never over it where the screen leaves room.
-    void placeBeside(const QWidget* table);
-    // Where a window of the given frame size goes beside a table's frame within the screen's
-    // available area: right of it, else left of it, else as near as the screen allows.
-    static QPoint besidePosition(const QRect& table, const QSize& frame, const QRect& area);
 
     // Expected credit in forints with two decimals: "3,42 Ft".
     static QString forints(double value);

@@ -23,6 +23,7 @@ void Session::dealt(const kartavo::Hand& cards, int stake, std::int64_t balance)
     balances_.push_back(balance);
     dealtHand_ = cards;
     verdict_.reset();
+    lastPending_ = false;
 }
 
 void Session::multiplierPressed(std::int64_t balanceAfterDeal, std::int64_t balance) {
@@ -33,7 +34,7 @@ void Session::multiplierPressed(std::int64_t balanceAfterDeal, std::int64_t bala
 }
 
 void Session::exchanged(const kartavo::Hand& finalCards, int multiplier, std::int64_t balance,
-                        const kartavo::HoldRanking& ranking) {
+                        const kartavo::HoldRanking* ranking) {
     ++exchanges_;
     credits_ += balance - balanceBeforeExchange_;
     balanceBeforeExchange_ = balance;
@@ -42,17 +43,37 @@ void Session::exchanged(const kartavo::Hand& finalCards, int multiplier, std::in
     ++captions_[static_cast<std::size_t>(kartavo::fastCaption(finalCards))];
     if (!dealtHand_)
         return;
-    const std::uint8_t kept = keptPositions(*dealtHand_, finalCards);
-    ExchangeVerdict v{*dealtHand_, ranking[0], ranking[0], multiplier};
+    const Unweighed exchange{*dealtHand_, keptPositions(*dealtHand_, finalCards), multiplier};
+    dealtHand_.reset();
+    if (ranking) {
+        verdict_ = weigh(exchange, *ranking);
+    } else {
+        pending_.push_back(exchange);
+        lastPending_ = true;
+    }
+}
+
+ExchangeVerdict Session::weigh(const Unweighed& exchange, const kartavo::HoldRanking& ranking) {
+    ExchangeVerdict v{exchange.dealt, ranking[0], ranking[0], exchange.multiplier};
     for (const kartavo::HoldValue& hold : ranking)
-        if (hold.kept == kept)
+        if (hold.kept == exchange.kept)
             v.chosen = hold;
     if (!v.wasBest()) {
         ++notBest_;
-        notBestCostUnits_ += (v.best.valueUnits() - v.chosen.valueUnits()) * multiplier;
+        notBestCostUnits_ += (v.best.valueUnits() - v.chosen.valueUnits()) * exchange.multiplier;
     }
-    verdict_ = v;
-    dealtHand_.reset();
+    return v;
+}
+
+void Session::weighPending(
+    const std::function<kartavo::HoldRanking(const kartavo::Hand&)>& analyse) {
+    for (const Unweighed& exchange : pending_) {
+        const ExchangeVerdict v = weigh(exchange, analyse(exchange.dealt));
+        if (lastPending_ && &exchange == &pending_.back())
+            verdict_ = v;
+    }
+    pending_.clear();
+    lastPending_ = false;
 }
 
 std::optional<double> Session::returnShare() const {

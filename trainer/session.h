@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,9 +34,12 @@ class Session {
     // A multiplier button recomputed the balance from the balance after the deal: the charge
     // on top of the deal's stake is the difference.
     void multiplierPressed(std::int64_t balanceAfterDeal, std::int64_t balance);
-    // The exchange settled the hand; ranking is the dealt hand's holds at x 1.
+    // The exchange settled the hand; ranking is the dealt hand's holds at x 1. Without a ranking
+    // (the engine not in use yet) the exchange waits to be weighed until weighPending.
     void exchanged(const kartavo::Hand& finalCards, int multiplier, std::int64_t balance,
-                   const kartavo::HoldRanking& ranking);
+                   const kartavo::HoldRanking* ranking);
+    // Weighs the exchanges that waited, in their order, with the holds analyse gives.
+    void weighPending(const std::function<kartavo::HoldRanking(const kartavo::Hand&)>& analyse);
 
     int deals() const { return deals_; }
     int exchanges() const { return exchanges_; }
@@ -56,6 +60,13 @@ class Session {
     const std::optional<ExchangeVerdict>& lastVerdict() const { return verdict_; }
 
   private:
+    struct Unweighed {
+        kartavo::Hand dealt;
+        std::uint8_t kept;
+        int multiplier;
+    };
+    ExchangeVerdict weigh(const Unweighed& exchange, const kartavo::HoldRanking& ranking);
+
     int deals_ = 0, exchanges_ = 0, notBest_ = 0;
     std::int64_t dealStakes_ = 0, committedCharges_ = 0, openCharge_ = 0, credits_ = 0;
     std::int64_t balanceBeforeExchange_ = 0;
@@ -65,6 +76,9 @@ class Session {
     std::vector<std::int64_t> balances_;
     std::optional<kartavo::Hand> dealtHand_;
     std::optional<ExchangeVerdict> verdict_;
+    std::vector<Unweighed> pending_;
+    // The latest exchange waits among them, and no deal came after it.
+    bool lastPending_ = false;
 };
 
 // The hold the player chose: the positions whose card the exchange left in place (a

@@ -18,6 +18,8 @@ class StrategyService : public QObject {
 
     // Starts building the tables and the game's return, once; later calls do nothing.
     void start();
+    // Whether start() was called: nothing of the engine exists before.
+    bool started() const { return started_; }
     bool ready() const;
     // Waits for the worker (tests, and the end of the program).
     void waitUntilReady();

@@ -2,22 +2,50 @@
 
 #include "board.h"
 #include "cards.h"
+#include "exchange_warning.h"
 #include "number_text.h"
 #include "payout_table.h"
 #include "strategy_service.h"
+#include "window_place.h"
 
 #include <QEvent>
-#include <QTimer>
+#include <algorithm>
 
 namespace trainer {
+
+namespace {
+bool warning = false;
+}
+
+bool Trainer::warnsOfCostlyExchange() {
+    return warning;
+}
+
+void Trainer::setWarnsOfCostlyExchange(bool on) {
+    warning = on;
+}
 
 Trainer::Trainer(board* table) : QObject(table), table_(table) {
     connect(table, &board::dealt, this, &Trainer::onDealt);
     connect(table, &board::multiplierChanged, this, &Trainer::onMultiplierChanged);
     connect(table, &board::exchanged, this, &Trainer::onExchanged);
-    connect(&StrategyService::instance(), &StrategyService::becameReady, this,
-            [this] { refresh(); });
+    connect(&StrategyService::instance(), &StrategyService::becameReady, this, [this] {
+        session_.weighPending(
+            [](const kartavo::Hand& h) { return StrategyService::instance().analyse(h); });
+        refresh();
+    });
     table->installEventFilter(this);
+    table->addOption(QStringLiteral("Figyelmeztetés rossz cserénél"), warnsOfCostlyExchange,
+                     [this](bool on) {
+                         setWarnsOfCostlyExchange(on);
+                         if (on)
+                             use();
+                     });
+    table->setExchangeGuard([this] { return allowExchange(); });
+}
+
+void Trainer::use() {
+    StrategyService::instance().start();
 }
 
 Trainer::~Trainer() {
@@ -25,14 +53,9 @@ Trainer::~Trainer() {
 }
 
 bool Trainer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == table_) {
-        // The tables are built once the table is on the screen, so they never delay it.
-        if (event->type() == QEvent::Show)
-            QTimer::singleShot(0, &StrategyService::instance(), &StrategyService::start);
-        // The analysis window goes with the table.
-        if (event->type() == QEvent::Close && window_)
-            window_->close();
-    }
+    // The analysis window goes with the table.
+    if (watched == table_ && event->type() == QEvent::Close && window_)
+        window_->close();
     return QObject::eventFilter(watched, event);
 }
 
@@ -61,8 +84,38 @@ std::optional<kartavo::HoldValue> Trainer::bestHold() {
 }
 
 void Trainer::giveTip() {
+    use();
     if (const std::optional<kartavo::HoldValue> best = bestHold())
         table_->showTip(best->kept);
+}
+
+bool Trainer::allowExchange() {
+    if (!warning || !session_.dealtHand())
+        return true;
+    const TableView view = table_->view();
+    std::uint8_t kept = 0;
+    for (std::size_t p = 0; p < 5; ++p)
+        if (!view.marked[p])
+            kept = static_cast<std::uint8_t>(kept | (1u << p));
+    const kartavo::HoldRanking& holds = ranking();
+    const kartavo::HoldValue& best = holds[0];
+    const auto marked = std::find_if(
+        holds.begin(), holds.end(), [kept](const kartavo::HoldValue& v) { return v.kept == kept; });
+    // A hold worth exactly as much as the best is no mistake.
+    if (marked == holds.end() || marked->valueUnits() == best.valueUnits())
+        return true;
+    const kartavo::Hand& dealt = *session_.dealtHand();
+    const double loss = (best.expected() - marked->expected()) * view.multiplier;
+    const QString bestText =
+        best.kept == 0
+            ? QStringLiteral("cseréld mind az öt lapot")
+            : QStringLiteral("tartsd meg: %1").arg(AnalysisWindow::keptText(dealt, best.kept));
+    auto* question = new ExchangeWarning(
+        table_, QStringLiteral("Ez a csere várhatóan %1-tal kevesebbet ér a legjobbnál.\n"
+                               "A legjobb: %2.")
+                    .arg(AnalysisWindow::forints(loss), bestText));
+    question->show();
+    return false;
 }
 
 void Trainer::onDealt() {
@@ -86,15 +139,18 @@ void Trainer::onExchanged() {
     const kartavo::Hand dealt = *session_.dealtHand();
     const kartavo::Hand final = handOnTable();
     const TableView view = table_->view();
-    session_.exchanged(final, view.multiplier, kartavo::toMoney(view.balance()), ranking());
+    // Weighed now only once the trainer is in use; until then the exchange waits for the tables.
+    session_.exchanged(final, view.multiplier, kartavo::toMoney(view.balance()),
+                       StrategyService::instance().started() ? &ranking() : nullptr);
     chosen_ = keptPositions(dealt, final);
     refresh();
 }
 
 void Trainer::openWindow() {
+    use();
     if (!window_) {
         window_ = new AnalysisWindow;
-        window_->placeBeside(table_);
+        controls::placeBeside(window_, table_);
     }
     refresh(true);
     window_->show();

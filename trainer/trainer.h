@@ -24,6 +24,11 @@ class Trainer : public QObject {
     std::optional<kartavo::HoldValue> bestHold();
     // Has the table mark exactly the cards that the best hold exchanges.
     void giveTip();
+
+    // "Figyelmeztetés rossz cserénél": before an exchange that is not the best, ask first. Off
+    // at start; kept as long as the program runs, for every table.
+    static bool warnsOfCostlyExchange();
+    static void setWarnsOfCostlyExchange(bool on);
     // Opens the analysis window beside the table, or brings it forward.
     void openWindow();
     AnalysisWindow* window() const { return window_; }
@@ -33,6 +38,11 @@ class Trainer : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The first use of the trainer starts the engine's tables; until then it costs nothing.
+    void use();
+    // The table's exchange guard: false (and the question shown) when the warning is on and the
+    // marked cards are not worth the best hold.
+    bool allowExchange();
     void onDealt();
     void onMultiplierChanged();
     void onExchanged();

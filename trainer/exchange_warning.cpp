@@ -1,0 +1,93 @@
+#include "exchange_warning.h"
+
+#include "board.h"
+#include "control_table.h"
+#include "pictures.h"
+#include "window_place.h"
+#include "window_role.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace trainer {
+
+namespace {
+
+using controls::Kind;
+
+constexpr controls::Font sansBold825{"MS Sans Serif", 8.25, true};
+constexpr controls::ControlRow warningControls[] = {
+    {"Frame1",   Kind::Frame,  nullptr,  nullptr,         120,  0,    4935, 1935, {},          0},
+    {"Label1",   Kind::Label,  "Frame1", nullptr,         120,  240,  4695, 1095, sansBold825, 1},
+    {"Command1", Kind::Button, "Frame1", "Csere így is", 840,  1440, 1455, 375,  {},          2},
+    {"Command2", Kind::Button, "Frame1", "Vissza",        2640, 1440, 1455, 375,  {},          3},
+};
+
+} // namespace
+
+ExchangeWarning::ExchangeWarning(board* table, const QString& text) : table_(table) {
+    setObjectName(QStringLiteral("exchangeWarning"));
+    controls::setWindowRole(this, QAccessible::Dialog);
+    setWindowTitle(QStringLiteral("Kartavo"));
+    setWindowIcon(media::designIcon(QStringLiteral("ujra_icon.png")));
+    setAttribute(Qt::WA_DeleteOnClose);
+    controls::makeFixedWindow(this, 5175, 2025);
+    const controls::ControlSet c(this, warningControls);
+    Label1 = c.get<QLabel>("Label1");
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setText(text);
+    auto* go = c.get<QPushButton>("Command1");
+    auto* back = c.get<QPushButton>("Command2");
+    connect(go, &QPushButton::clicked, this, &ExchangeWarning::Command1_Click);
+    connect(back, &QPushButton::clicked, this, &ExchangeWarning::Command2_Click);
+    // "Vissza" takes the focus, and a screen reader reads the question with it.
+    setAccessibleDescription(text);
+    back->setAccessibleDescription(text);
+    back->setFocus();
+    if (table_) {
+        table_->setEnabled(false);
+        controls::placeBeside(this, table_);
+    }
+}
+
+void ExchangeWarning::Command1_Click() {
+    answered_ = true;
+    close();
+    if (table_) {
+        table_->setEnabled(true);
+        table_->Command4_Click();
+    }
+}
+
+void ExchangeWarning::Command2_Click() {
+    answered_ = true;
+    close();
+    if (table_)
+        table_->setEnabled(true);
+}
+
+void ExchangeWarning::closeEvent(QCloseEvent* event) {
+    if (!answered_)
+        Command2_Click();
+    event->accept();
+}
+
+void ExchangeWarning::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        Command2_Click();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace trainer

@@ -1,0 +1,34 @@
+// The question before a costly exchange: beside the table, modeless, the table disabled while it
+// shows, as the question of a fresh start does. "Csere így is" runs the exchange as marked,
+// "Vissza" (and Escape, and the close box) goes back to marking with nothing changed.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class board;
+class QLabel;
+class QPushButton;
+
+namespace trainer {
+
+class ExchangeWarning : public QWidget {
+    Q_OBJECT
+  public:
+    // Opens over nothing but beside the table, with the question in text, and disables the table.
+    ExchangeWarning(board* table, const QString& text);
+
+    void Command1_Click(); // "Csere így is"
+    void Command2_Click(); // "Vissza"
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    QPointer<board> table_;
+    QLabel* Label1;
+    bool answered_ = false;
+};
+
+} // namespace trainer
