@@ -31,7 +31,6 @@ struct Problem {
     std::vector<std::uint32_t> start;
     std::vector<std::uint16_t> kind;
     std::vector<std::int64_t> loss;
-    std::int64_t classes = 0;
     Wide bestUnits = 0; // every deal played with its best hold
 };
 
@@ -40,7 +39,6 @@ Problem buildProblem(const StrategyTables& tables, const ChartRules& rules,
     Problem p;
     p.kinds = candidateKinds(rules);
     const std::vector<DealClass> classes = dealClasses();
-    p.classes = static_cast<std::int64_t>(classes.size());
     p.meetsEveryDeal.assign(p.kinds.size(), true);
     p.start.reserve(classes.size() + 1);
     p.start.push_back(0);
