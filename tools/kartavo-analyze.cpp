@@ -132,14 +132,15 @@ void printDerivation(const ChartDerivation& d, const ChartPrice& price, const Pa
     printChart(d.chart, price);
     std::printf("%s\n", d.goalReached ? "a cél teljesül" : "a cél nem teljesül");
     std::printf("a táblázat visszatérítése: %s\n", price.chartReturn.ratio().text().c_str());
-    std::printf("\nsoronként: rossz leosztások, veszteség osztásonként (%s)\n",
-                paytable.unit.c_str());
+    std::printf("\nsoronként: a rossz leosztások része, amit a visszatérítésből elvesznek\n");
     for (std::size_t i = 0; i < price.lines.size(); ++i)
-        std::printf(
-            "%zu.\t%s\t%s\n", i + 1, dealsPercent(price.lines[i].wrongDeals).c_str(),
-            Fraction::reduced(price.lines[i].costUnits, static_cast<Wide>(drawsMultiple) * 2598960)
-                .decimal(6)
-                .c_str());
+        std::printf("%zu.\t%s\t%s százalékpont\n", i + 1,
+                    dealsPercent(price.lines[i].wrongDeals).c_str(),
+                    Fraction::reduced(price.lines[i].costUnits * 100,
+                                      static_cast<Wide>(drawsMultiple) * 2598960 *
+                                          static_cast<Wide>(paytable.stake))
+                        .decimal(4)
+                        .c_str());
     // By HoldShape, as the source names them.
     constexpr std::array<const char*, 18> shapes = {
         "RoyalFlush",  "StraightFlush", "FourOfAKind",     "FullHouse", "Flush",

@@ -294,6 +294,10 @@ double ChartLinePrice::cost() const {
     return static_cast<double>(costUnits) / static_cast<double>(drawsMultiple);
 }
 
+double ChartLinePrice::returnPoints(std::int64_t stake) const {
+    return 100 * cost() / static_cast<double>(allDeals) / static_cast<double>(stake);
+}
+
 ChartPrice priceChart(const StrategyTables& tables, const StrategyChart& chart,
                       const Progress& progress) {
     const std::vector<DealClass> classes = dealClasses();

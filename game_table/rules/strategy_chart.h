@@ -23,8 +23,9 @@ struct ChartHold {
 // What the chart keeps of a dealt hand, and by which line. Needs no tables.
 ChartHold chartHold(const StrategyChart& chart, const Hand& dealt);
 
-// The charts that come with the program, derived by deriveChart with the goals below (the
-// tests derive them again): this game's, and 9/6 Jacks or Better's.
+// The charts that come with the program, as deriveChart gives them for the goals below
+// ("kartavo-analyze --strategy --derive" prints them as the source holds them; the tests derive
+// the game's again and price both): this game's, and 9/6 Jacks or Better's.
 const StrategyChart& gameChart();
 const StrategyChart& jacksOrBetterChart();
 
@@ -32,10 +33,13 @@ const StrategyChart& jacksOrBetterChart();
 struct ChartLinePrice {
     std::int64_t deals = 0;      // of the 2,598,960, those on which this line applies
     std::int64_t wrongDeals = 0; // of them, those where its hold is worth less than the best one
-    Wide costUnits = 0;   // what those lose in all against the best holds, in 1 / drawsMultiple
-                          // credits
+    // What those lose in all against the best holds, each deal once, in 1 / drawsMultiple
+    // credits.
+    Wide costUnits = 0;
     double share() const; // of all deals, where the line applies
-    double cost() const;  // in credits over all deals
+    double cost() const;  // costUnits in credits
+    // What the line's wrong deals take from the return, in percentage points of the stake.
+    double returnPoints(std::int64_t stake) const;
 };
 struct ChartPrice {
     GameReturn chartReturn;   // every deal played by the chart
@@ -69,12 +73,19 @@ struct ChartDerivation {
 };
 
 // Chooses lines among candidateKinds(rules) and their order. Over the classes of deals, every
-// candidate kind's hold and what it loses against the best hold are known exactly; the chart is
-// improved one change at a time (insert a kind, move a line, replace one, remove one, change the
-// last line among the kinds that meet every hand), always taking the change that loses least
-// over all deals, until no change helps. Then, from the longest chart down, the line whose
-// removal costs least goes, and the shorter chart is improved again by moves, replacements and
-// removals. Exact integer sums throughout; the same tables always give the same chart.
+// candidate kind's hold and what it loses against the best hold are known exactly, and one pass
+// over them tells what each change of one line would gain. A chart is improved one change at a
+// time (insert a kind anywhere, move a line, replace one, remove one, change the last line among
+// the kinds that meet every deal), always the change that gains most, until none gains:
+//  1. grown from the made hands one by one above each kind that meets every deal, the best kept;
+//  2. pruned to one line: the line whose removal costs least goes, and the shorter chart is
+//     improved without growing; every length's best chart is kept;
+//  3. below the shortest chart that reaches the goal, each of its lines in turn (the cheapest
+//     first) removed and the rest improved, until a shorter chart reaches the goal, and again;
+//  4. the chosen chart's neighbouring lines put in the order of the kinds wherever no deal
+//     meets both (it keeps the same cards of every deal).
+// Exact integer sums throughout and no clock: the same tables always give the same chart.
+// Some seconds of work and some tens of megabytes, on the calling thread.
 ChartDerivation deriveChart(const StrategyTables& tables, const ChartRules& rules,
                             const ChartGoal& goal, const Progress& progress = {});
 
