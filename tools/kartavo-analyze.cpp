@@ -223,9 +223,12 @@ int main(int argc, char** argv) {
             printChartHold(shipped, parseHand(cards));
             return 0;
         }
+        // Answered as they come, so that a program can also ask one hand at a time.
         for (std::string line; std::getline(std::cin, line);)
-            if (line.find_first_not_of(" \t\r") != std::string::npos)
+            if (line.find_first_not_of(" \t\r") != std::string::npos) {
                 printChartHold(shipped, parseHand(line));
+                std::fflush(stdout);
+            }
         return 0;
     }
 
