@@ -359,7 +359,8 @@ std::vector<HoldKind> candidateKinds(const ChartRules& rules) {
     for (int cards = 2; cards <= 4; ++cards)
         for (int high = 0; high <= std::min(cards, maxHigh); ++high)
             add(S::ToFlush, cards, 0, 10, high);
-    // Single cards: the ranks in at least w straights, and every short run of ranks.
+    // Single cards: the ranks that lie in at least w straights (in this game 6..10 in five,
+    // 5..J in four, 4..Q in three, 3..K in two, all in one).
     for (int w = 1; w <= 5; ++w) {
         std::uint16_t ranks = 0;
         for (int r = 0; r < 13; ++r)
@@ -367,10 +368,6 @@ std::vector<HoldKind> candidateKinds(const ChartRules& rules) {
                 ranks = static_cast<std::uint16_t>(ranks | (1u << r));
         add(S::OneCard, 1, 0, 10, 0, ranks);
     }
-    for (int low = 0; low < 13; ++low)
-        for (int width = 1; width <= 3 && low + width <= 13; ++width) {
-            add(S::OneCard, 1, 0, 10, 0, static_cast<std::uint16_t>(((1u << width) - 1) << low));
-        }
     add(S::Nothing);
     return kinds;
 }
