@@ -1,5 +1,5 @@
 // The language of a strategy chart: kinds of holds that a player recognises by eye ("Pár",
-// "4 lap színhez", "4 lap sorhoz, nyitott", "egy lap: 8-as, 9-es vagy 10-es", ...). A kind,
+// "4 lap színhez", "4 lap sorhoz, nyitott", "egy lap: 6-ostól 10-esig", ...). A kind,
 // matched against five cards, says which of them to keep, or that the hand has no such cards.
 //
 // The words of the kinds:
@@ -49,7 +49,7 @@ ChartRules jacksOrBetterChartRules(); // 9/6 Jacks or Better
 enum class HoldShape : std::uint8_t {
     // Made hands: the cards that make the category.
     RoyalFlush,    // "Royal Flös": all five
-    StraightFlush, // "Flös": all five
+    StraightFlush, // "Flös": all five (a royal flush is one too)
     FourOfAKind,   // "Póker": the four
     FullHouse,     // "Full": all five
     Flush,         // "Színflös": all five
