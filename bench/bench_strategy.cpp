@@ -1,6 +1,7 @@
 // The strategy engine: the fast evaluation over every hand, the analysis of one dealt hand, the
 // one-time tables and the exact return of the whole game.
 #include "strategy.h"
+#include "strategy_chart.h"
 
 #include <benchmark/benchmark.h>
 
@@ -99,3 +100,38 @@ static void analyseOneDealDirectly(benchmark::State& state) {
     }
 }
 BENCHMARK(analyseOneDealDirectly)->Unit(benchmark::kMillisecond);
+
+// What the chart keeps of one dealt hand (no tables), over a thousand random deals in turn.
+static void chartHoldOfOneDeal(benchmark::State& state) {
+    const std::vector<Hand> deals = randomDeals(1000);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(chartHold(gameChart(), deals[i]));
+        i = (i + 1) % deals.size();
+    }
+}
+BENCHMARK(chartHoldOfOneDeal);
+
+// The game's chart priced exactly over every class of deals; the tables are built before.
+static void priceTheGameChart(benchmark::State& state) {
+    const StrategyTables& tables = gameTables();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(priceChart(tables, gameChart()));
+}
+BENCHMARK(priceTheGameChart)->Unit(benchmark::kMillisecond);
+
+// The game's chart derived anew (what kartavo-analyze --strategy --derive does after the tables).
+static void deriveTheGameChart(benchmark::State& state) {
+    const StrategyTables& tables = gameTables();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(deriveChart(tables, gameChartRules(), gameChartGoal()));
+}
+BENCHMARK(deriveTheGameChart)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+static void deriveTheJacksOrBetterChart(benchmark::State& state) {
+    const StrategyTables tables(jacksOrBetter96());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            deriveChart(tables, jacksOrBetterChartRules(), jacksOrBetterChartGoal()));
+}
+BENCHMARK(deriveTheJacksOrBetterChart)->Unit(benchmark::kMillisecond)->Iterations(1);

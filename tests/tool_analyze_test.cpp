@@ -1,4 +1,5 @@
-// kartavo-analyze, run as a program: the output of one hand, the whole game, and bad input.
+// kartavo-analyze, run as a program: the output of one hand, the whole game, the strategy chart
+// and its holds, and bad input.
 #include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
@@ -11,9 +12,11 @@ struct Run {
     QString out, err;
 };
 
-Run analyze(const QStringList& arguments) {
+Run analyze(const QStringList& arguments, const QByteArray& input = {}) {
     QProcess p;
     p.start(QCoreApplication::applicationDirPath() + "/kartavo-analyze", arguments);
+    p.write(input);
+    p.closeWriteChannel();
     if (!p.waitForFinished(120000))
         qFatal("kartavo-analyze did not finish");
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -87,6 +90,84 @@ class ToolAnalyzeTest : public QObject {
         QCOMPARE(lines[3], percent);
     }
 
+    // Each line: its number, its name, a tab, the share of deals; then the two returns.
+    void printsTheChart_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("perfect");
+        QTest::addColumn<double>("goal");
+        QTest::newRow("this game") << QStringList{"--strategy"} << "201.1267 %" << 201.0267;
+        QTest::newRow("9/6 Jacks or Better")
+            << QStringList{"--strategy", "--paytable", "job96"} << "99.5439 %" << 99.50;
+    }
+    void printsTheChart() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, perfect);
+        QFETCH(double, goal);
+        const Run run = analyze(arguments);
+        QCOMPARE(run.status, 0);
+        QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.size() >= 3 && lines.size() <= 42);
+        QCOMPARE(lines.takeLast(), "visszatérítés tökéletes játékkal: " + perfect);
+        const QRegularExpressionMatch chart =
+            QRegularExpression(
+                QStringLiteral("^visszatérítés a táblázattal: ([0-9]+\\.[0-9]{4}) %$"))
+                .match(lines.takeLast());
+        QVERIFY(chart.hasMatch());
+        QVERIFY(chart.captured(1).toDouble() >= goal);
+        double shares = 0;
+        for (int i = 0; i < lines.size(); ++i) {
+            const QRegularExpressionMatch line =
+                QRegularExpression(QStringLiteral("^([0-9]+)\\. [^\t]+\t([0-9]+\\.[0-9]{2}) %$"))
+                    .match(lines[i]);
+            QVERIFY2(line.hasMatch(), qPrintable(lines[i]));
+            QCOMPARE(line.captured(1).toInt(), i + 1);
+            shares += line.captured(2).toDouble();
+        }
+        // Every deal meets one line; each share is rounded to half a hundredth at most.
+        QVERIFY(qAbs(shares - 100) <= 0.005 * static_cast<double>(lines.size()));
+    }
+
+    // The chart's hold of each hand: the kept cards, a tab, the line that applies. Hands on
+    // standard input are answered one a line until a bad one ends the run.
+    void chartHoldAnswersEachHand_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QStringList>("output");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        const QStringList job{"--chart-hold", "--paytable", "job96"};
+        QTest::newRow("four to a flush")
+            << QStringList{"--chart-hold", "As Ks Qs Js 9h"} << QByteArray()
+            << QStringList{"As Ks Qs Js\t3"} << 0 << "";
+        QTest::newRow("Jacks or Better: four to a royal")
+            << (job + QStringList{"As Ks Qs Js 9h"}) << QByteArray()
+            << QStringList{"As Ks Qs Js\t2"} << 0 << "";
+        QTest::newRow("Jacks or Better: A-2-3-4-5 is a straight")
+            << (job + QStringList{"Ac 2d 3h 4s 5c"}) << QByteArray()
+            << QStringList{"Ac 2d 3h 4s 5c\t3"} << 0 << "";
+        QTest::newRow("Jacks or Better: nothing kept")
+            << job << QByteArray("2c 5d 8h 9s 3c\n") << QStringList{"-\t19"} << 0 << "";
+        QTest::newRow("hands on standard input, blank lines passed over")
+            << QStringList{"--chart-hold"}
+            << QByteArray("Ac 2d 3h 4s 5c\n2c 2d 7h 9s Kc\n\n  \nKs 7d 2h 9c 4s")
+            << QStringList{"2d 3h 4s 5c\t7", "2c 2d\t4", "9c\t11"} << 0 << "";
+        QTest::newRow("a bad hand on standard input")
+            << QStringList{"--chart-hold"} << QByteArray("As Ks Qs Js 9h\nAs Ks\nKs 7d 2h 9c 4s\n")
+            << QStringList{"As Ks Qs Js\t3"} << 2 << "pontosan öt lap kell, 2";
+    }
+    void chartHoldAnswersEachHand() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QStringList, output);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        const Run run = analyze(arguments, input);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts), output);
+        QCOMPARE(run.err.count('\n'), error.isEmpty() ? 0 : 1);
+        QVERIFY2(run.err.contains(error), qPrintable(run.err));
+    }
+
     void badInputIsRefused_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
@@ -108,6 +189,14 @@ class ToolAnalyzeTest : public QObject {
                                           << "ismeretlen nyereménytábla: \"job85\"";
         QTest::newRow("cards with --game")
             << QStringList{"--game", "As Ks Qs Js 9h"} << "a --game mellett nincs helye lapoknak";
+        QTest::newRow("cards with --strategy") << QStringList{"--strategy", "As Ks Qs Js 9h"}
+                                               << "a --strategy mellett nincs helye lapoknak";
+        QTest::newRow("--derive alone")
+            << QStringList{"--derive"} << "a --derive csak a --strategy mellett adható meg";
+        QTest::newRow("two kinds of answer") << QStringList{"--game", "--chart-hold"}
+                                             << "a --game, a --strategy és a --chart-hold közül";
+        QTest::newRow("unknown code with --chart-hold")
+            << QStringList{"--chart-hold", "As Ks Qs Js 1h"} << "ismeretlen lapkód: \"1h\"";
         QTest::newRow("nothing") << QStringList{} << "használat: kartavo-analyze";
     }
     void badInputIsRefused() {

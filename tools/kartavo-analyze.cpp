@@ -3,13 +3,23 @@
 //       the 32 holds of a dealt hand, best first: kept cards (or "-"), a tab, the expected credit
 //   kartavo-analyze --game [--multiplier N] [--paytable job96]
 //       the exact return of the whole game under perfect play
+//   kartavo-analyze --strategy [--derive] [--paytable job96]
+//       the strategy chart: its lines with the share of deals each applies to, then its exact
+//       return and perfect play's; --derive derives it anew and also prints the best return of
+//       every chart length, each line's cost, and the chart as the source holds it
+//   kartavo-analyze --chart-hold [--paytable job96] ["As Ks Qs Js 9h"]
+//       the cards the chart keeps, a tab, the number of the line that applies; without cards,
+//       for every hand read from standard input, one a line
 // Bad input: one line on stderr naming what is wrong, exit status 2.
 #include "strategy.h"
+#include "strategy_chart.h"
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <iostream>
 #include <mutex>
 #include <optional>
 #include <sstream>
@@ -23,7 +33,17 @@ namespace {
 
 constexpr const char* usage =
     "használat: kartavo-analyze [--multiplier N] [--paytable job96] \"As Ks Qs Js 9h\"\n"
-    "           kartavo-analyze --game [--multiplier N] [--paytable job96]\n";
+    "               a 32 megtartás, a legjobb elöl: a megtartott lapok, tabulátor, a várható\n"
+    "               nyeremény\n"
+    "           kartavo-analyze --game [--multiplier N] [--paytable job96]\n"
+    "               a teljes játék pontos visszatérítése tökéletes játékkal\n"
+    "           kartavo-analyze --strategy [--derive] [--paytable job96]\n"
+    "               a stratégiai táblázat: sorai, mindegyik mellett a leosztások része, amelyre\n"
+    "               ő érvényes; utána a táblázat és a tökéletes játék visszatérítése;\n"
+    "               --derive: újra levezetve, minden táblázathosszal és a sorok árával\n"
+    "           kartavo-analyze --chart-hold [--paytable job96] [\"As Ks Qs Js 9h\"]\n"
+    "               amit a táblázat megtart, tabulátor, az érvényes sor száma; lapok nélkül\n"
+    "               a szabványos bemenet minden sorára (soronként egy leosztás)\n";
 
 [[noreturn]] void fail(const std::string& why) {
     std::fprintf(stderr, "kartavo-analyze: %s\n", why.c_str());
@@ -89,10 +109,60 @@ class ProgressLine {
     std::thread watcher_;
 };
 
+// A share of all deals as a percentage with two decimals, exactly rounded.
+std::string dealsPercent(std::int64_t deals) {
+    return Fraction::reduced(static_cast<Wide>(deals) * 100, 2598960).decimal(2) + " %";
+}
+
+// The chart's lines and its return beside perfect play's.
+void printChart(const StrategyChart& chart, const ChartPrice& price) {
+    for (std::size_t i = 0; i < chart.lines.size(); ++i)
+        std::printf("%zu. %s\t%s\n", i + 1, kindName(chart.lines[i]).c_str(),
+                    dealsPercent(price.lines[i].deals).c_str());
+    std::printf("visszatérítés a táblázattal: %s\n", price.chartReturn.percent(4).c_str());
+    std::printf("visszatérítés tökéletes játékkal: %s\n", price.perfectReturn.percent(4).c_str());
+}
+
+// What deriving adds: every length's best return, the derived chart's lines with what the deals
+// they get wrong cost, its exact return, and the chart as the source writes it.
+void printDerivation(const ChartDerivation& d, const ChartPrice& price, const Paytable& paytable) {
+    for (std::size_t i = 0; i < d.returnByLength.size(); ++i)
+        std::printf("legfeljebb %zu sor\t%s\n", i + 1, d.returnByLength[i].percent(4).c_str());
+    std::printf("\n");
+    printChart(d.chart, price);
+    std::printf("%s\n", d.goalReached ? "a cél teljesül" : "a cél nem teljesül");
+    std::printf("a táblázat visszatérítése: %s\n", price.chartReturn.ratio().text().c_str());
+    std::printf("\nsoronként: a rossz leosztások része, amit a visszatérítésből elvesznek\n");
+    for (std::size_t i = 0; i < price.lines.size(); ++i)
+        std::printf("%zu.\t%s\t%s százalékpont\n", i + 1,
+                    dealsPercent(price.lines[i].wrongDeals).c_str(),
+                    Fraction::reduced(price.lines[i].costUnits * 100,
+                                      static_cast<Wide>(drawsMultiple) * 2598960 *
+                                          static_cast<Wide>(paytable.stake))
+                        .decimal(4)
+                        .c_str());
+    // By HoldShape, as the source names them.
+    constexpr std::array<const char*, 18> shapes = {
+        "RoyalFlush",  "StraightFlush", "FourOfAKind",     "FullHouse", "Flush",
+        "Straight",    "ThreeOfAKind",  "TwoPairs",        "Pair",      "StraightOrBetter",
+        "PairedCards", "ToRoyalFlush",  "ToStraightFlush", "ToFlush",   "ToStraight",
+        "HighCards",   "OneCard",       "Nothing"};
+    std::printf("\n");
+    for (const HoldKind& k : d.chart.lines)
+        std::printf("// %s\n{S::%s, %d, %d, %d, %d, 0x%04x},\n", kindName(k).c_str(),
+                    shapes.at(static_cast<std::size_t>(k.shape)), k.cards, k.minStraights,
+                    k.maxStraights, k.minHighCards, k.ranks);
+}
+
+void printChartHold(const StrategyChart& chart, const Hand& hand) {
+    const ChartHold hold = chartHold(chart, hand);
+    std::printf("%s\t%d\n", keptCodes(hand, hold.kept).c_str(), hold.line + 1);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    bool game = false;
+    bool game = false, strategy = false, derive = false, holdByChart = false;
     int multiplier = 1;
     bool multiplierGiven = false;
     std::string paytableName;
@@ -106,6 +176,12 @@ int main(int argc, char** argv) {
         };
         if (arg == "--game") {
             game = true;
+        } else if (arg == "--strategy") {
+            strategy = true;
+        } else if (arg == "--derive") {
+            derive = true;
+        } else if (arg == "--chart-hold") {
+            holdByChart = true;
         } else if (arg == "--multiplier") {
             const std::string v = value();
             if (v != "1" && v != "2" && v != "5" && v != "10")
@@ -127,24 +203,64 @@ int main(int argc, char** argv) {
     }
     if (!paytableName.empty() && multiplierGiven)
         fail("a --multiplier csak a játék saját nyereménytáblájával adható meg");
-    if (game && !cards.empty())
-        fail("a --game mellett nincs helye lapoknak: " + quoted(cards));
-    if (!game && cards.empty()) {
+    if (int(game) + int(strategy) + int(holdByChart) > 1)
+        fail("a --game, a --strategy és a --chart-hold közül csak egy adható meg");
+    if (derive && !strategy)
+        fail("a --derive csak a --strategy mellett adható meg");
+    if ((game || strategy) && !cards.empty())
+        fail(std::string("a ") + (game ? "--game" : "--strategy") +
+             " mellett nincs helye lapoknak: " + quoted(cards));
+    if (!game && !strategy && !holdByChart && cards.empty()) {
         std::fputs(usage, stderr);
         return 2;
     }
-    const Hand hand = game ? Hand{} : parseHand(cards);
-    const Paytable paytable = paytableName.empty() ? gamePaytable(multiplier) : jacksOrBetter96();
+    const bool jacksOrBetter = !paytableName.empty();
+    const Paytable paytable = jacksOrBetter ? jacksOrBetter96() : gamePaytable(multiplier);
+    const StrategyChart& shipped = jacksOrBetter ? jacksOrBetterChart() : gameChart();
+
+    if (holdByChart) { // needs no tables
+        if (!cards.empty()) {
+            printChartHold(shipped, parseHand(cards));
+            return 0;
+        }
+        // Answered as they come, so that a program can also ask one hand at a time.
+        for (std::string line; std::getline(std::cin, line);)
+            if (line.find_first_not_of(" \t\r") != std::string::npos) {
+                printChartHold(shipped, parseHand(line));
+                std::fflush(stdout);
+            }
+        return 0;
+    }
 
     std::optional<GameReturn> result;
+    std::optional<ChartDerivation> derivation;
+    std::optional<ChartPrice> price;
     HoldRanking holds{};
+    const Hand hand = cards.empty() ? Hand{} : parseHand(cards);
     {
         ProgressLine progress;
         const StrategyTables tables(paytable);
-        if (game)
-            result = gameReturn(tables, [&](double share) { progress.set(share); });
-        else
+        const Progress report = [&](double share) { progress.set(share); };
+        if (game) {
+            result = gameReturn(tables, report);
+        } else if (strategy) {
+            if (derive)
+                derivation = deriveChart(tables, shipped.rules,
+                                         jacksOrBetter ? jacksOrBetterChartGoal() : gameChartGoal(),
+                                         [&](double share) { progress.set(0.9 * share); });
+            price = priceChart(tables, derivation ? derivation->chart : shipped, [&](double share) {
+                progress.set(derive ? 0.9 + 0.1 * share : share);
+            });
+        } else {
             holds = tables.analyse(hand);
+        }
+    }
+    if (strategy) {
+        if (derivation)
+            printDerivation(*derivation, *price, paytable);
+        else
+            printChart(shipped, *price);
+        return 0;
     }
     if (game) {
         const std::string unit = " " + paytable.unit;
