@@ -335,7 +335,11 @@ ChartGoal gameChartGoal() {
 }
 
 ChartGoal jacksOrBetterChartGoal() {
-    return {{1, 1}, {995, 1000}, 40};
+    return {
+        {1,   1   },
+        {995, 1000},
+        40
+    };
 }
 
 ChartDerivation deriveChart(const StrategyTables& tables, const ChartRules& rules,
@@ -454,76 +458,80 @@ ChartDerivation deriveChart(const StrategyTables& tables, const ChartRules& rule
 using S = HoldShape;
 
 const StrategyChart& gameChart() {
-    static const StrategyChart chart{gameChartRules(),
-                                     {
-                                         // Sor vagy jobb (mind az öt lap)
-                                         {S::StraightOrBetter, 0, 0, 10, 0, 0x1fff},
-                                         // Két pár, Drill, Full vagy Póker (a párosított lapok)
-                                         {S::PairedCards, 0, 0, 10, 0, 0x1fff},
-                                         // 4 lap színhez
-                                         {S::ToFlush, 4, 0, 10, 0, 0x1fff},
-                                         // Pár
-                                         {S::Pair, 0, 0, 10, 0, 0x1fff},
-                                         // 4 lap sorhoz, nyitott
-                                         {S::ToStraight, 4, 2, 10, 0, 0x1fff},
-                                         // 3 lap színsorhoz
-                                         {S::ToStraightFlush, 3, 1, 10, 0, 0x1fff},
-                                         // 4 lap sorhoz
-                                         {S::ToStraight, 4, 1, 10, 0, 0x1fff},
-                                         // 3 lap színhez
-                                         {S::ToFlush, 3, 0, 10, 0, 0x1fff},
-                                         // 3 lap sorhoz, legalább 3 sorba illik
-                                         {S::ToStraight, 3, 3, 10, 0, 0x1fff},
-                                         // 2 lap színsorhoz
-                                         {S::ToStraightFlush, 2, 1, 10, 0, 0x1fff},
-                                         // egy lap
-                                         {S::OneCard, 1, 0, 10, 0, 0x1fff},
-                                     }};
+    static const StrategyChart chart{
+        gameChartRules(),
+        {
+            // Sor vagy jobb (mind az öt lap)
+            {S::StraightOrBetter, 0, 0, 10, 0, 0x1fff},
+            // Két pár, Drill, Full vagy Póker (a párosított lapok)
+            {S::PairedCards, 0, 0, 10, 0, 0x1fff},
+            // 4 lap színhez
+            {S::ToFlush, 4, 0, 10, 0, 0x1fff},
+            // Pár
+            {S::Pair, 0, 0, 10, 0, 0x1fff},
+            // 4 lap sorhoz, nyitott
+            {S::ToStraight, 4, 2, 10, 0, 0x1fff},
+            // 3 lap színsorhoz
+            {S::ToStraightFlush, 3, 1, 10, 0, 0x1fff},
+            // 4 lap sorhoz
+            {S::ToStraight, 4, 1, 10, 0, 0x1fff},
+            // 3 lap színhez
+            {S::ToFlush, 3, 0, 10, 0, 0x1fff},
+            // 3 lap sorhoz, legalább 3 sorba illik
+            {S::ToStraight, 3, 3, 10, 0, 0x1fff},
+            // 2 lap színsorhoz
+            {S::ToStraightFlush, 2, 1, 10, 0, 0x1fff},
+            // egy lap
+            {S::OneCard, 1, 0, 10, 0, 0x1fff},
+            }
+    };
     return chart;
 }
 
 const StrategyChart& jacksOrBetterChart() {
-    static const StrategyChart chart{jacksOrBetterChartRules(),
-                                     {
-                                         // Flös
-                                         {S::StraightFlush, 0, 0, 10, 0, 0x1fff},
-                                         // 4 lap royal flöshöz
-                                         {S::ToRoyalFlush, 4, 1, 10, 0, 0x1fff},
-                                         // Sor vagy jobb (mind az öt lap)
-                                         {S::StraightOrBetter, 0, 0, 10, 0, 0x1fff},
-                                         // Két pár, Drill, Full vagy Póker (a párosított lapok)
-                                         {S::PairedCards, 0, 0, 10, 0, 0x1fff},
-                                         // 4 lap színsorhoz
-                                         {S::ToStraightFlush, 4, 1, 10, 0, 0x1fff},
-                                         // Magas pár (bubi vagy jobb)
-                                         {S::Pair, 0, 0, 10, 0, 0x1e00},
-                                         // 3 lap royal flöshöz, legalább 1 magas lappal
-                                         {S::ToRoyalFlush, 3, 1, 10, 1, 0x1fff},
-                                         // 4 lap színhez
-                                         {S::ToFlush, 4, 0, 10, 0, 0x1fff},
-                                         // Alacsony pár (2-estől 10-esig)
-                                         {S::Pair, 0, 0, 10, 0, 0x01ff},
-                                         // 4 lap sorhoz, nyitott
-                                         {S::ToStraight, 4, 2, 10, 0, 0x1fff},
-                                         // 3 lap színsorhoz
-                                         {S::ToStraightFlush, 3, 1, 10, 0, 0x1fff},
-                                         // 4 lap sorhoz, csupa magas lap
-                                         {S::ToStraight, 4, 1, 10, 4, 0x1fff},
-                                         // 2 lap royal flöshöz, csupa magas lap
-                                         {S::ToRoyalFlush, 2, 1, 10, 2, 0x1fff},
-                                         // 4 lap sorhoz, legalább 3 magas lappal
-                                         {S::ToStraight, 4, 1, 10, 3, 0x1fff},
-                                         // 3 lap sorhoz, legalább 2 sorba illik, csupa magas lap
-                                         {S::ToStraight, 3, 2, 10, 3, 0x1fff},
-                                         // 2 lap sorhoz, csupa magas lap
-                                         {S::ToStraight, 2, 1, 10, 2, 0x1fff},
-                                         // 2 lap royal flöshöz, legalább 2 sorba illik
-                                         {S::ToRoyalFlush, 2, 2, 10, 0, 0x1fff},
-                                         // egy magas lap
-                                         {S::HighCards, 1, 1, 10, 0, 0x1fff},
-                                         // semmi: mind az öt lap csere
-                                         {S::Nothing, 0, 0, 10, 0, 0x1fff},
-                                     }};
+    static const StrategyChart chart{
+        jacksOrBetterChartRules(),
+        {
+            // Flös
+            {S::StraightFlush, 0, 0, 10, 0, 0x1fff},
+            // 4 lap royal flöshöz
+            {S::ToRoyalFlush, 4, 1, 10, 0, 0x1fff},
+            // Sor vagy jobb (mind az öt lap)
+            {S::StraightOrBetter, 0, 0, 10, 0, 0x1fff},
+            // Két pár, Drill, Full vagy Póker (a párosított lapok)
+            {S::PairedCards, 0, 0, 10, 0, 0x1fff},
+            // 4 lap színsorhoz
+            {S::ToStraightFlush, 4, 1, 10, 0, 0x1fff},
+            // Magas pár (bubi vagy jobb)
+            {S::Pair, 0, 0, 10, 0, 0x1e00},
+            // 3 lap royal flöshöz, legalább 1 magas lappal
+            {S::ToRoyalFlush, 3, 1, 10, 1, 0x1fff},
+            // 4 lap színhez
+            {S::ToFlush, 4, 0, 10, 0, 0x1fff},
+            // Alacsony pár (2-estől 10-esig)
+            {S::Pair, 0, 0, 10, 0, 0x01ff},
+            // 4 lap sorhoz, nyitott
+            {S::ToStraight, 4, 2, 10, 0, 0x1fff},
+            // 3 lap színsorhoz
+            {S::ToStraightFlush, 3, 1, 10, 0, 0x1fff},
+            // 4 lap sorhoz, csupa magas lap
+            {S::ToStraight, 4, 1, 10, 4, 0x1fff},
+            // 2 lap royal flöshöz, csupa magas lap
+            {S::ToRoyalFlush, 2, 1, 10, 2, 0x1fff},
+            // 4 lap sorhoz, legalább 3 magas lappal
+            {S::ToStraight, 4, 1, 10, 3, 0x1fff},
+            // 3 lap sorhoz, legalább 2 sorba illik, csupa magas lap
+            {S::ToStraight, 3, 2, 10, 3, 0x1fff},
+            // 2 lap sorhoz, csupa magas lap
+            {S::ToStraight, 2, 1, 10, 2, 0x1fff},
+            // 2 lap royal flöshöz, legalább 2 sorba illik
+            {S::ToRoyalFlush, 2, 2, 10, 0, 0x1fff},
+            // egy magas lap
+            {S::HighCards, 1, 1, 10, 0, 0x1fff},
+            // semmi: mind az öt lap csere
+            {S::Nothing, 0, 0, 10, 0, 0x1fff},
+            }
+    };
     return chart;
 }
 
