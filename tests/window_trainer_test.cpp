@@ -384,6 +384,12 @@ class TrainerTest : public QObject {
         QVERIFY(control<QTableWidget>(analysis(), "Grid1")
                     ->findItems(QStringLiteral("A♠ K♠   ◀ a te cseréd"), Qt::MatchExactly)
                     .size() == 1);
+        // The chart's line for four to a flush would have said what to keep.
+        const QString chart = control<QLabel>(analysis(), "Label4")->text();
+        QVERIFY2(chart.contains(QStringLiteral("a 3. sor illik (4 lap színhez)")) &&
+                     chart.contains(QStringLiteral("ezt mondta volna: A♠ K♠ Q♠ J♠")),
+                 qPrintable(chart));
+        QVERIFY(control<QTableWidget>(analysis(), "Grid4")->item(2, 0)->font().bold());
         // The next game: the best exchange is praised.
         click(button(table, "Command1"));
         QTest::keyClick(table, Qt::Key_T);

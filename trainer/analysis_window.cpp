@@ -4,6 +4,7 @@
 #include "cards.h"
 #include "control_table.h"
 #include "payout_table.h"
+#include "strategy_chart.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -26,14 +27,18 @@ constexpr controls::ControlRow windowControls[] = {
     {"Label2",  Kind::Label, nullptr,  nullptr,                     240, 4020, 6840,  840},
     {"Frame2",  Kind::Frame, nullptr,  "A játékmenet eddig",        120, 4920, 6960, 2640},
     {"Frame3",  Kind::Frame, nullptr,  "Az összeg osztásról osztásra", 120, 7650, 6960, 2250},
+    {"Frame4",  Kind::Frame, nullptr,  "Stratégiai táblázat",       7200,  90, 5400, 6750},
+    {"Label3",  Kind::Label, "Frame4", nullptr,                     120, 3390, 5160,  600},
+    {"Label4",  Kind::Label, "Frame4", nullptr,                     120, 4110, 5160, 2520},
 };
 // The tables and the chart, by hand: the control table knows no plain grid.
 constexpr int holdsRect[]   = {120,  600, 6720, 3120}; // in Frame1: header and ten rows
 constexpr int figuresRect[] = {120,  270, 3960, 2250}; // in Frame2
 constexpr int captionsRect[]= {4200, 270, 2640, 2250}; // in Frame2
 constexpr int chartRect[]   = {120,  270, 6720, 1860}; // in Frame3
+constexpr int linesRect[]   = {120,  270, 5160, 3000}; // in Frame4: header and the chart's lines
 // clang-format on
-constexpr int windowWidth = 7200, windowHeight = 10020;
+constexpr int windowWidth = 12720, windowHeight = 10020;
 
 const char* const figureNames[] = {"Osztások",           "Cserék",
                                    "Összes tét",         "Összes nyeremény",
@@ -146,6 +151,27 @@ AnalysisWindow::AnalysisWindow() {
             t->setRowHeight(row, rowHeight);
     }
 
+    // The strategy chart: every line, the one that applies to the hand on the table marked.
+    lines_ = makeTable(c["Frame4"], "Grid4", linesRect, 2);
+    lines_->setHorizontalHeaderLabels(
+        {QStringLiteral("Tartsd meg, ami az első illő sor szerint"), QStringLiteral("Gyakoriság")});
+    setFirstColumn(lines_, 3960);
+    lines_->setAccessibleName(QStringLiteral("Stratégiai táblázat"));
+    const kartavo::StrategyChart& chart = kartavo::gameChart();
+    lines_->setRowCount(static_cast<int>(chart.lines.size()));
+    for (int row = 0; row < lines_->rowCount(); ++row)
+        setRow(lines_, row,
+               QStringLiteral("%1. %2").arg(row + 1).arg(QString::fromStdString(
+                   kartavo::kindName(chart.lines[static_cast<std::size_t>(row)]))),
+               QString());
+    chartPrice_ = c.get<QLabel>("Label3");
+    chartPrice_->setWordWrap(true);
+    chartVerdict_ = c.get<QLabel>("Label4");
+    chartVerdict_->setWordWrap(true);
+    chartVerdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    chartVerdict_->setFocusPolicy(Qt::TabFocus);
+    chartVerdict_->setAccessibleName(QStringLiteral("A táblázat szerint"));
+
     chart_ = new BalanceChart(c["Frame3"]);
     chart_->setObjectName(QStringLiteral("Chart1"));
     chart_->setGeometry(rectOf(chartRect));
@@ -153,7 +179,7 @@ AnalysisWindow::AnalysisWindow() {
 }
 
 void AnalysisWindow::display(const HandView& hand, const Session& session,
-                             const QString& perfectReturn) {
+                             const QString& perfectReturn, const ChartFigures& chartFigures) {
     // The hand on the table and its holds, best first.
     holds_->setRowCount(0);
     if (!hand.dealt) {
@@ -231,6 +257,49 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
                QString::number(session.captions()[static_cast<std::size_t>(caption)]));
     }
     chart_->setSeries(session.balances(), kartavo::startBalance);
+    displayChart(hand, perfectReturn, chartFigures);
+}
+
+void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectReturn,
+                                  const ChartFigures& figures) {
+    const kartavo::StrategyChart& chart = kartavo::gameChart();
+    // No line applies (-1) before the first deal.
+    const kartavo::ChartHold applies =
+        hand.dealt ? kartavo::chartHold(chart, *hand.dealt) : kartavo::ChartHold{};
+    for (int row = 0; row < lines_->rowCount(); ++row) {
+        const bool on = applies.line == row;
+        setRow(lines_, row, lines_->item(row, 0)->text(),
+               row < figures.shares.size() ? figures.shares[row] : QString(), on);
+        if (on)
+            for (int col = 0; col < 2; ++col)
+                lines_->item(row, col)->setBackground(QColor(200, 240, 200));
+    }
+    chartPrice_->setText(
+        figures.chartReturn.isEmpty()
+            ? QStringLiteral("A táblázat szerinti játék visszatérítése: számolás…")
+            : QStringLiteral(
+                  "A táblázat szerinti játék visszatérítése: %1 (tökéletes játékkal: %2).")
+                  .arg(figures.chartReturn, perfectReturn));
+
+    QString text;
+    if (hand.dealt) {
+        const QString name = QString::fromStdString(
+            kartavo::kindName(chart.lines[static_cast<std::size_t>(applies.line)]));
+        const QString keep = keptText(*hand.dealt, applies.kept);
+        lines_->setCurrentCell(applies.line, 0);
+        text = QStringLiteral("Erre a leosztásra a %1. sor illik (%2): %3.")
+                   .arg(applies.line + 1)
+                   .arg(name, keep);
+        if (hand.chosen && *hand.chosen != applies.kept)
+            text += QStringLiteral("\nA cseréd eltért tőle: %1. A táblázat ezt mondta volna: %2.")
+                        .arg(keptText(*hand.dealt, *hand.chosen), keep);
+        else if (hand.chosen)
+            text += QStringLiteral("\nA cseréd ezt követte.");
+    }
+    chartVerdict_->setText(text);
+    // A screen reader reads the line that applies with the table and the text.
+    chartVerdict_->setAccessibleDescription(text);
+    lines_->setAccessibleDescription(text);
 }
 
 } // namespace trainer

@@ -5,6 +5,7 @@
 
 #include "session.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <optional>
 
@@ -23,11 +24,19 @@ struct HandView {
     std::optional<std::uint8_t> chosen; // the hold kept, once exchanged
 };
 
+// The strategy chart's exact figures, once the engine has them: its return and each line's share
+// of the deals, as shown ("201,0311 %", "40,94 %").
+struct ChartFigures {
+    QString chartReturn;
+    QStringList shares;
+};
+
 class AnalysisWindow : public QWidget {
     Q_OBJECT
   public:
     AnalysisWindow();
-    void display(const HandView& hand, const Session& session, const QString& perfectReturn);
+    void display(const HandView& hand, const Session& session, const QString& perfectReturn,
+                 const ChartFigures& chartFigures = {});
 
     // Expected credit in forints with two decimals: "3,42 Ft".
     static QString forints(double value);
@@ -35,12 +44,18 @@ class AnalysisWindow : public QWidget {
     static QString keptText(const kartavo::Hand& dealt, std::uint8_t kept);
 
   private:
+    void displayChart(const HandView& hand, const QString& perfectReturn,
+                      const ChartFigures& figures);
+
     QLabel* handLabel_;
     QTableWidget* holds_;
     QLabel* verdict_;
     QTableWidget* figures_;
     QTableWidget* captions_;
     BalanceChart* chart_;
+    QTableWidget* lines_;
+    QLabel* chartPrice_;
+    QLabel* chartVerdict_;
 };
 
 } // namespace trainer

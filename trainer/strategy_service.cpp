@@ -1,5 +1,7 @@
 #include "strategy_service.h"
 
+#include "strategy_chart.h"
+
 #include <QMetaObject>
 
 StrategyService& StrategyService::instance() {
@@ -18,12 +20,25 @@ void StrategyService::start() {
     started_ = true;
     worker_ = std::thread([this] {
         auto tables = std::make_shared<const kartavo::StrategyTables>(kartavo::gamePaytable(1));
-        const QString percent =
-            QString::fromStdString(kartavo::gameReturn(*tables).percent(4)).replace('.', ',');
+        const auto shown = [](const std::string& figure) {
+            return QString::fromStdString(figure).replace('.', ',');
+        };
+        const QString percent = shown(kartavo::gameReturn(*tables).percent(4));
         {
             std::lock_guard lock(mutex_);
-            tables_ = std::move(tables);
+            tables_ = tables;
             perfectReturn_ = percent;
+        }
+        // The chart's price takes the tables a while longer; the holds are answered meanwhile.
+        const kartavo::ChartPrice price = kartavo::priceChart(*tables, kartavo::gameChart());
+        trainer::ChartFigures figures;
+        figures.chartReturn = shown(price.chartReturn.percent(4));
+        for (const kartavo::ChartLinePrice& line : price.lines)
+            figures.shares << QString::number(line.share() * 100, 'f', 2).replace('.', ',') +
+                                  QStringLiteral(" %");
+        {
+            std::lock_guard lock(mutex_);
+            chartFigures_ = figures;
         }
         QMetaObject::invokeMethod(this, &StrategyService::becameReady, Qt::QueuedConnection);
     });
@@ -48,6 +63,11 @@ kartavo::HoldRanking StrategyService::analyse(const kartavo::Hand& dealt) const 
     }
     return tables ? tables->analyse(dealt)
                   : kartavo::analyseDirect(kartavo::gamePaytable(1), dealt);
+}
+
+trainer::ChartFigures StrategyService::chartFigures() const {
+    std::lock_guard lock(mutex_);
+    return chartFigures_;
 }
 
 QString StrategyService::perfectReturn() const {

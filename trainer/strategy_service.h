@@ -3,6 +3,7 @@
 // it hands its result over under a lock and tells the window thread through a queued signal.
 #pragma once
 
+#include "analysis_window.h"
 #include "strategy.h"
 
 #include <QObject>
@@ -30,6 +31,9 @@ class StrategyService : public QObject {
     // The exact return of the game under perfect play as a share of the stake, for example
     // "201,1267 %"; empty until the worker has computed it.
     QString perfectReturn() const;
+    // The game played by the strategy chart, exactly: its return and each line's share of the
+    // deals; empty until the worker has priced it.
+    trainer::ChartFigures chartFigures() const;
 
   signals:
     // On the window thread, once the tables and the return are there.
@@ -42,6 +46,7 @@ class StrategyService : public QObject {
     mutable std::mutex mutex_;
     std::shared_ptr<const kartavo::StrategyTables> tables_;
     QString perfectReturn_;
+    trainer::ChartFigures chartFigures_;
     std::thread worker_;
     bool started_ = false;
 };

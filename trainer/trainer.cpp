@@ -172,7 +172,8 @@ void Trainer::refresh(bool force) {
         view.chosen = chosen_;
         view.multiplier = v->multiplier;
     }
-    window_->display(view, session_, StrategyService::instance().perfectReturn());
+    window_->display(view, session_, StrategyService::instance().perfectReturn(),
+                     StrategyService::instance().chartFigures());
 }
 
 } // namespace trainer
