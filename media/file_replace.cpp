@@ -10,13 +10,65 @@ namespace media {
 
 namespace {
 
-// Qt's text for the failure, or the system's when Qt only knows that something went wrong (a
-// full disk must not read "Unknown error").
+// The C library's words for a system error, which Qt passes on for the errors it does not name
+// itself: English on most systems, and outside Qt's translation.
+QString libraryWords(int code) {
+    return QString::fromLocal8Bit(std::strerror(code)).trimmed();
+}
+
+// A system error in Hungarian. Qt names the commonest itself, in Hungarian once its translation
+// is installed; the others it passes on in the C library's words, so the program has its own.
+QString systemReason(int code) {
+    switch (code) {
+    case ENOENT:
+    case EACCES:
+    case EMFILE:
+    case ENOSPC:
+        return qt_error_string(code);
+    case EFBIG:
+        return QStringLiteral("a fájl túllépné a megengedett legnagyobb méretet");
+#ifdef EDQUOT
+    case EDQUOT:
+        return QStringLiteral("betelt a lemezkvóta");
+#endif
+    case EROFS:
+        return QStringLiteral("a fájlrendszer csak olvasható");
+    case EIO:
+        return QStringLiteral("az eszköz olvasása vagy írása nem sikerült");
+    case EPERM:
+        return QStringLiteral("a művelet nem engedélyezett");
+    case EISDIR:
+        return QStringLiteral("mappa, nem fájl");
+    case ENOTDIR:
+        return QStringLiteral("az útvonal egy tagja nem mappa");
+    case ENAMETOOLONG:
+        return QStringLiteral("túl hosszú fájlnév");
+#ifdef ELOOP
+    case ELOOP:
+        return QStringLiteral("túl sok szimbolikus hivatkozás az útvonalon");
+#endif
+    case ENFILE:
+        return QStringLiteral("a rendszerben túl sok a nyitott fájl");
+    case EBUSY:
+#ifdef ETXTBSY
+    case ETXTBSY:
+#endif
+        return QStringLiteral("a fájl vagy az eszköz foglalt");
+    case ENOMEM:
+        return QStringLiteral("nincs elég memória");
+    default:
+        return QStringLiteral("rendszerhiba (hibakód: %1)").arg(code);
+    }
+}
+
+// Qt's text for the failure, else the system's reason: where Qt saw no error at all (a write cut
+// short by a full disk), or where its text is only the C library's words.
 QString failureText(const QFileDevice& file, int systemError) {
+    const int code = systemError != 0 ? systemError : EIO;
+    if (file.error() == QFileDevice::NoError)
+        return systemReason(code);
     const QString qtText = file.errorString();
-    if (!qtText.isEmpty() && qtText != QLatin1String("Unknown error"))
-        return qtText;
-    return QString::fromLocal8Bit(std::strerror(systemError != 0 ? systemError : EIO));
+    return qtText == libraryWords(code) ? systemReason(code) : qtText;
 }
 
 } // namespace

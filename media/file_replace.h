@@ -7,7 +7,9 @@ namespace media {
 
 // Copies source over target through a temporary file in the target's folder that is renamed
 // over the target, so the target is always either the old file or the new one. On failure the
-// target is untouched and errorText (if given) says why, in the system's words when Qt has none.
+// target is untouched and errorText (if given) says why: Qt's reason (in Hungarian once Qt's
+// translation is installed), or the program's own Hungarian words for a system error that Qt
+// leaves unnamed or names only in the C library's words.
 bool replaceFile(const QString& source, const QString& target, QString* errorText = nullptr);
 
 // Where the file system cannot make unnamed files, the copy's temporary file is named after the

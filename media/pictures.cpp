@@ -149,12 +149,15 @@ QImage readPicture(const QString& path, QString* why) {
         image = reader.read();
         warning = warnings.first();
     }
+    // Qt names the common faults itself ("File not found", "Unsupported image format"), in
+    // Hungarian once its translation is installed. Its "Unknown error" says nothing, and the
+    // decoders' warnings are English only, so those faults get the program's own words.
     if (image.isNull())
         return fail(reader.error() == QImageReader::UnknownError
                         ? QStringLiteral("a fájl nem olvasható kép")
                         : reader.errorString());
     if (!warning.isEmpty())
-        return fail(warning);
+        return fail(QStringLiteral("a kép adatai sérültek"));
     if (bitmapCutShort(path))
         return fail(QStringLiteral("a kép adatai hiányosak"));
     return image;

@@ -28,7 +28,8 @@ QString twinPath(const QString& path);
 
 // Reads a whole picture. A file that is missing, is no picture, or decodes only in part (cut
 // short, corrupt data) gives a null image, and why (if given) says what is wrong. Any size is
-// a picture.
+// a picture. The reason is Qt's own where Qt names the fault (in Hungarian once Qt's translation
+// is installed), else the program's own Hungarian words.
 QImage readPicture(const QString& path, QString* why = nullptr);
 // The empty path gives the empty picture without touching any file; a file that readPicture
 // refuses is reported.

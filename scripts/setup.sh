@@ -2,7 +2,8 @@
 # build into build/. Sourced, not run; expects $root to be the project folder.
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
-          qt6-svg-dev libsdl2-dev libbenchmark-dev fonts-liberation fonts-dejavu-core clang-format
+          qt6-svg-dev qt6-translations-l10n libsdl2-dev libbenchmark-dev fonts-liberation
+          fonts-dejavu-core clang-format
           desktop-file-utils appstream dpkg-dev util-linux xvfb x11-utils)
 
 install_missing() {

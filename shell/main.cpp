@@ -5,6 +5,7 @@
 #include "indit.h"
 #include "pictures.h"
 #include "program_folder.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -44,7 +45,9 @@ void startupMessages(QtMsgType type, const QMessageLogContext& context, const QS
                                   "nyitható meg ablak (QT_QPA_PLATFORM=%2)")
                        .arg(missingPlugin, qEnvironmentVariable("QT_QPA_PLATFORM"));
         else if (!platformReasons.isEmpty())
-            line += QStringLiteral(": ") + platformReasons.join(QStringLiteral("; "));
+            // Qt's platform warnings have no translation: they follow as Qt's own words, for
+            // whoever looks into the fault.
+            line += QStringLiteral("; a Qt üzenete: ") + platformReasons.join(QStringLiteral("; "));
         std::fprintf(stderr, "%s.\n", qPrintable(line));
         std::_Exit(1);
     }
@@ -83,6 +86,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     startingUp = false;
     qInstallMessageHandler(nullptr);
+    // Qt's own texts (message boxes' buttons, text fields' menus, file and picture errors) in
+    // Hungarian; without the translation they stay English.
+    shell::installQtTranslation();
     // The window class and the player's data folder follow the name; desktops match the windows
     // to the menu entry by the desktop file name.
     QApplication::setApplicationName(QStringLiteral("Kartavo"));

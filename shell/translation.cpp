@@ -1,0 +1,25 @@
+#include "translation.h"
+
+#include "program_folder.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace shell {
+
+bool installQtTranslation() {
+    auto* app = QCoreApplication::instance();
+    if (!app)
+        return false;
+    auto* translator = new QTranslator(app);
+    for (const QString& folder : {media::mediaPath(QStringLiteral("translations")),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (translator->load(QStringLiteral("qtbase_hu"), folder))
+            return QCoreApplication::installTranslator(translator);
+    }
+    delete translator;
+    return false;
+}
+
+} // namespace shell
