@@ -20,4 +20,11 @@ void playEffect(const QString& fileName);
 // no audio call.
 QStringList& effectLog();
 
+#ifdef Q_OS_WIN
+// The platform call behind playEffect on Windows, winmm's PlaySoundW: the sound, a module and
+// the flags. Tests put their own in its place to see what playEffect hands it.
+using PlaySoundFunction = int (*)(const wchar_t* sound, void* module, unsigned long flags);
+PlaySoundFunction& playSoundFunction();
+#endif
+
 } // namespace media

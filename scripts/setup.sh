@@ -5,10 +5,17 @@ packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6
           qt6-svg-dev qt6-translations-l10n libsdl2-dev libbenchmark-dev fonts-liberation
           fonts-dejavu-core clang-format
           desktop-file-utils appstream dpkg-dev util-linux xvfb x11-utils)
+# The Windows build (scripts/windows-qt, ./test --windows): MinGW-w64, Wine, NSIS, and what
+# building Qt from Debian's source takes (apt-get source unpacks with dpkg-dev).
+windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                  mingw-w64-tools wine wine64 nsis cmake ninja-build dpkg-dev perl util-linux
+                  qt6-base-dev xvfb)
 
+# Installs the packages given, by default the list above.
 install_missing() {
+    [ $# -gt 0 ] || set -- "${packages[@]}"
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0

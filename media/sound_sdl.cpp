@@ -1,0 +1,132 @@
+// Linux: sounds play through SDL2, loaded at the first sound.
+#include "sound_backend.h"
+
+#include <QLibrary>
+#include <SDL.h>
+
+#include <algorithm>
+#include <type_traits>
+#include <vector>
+
+namespace media {
+
+namespace {
+
+// ALSA writes its complaints (no sound card, no "default" device) straight to the terminal,
+// eight lines for every sound; the program stays silent instead, as it does for any sound that
+// cannot be played.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+void silenceAlsa() {
+    using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(ErrorHandler);
+    QLibrary alsa(QStringLiteral("asound"), 2);
+    if (auto set = reinterpret_cast<SetHandler>(alsa.resolve("snd_lib_error_set_handler")))
+        set(quietAlsa);
+}
+
+// SDL is loaded on the first sound, not at program start: its audio back ends pull in many
+// libraries, and the splash should not wait for them. Without SDL the program stays silent.
+struct Sdl {
+    decltype(&SDL_SetHint) setHint = nullptr;
+    decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
+    decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
+    decltype(&SDL_RWFromFile) rwFromFile = nullptr;
+    decltype(&SDL_LoadWAV_RW) loadWav = nullptr;
+    decltype(&SDL_FreeWAV) freeWav = nullptr;
+    decltype(&SDL_OpenAudioDevice) openDevice = nullptr;
+    decltype(&SDL_CloseAudioDevice) closeDevice = nullptr;
+    decltype(&SDL_QueueAudio) queue = nullptr;
+    decltype(&SDL_GetQueuedAudioSize) queuedSize = nullptr;
+    decltype(&SDL_PauseAudioDevice) pause = nullptr;
+    decltype(&SDL_Delay) delay = nullptr;
+    bool ok = false;
+};
+
+const Sdl& sdl() {
+    static const Sdl loaded = [] {
+        Sdl s;
+        QLibrary lib(QStringLiteral("SDL2-2.0"), 0);
+        if (!lib.load()) {
+            lib.setFileName(QStringLiteral("SDL2"));
+            if (!lib.load())
+                return s;
+        }
+        auto get = [&lib](auto& f, const char* name) {
+            f = reinterpret_cast<std::remove_reference_t<decltype(f)>>(lib.resolve(name));
+            return f != nullptr;
+        };
+        s.ok = get(s.setHint, "SDL_SetHint") && get(s.initSubSystem, "SDL_InitSubSystem") &&
+               get(s.quitSubSystem, "SDL_QuitSubSystem") && get(s.rwFromFile, "SDL_RWFromFile") &&
+               get(s.loadWav, "SDL_LoadWAV_RW") && get(s.freeWav, "SDL_FreeWAV") &&
+               get(s.openDevice, "SDL_OpenAudioDevice") &&
+               get(s.closeDevice, "SDL_CloseAudioDevice") && get(s.queue, "SDL_QueueAudio") &&
+               get(s.queuedSize, "SDL_GetQueuedAudioSize") &&
+               get(s.pause, "SDL_PauseAudioDevice") && get(s.delay, "SDL_Delay");
+        if (s.ok)
+            silenceAlsa();
+        return s;
+    }();
+    return loaded;
+}
+
+// Opens the audio subsystem for one sound and closes it again, so the sound card is free
+// whenever nothing plays.
+class AudioSession {
+  public:
+    AudioSession() {
+        // SDL would otherwise install SIGINT/SIGTERM handlers that swallow Ctrl+C and logout.
+        sdl().setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        ok_ = sdl().initSubSystem(SDL_INIT_AUDIO) == 0;
+    }
+    ~AudioSession() {
+        if (ok_)
+            sdl().quitSubSystem(SDL_INIT_AUDIO);
+    }
+    AudioSession(const AudioSession&) = delete;
+    AudioSession& operator=(const AudioSession&) = delete;
+    bool ok() const { return ok_; }
+
+  private:
+    bool ok_;
+};
+
+void playWav(const QByteArray& path) {
+    const Sdl& f = sdl();
+    if (!f.ok)
+        return;
+    SDL_AudioSpec audio{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (!f.loadWav(f.rwFromFile(path.constData(), "rb"), 1, &audio, &samples, &length))
+        return;
+    audio.samples = 1024; // a short device buffer: little delay after the sound
+    AudioSession session;
+    if (session.ok()) {
+        const SDL_AudioDeviceID device = f.openDevice(nullptr, 0, &audio, nullptr, 0);
+        if (device != 0) {
+            // One device buffer of silence after the sound, so that the sound's last samples
+            // have left the queue when the queue runs empty.
+            const Uint32 frameBytes = SDL_AUDIO_BITSIZE(audio.format) / 8 * audio.channels;
+            const Uint32 bufferBytes = frameBytes * audio.samples;
+            std::vector<Uint8> silence(bufferBytes, audio.silence);
+            f.queue(device, samples, length);
+            f.queue(device, silence.data(), bufferBytes);
+            f.pause(device, 0);
+            while (f.queuedSize(device) > 0)
+                f.delay(5);
+            // Let the device play the buffer it took last before it is closed.
+            f.delay(static_cast<Uint32>(1000u * audio.samples / std::max(audio.freq, 1)) + 10);
+            f.closeDevice(device);
+        }
+    }
+    f.freeWav(samples);
+}
+
+} // namespace
+
+void playSoundFile(const QString& path) {
+    playWav(path.toLocal8Bit());
+}
+
+} // namespace media
