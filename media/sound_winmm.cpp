@@ -2,7 +2,9 @@
 #include "sound.h"
 #include "sound_backend.h"
 
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 

@@ -6,7 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 

@@ -1,0 +1,1 @@
+# Windows: the program folder is the install folder itself (filled in by the packaging work).
