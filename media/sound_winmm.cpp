@@ -2,8 +2,12 @@
 #include "sound.h"
 #include "sound_backend.h"
 
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 
 #include <mmsystem.h>

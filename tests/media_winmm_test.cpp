@@ -6,8 +6,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 
 #include <mmsystem.h>
