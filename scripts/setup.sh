@@ -36,6 +36,21 @@ configure_and_build() {
         cmake --build "$root/build" --parallel "$(nproc)"
 }
 
+# The Windows build in build-windows/: Qt for Windows from the cache (built there the first time),
+# the game and its tests cross-built, the media drawn by the native build's generator, and the
+# portable ZIP and the installer made. Needs configure_and_build first.
+configure_and_build_windows() {
+    install_missing "${windows_packages[@]}" || return 2
+    local qt
+    qt=$("$root/scripts/windows-qt" | tail -n 1) || return
+    cmake -S "$root" -B "$root/build-windows" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
+        -DKARTAVO_HOST_MEDIAGEN="$root/build/tools/mediagen" >/dev/null &&
+        cmake --build "$root/build-windows" --parallel "$(nproc)" &&
+        (cd "$root/build-windows" && cpack >/dev/null) &&
+        echo "Windows packages: $(cd "$root/build-windows" && ls kartavo-*-win64*)"
+}
+
 # The same build with AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.
 configure_and_build_sanitized() {
     cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -347,7 +347,41 @@ void paintAppIcon(QPainter& p) {
     drawCard(QPointF(172, 122), 14, 'h');
 }
 
+// A Windows icon file holding the given PNG images, each a square of its size (up to 256).
+QByteArray icoOfPngs(const std::vector<std::pair<int, QByteArray>>& pngs) {
+    QByteArray ico;
+    const auto put16 = [&ico](int v) {
+        char b[2];
+        qToLittleEndian<quint16>(static_cast<quint16>(v), b);
+        ico.append(b, 2);
+    };
+    const auto put32 = [&ico](qsizetype v) {
+        char b[4];
+        qToLittleEndian<quint32>(static_cast<quint32>(v), b);
+        ico.append(b, 4);
+    };
+    put16(0); // reserved
+    put16(1); // an icon
+    put16(static_cast<int>(pngs.size()));
+    qsizetype offset = 6 + 16 * static_cast<qsizetype>(pngs.size());
+    for (const auto& [size, png] : pngs) {
+        ico.append(static_cast<char>(size >= 256 ? 0 : size)); // 0 stands for 256
+        ico.append(static_cast<char>(size >= 256 ? 0 : size));
+        ico.append('\0'); // no palette
+        ico.append('\0');
+        put16(1);  // colour planes
+        put16(32); // bits per pixel
+        put32(png.size());
+        put32(offset);
+        offset += png.size();
+    }
+    for (const auto& entry : pngs)
+        ico.append(entry.second);
+    return ico;
+}
+
 void saveAppIcons() {
+    std::vector<std::pair<int, QByteArray>> pngs;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         QImage img(size, size, QImage::Format_ARGB32);
         img.fill(Qt::transparent);
@@ -357,6 +391,15 @@ void saveAppIcons() {
         p.end();
         // PNG is lossless: quality 0 only asks for the strongest compression.
         save(img, iconDir, QStringLiteral("icon-%1.png").arg(size), 0);
+        QFile png(iconDir + QStringLiteral("/icon-%1.png").arg(size));
+        if (png.open(QIODevice::ReadOnly))
+            pngs.emplace_back(size, png.readAll());
+    }
+    // The executable's icon on Windows, every size in one file.
+    QFile ico(iconDir + QStringLiteral("/icon.ico"));
+    if (!ico.open(QIODevice::WriteOnly) || ico.write(icoOfPngs(pngs)) < 0) {
+        std::fprintf(stderr, "mediagen: cannot write %s/icon.ico\n", qPrintable(iconDir));
+        failed = true;
     }
     QSvgGenerator svg;
     svg.setFileName(iconDir + QStringLiteral("/icon.svg"));
