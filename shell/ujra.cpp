@@ -4,6 +4,7 @@
 #include "control_table.h"
 #include "picture_box.h"
 #include "pictures.h"
+#include "question_keys.h"
 #include "sound.h"
 #include "twips.h"
 #include "window_role.h"
@@ -120,16 +121,6 @@ void ujra::closeEvent(QCloseEvent* event) {
 }
 
 void ujra::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        Command2_Click();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        break;
-    default:
+    if (!controls::questionKey(this, event, [this] { Command2_Click(); }))
         QWidget::keyPressEvent(event);
-    }
 }

@@ -1,5 +1,6 @@
 // Strategy charts: which cards a kind keeps, the shipped charts against a fresh derivation, and
 // their exact price against play deal by deal.
+#include "hands.h"
 #include "strategy_chart.h"
 
 #include <QTest>
@@ -11,14 +12,6 @@ using namespace kartavo;
 Q_DECLARE_METATYPE(kartavo::HoldKind)
 
 namespace {
-
-Hand handOf(const QString& text) {
-    const QStringList codes = text.split(' ');
-    Hand h{};
-    for (int i = 0; i < 5; ++i)
-        h[static_cast<std::size_t>(i)] = parseCardCode(codes[i].toStdString()).value();
-    return h;
-}
 
 HoldKind kind(HoldShape shape, int cards = 0, int minStraights = 0, int maxStraights = 10,
               int minHigh = 0, std::uint16_t ranks = 0x1FFF) {

@@ -1,6 +1,7 @@
 // The strategy engine: the fast evaluation on every hand, the hold analysis against brute force,
 // the odds of the captions, and the exact return of the whole game.
 #include "all_hands.h"
+#include "hands.h"
 #include "payout_table.h"
 #include "strategy.h"
 
@@ -12,14 +13,6 @@
 using namespace kartavo;
 
 namespace {
-
-Hand handOf(const QString& text) {
-    const QStringList codes = text.split(' ');
-    Hand h{};
-    for (int i = 0; i < 5; ++i)
-        h[static_cast<std::size_t>(i)] = parseCardCode(codes[i].toStdString()).value();
-    return h;
-}
 
 QString codesOf(const Hand& h) {
     QStringList codes;

@@ -4,6 +4,7 @@
 #include "balance_chart.h"
 #include "board.h"
 #include "exchange_warning.h"
+#include "hands.h"
 #include "options.h"
 #include "picture_box.h"
 #include "strategy_service.h"
@@ -22,14 +23,6 @@
 using kartavo::Hand;
 
 namespace {
-
-Hand handOf(const QString& text) {
-    Hand h{};
-    const QStringList c = text.split(' ');
-    for (std::size_t i = 0; i < 5; ++i)
-        h[i] = kartavo::parseCardCode(c[static_cast<qsizetype>(i)].toStdString()).value();
-    return h;
-}
 
 QString plain(QString caption) {
     return caption.remove('&');

@@ -3,6 +3,7 @@
 #include "board.h"
 #include "control_table.h"
 #include "pictures.h"
+#include "question_keys.h"
 #include "window_place.h"
 #include "window_role.h"
 
@@ -76,18 +77,8 @@ void ExchangeWarning::closeEvent(QCloseEvent* event) {
 }
 
 void ExchangeWarning::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        Command2_Click();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        break;
-    default:
+    if (!controls::questionKey(this, event, [this] { Command2_Click(); }))
         QWidget::keyPressEvent(event);
-    }
 }
 
 } // namespace trainer

@@ -1,4 +1,5 @@
 #include "hold_kinds.h"
+#include "strategy.h"
 
 #include <algorithm>
 #include <array>
@@ -282,31 +283,13 @@ std::optional<std::uint8_t> HoldMatcher::match(const HoldKind& kind) const {
     std::optional<std::uint8_t> best;
     std::uint64_t bestKey = 0;
     for (std::size_t i = begin[size]; i < end[size]; ++i) {
-        const unsigned mask = leftFirst()[i];
+        const unsigned mask = holdsInTieOrder()[i];
         if (meets(kind, mask) && (!best || subsets_[mask].preference > bestKey)) {
             best = static_cast<std::uint8_t>(mask);
             bestKey = subsets_[mask].preference;
         }
     }
     return best;
-}
-
-const std::array<std::uint8_t, 32>& HoldMatcher::leftFirst() {
-    // The holds ordered as the engine orders equal ones: more cards first, then by the kept
-    // positions read from the left.
-    static const std::array<std::uint8_t, 32> order = [] {
-        std::array<std::uint8_t, 32> holds{};
-        for (unsigned k = 0; k < 32; ++k)
-            holds[k] = static_cast<std::uint8_t>(k);
-        std::sort(holds.begin(), holds.end(), [](std::uint8_t a, std::uint8_t b) {
-            if (std::popcount(a) != std::popcount(b))
-                return std::popcount(a) > std::popcount(b);
-            const unsigned differ = static_cast<unsigned>(a ^ b);
-            return (a & (differ & -differ)) != 0;
-        });
-        return holds;
-    }();
-    return order;
 }
 
 std::optional<std::uint8_t> matchKind(const HoldKind& kind, const ChartRules& rules,

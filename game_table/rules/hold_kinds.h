@@ -105,7 +105,6 @@ class HoldMatcher {
         std::uint64_t preference = 0; // among sets of one kind: the higher is kept
     };
     bool meets(const HoldKind& kind, unsigned mask) const;
-    static const std::array<std::uint8_t, 32>& leftFirst();
     std::array<Subset, 32> subsets_{};
     std::uint8_t paired_ = 0; // the cards that have a partner of their rank
 };

@@ -96,11 +96,10 @@ HoldValue holdValue(std::uint8_t kept, std::int64_t creditSum) {
     return v;
 }
 
-// The order of equal values: by kept positions, for every hold (fewer exchanged first, then
-// kept positions read from the left).
-struct TieOrder {
-    std::array<std::uint8_t, 32> place{};
-    TieOrder() {
+} // namespace
+
+const std::array<std::uint8_t, 32>& holdsInTieOrder() {
+    static const std::array<std::uint8_t, 32> order = [] {
         std::array<std::uint8_t, 32> holds{};
         for (unsigned k = 0; k < 32; ++k)
             holds[k] = static_cast<std::uint8_t>(k);
@@ -110,8 +109,19 @@ struct TieOrder {
             const unsigned differ = static_cast<unsigned>(a ^ b);
             return (a & (differ & -differ)) != 0;
         });
+        return holds;
+    }();
+    return order;
+}
+
+namespace {
+
+// The place of every hold in the order of equal values.
+struct TieOrder {
+    std::array<std::uint8_t, 32> place{};
+    TieOrder() {
         for (unsigned i = 0; i < 32; ++i)
-            place[holds[i]] = static_cast<std::uint8_t>(i);
+            place[holdsInTieOrder()[i]] = static_cast<std::uint8_t>(i);
     }
 };
 const TieOrder& tieOrder() {

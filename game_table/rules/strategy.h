@@ -39,6 +39,8 @@ struct HoldValue {
 // exchanges fewer cards, then the one whose kept positions, read from the left, come first
 // (keeping the first and second cards before the first and third).
 bool betterHold(const HoldValue& a, const HoldValue& b);
+// The 32 holds (bit p: the card at position p kept) in that order of equal values.
+const std::array<std::uint8_t, 32>& holdsInTieOrder();
 
 using HoldRanking = std::array<HoldValue, 32>;
 

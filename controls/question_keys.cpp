@@ -1,0 +1,23 @@
+#include "question_keys.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace controls {
+
+bool questionKey(QWidget* window, QKeyEvent* event, const std::function<void()>& no) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        no();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(window->focusWidget()))
+            button->click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace controls

@@ -1,0 +1,15 @@
+// The keys of a small question window (the restart question, the warning before an exchange):
+// Escape answers no, Enter presses the focused button.
+#pragma once
+
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+namespace controls {
+
+// Handles the key for the window; false when it is none of these keys and goes on as usual.
+bool questionKey(QWidget* window, QKeyEvent* event, const std::function<void()>& no);
+
+} // namespace controls
