@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace media {
 
@@ -14,10 +15,14 @@ namespace {
 
 const QString backName = QStringLiteral("hatlap.bmp");
 
-// Replacing a file takes a temporary file beside it, so its folder must be writable too.
+// Replacing a file takes a temporary file beside it, so its folder must take a new file. That is
+// tried, not read from the folder's permissions: Windows grants writes by access control lists,
+// which Qt does not read by default, so a folder under Program Files would look writable. The
+// trial file is named as the replace's own, which the next start removes if it is left behind.
 bool canReplace(const QString& path) {
     const QFileInfo file(path);
-    return QFileInfo(file.absolutePath()).isWritable() && (!file.exists() || file.isWritable());
+    QTemporaryFile trial(QDir(file.absolutePath()).filePath(backName + QStringLiteral(".XXXXXX")));
+    return trial.open() && (!file.exists() || file.isWritable());
 }
 
 QByteArray contentOf(const QString& path, qint64 expectedSize = -1) {

@@ -101,8 +101,14 @@ class MediaTest : public QObject {
                  QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
         QCOMPARE(media::mediaPath("As.bmp"),
                  media::programFolder() + QDir::separator() + QStringLiteral("As.bmp"));
+        // A root folder still gets the platform's separator.
+#ifdef Q_OS_WIN
+        media::setProgramFolder("C:\\");
+        QCOMPARE(media::mediaPath("As.bmp"), QStringLiteral("C:\\\\As.bmp"));
+#else
         media::setProgramFolder("/");
         QCOMPARE(media::mediaPath("As.bmp"), QStringLiteral("//As.bmp"));
+#endif
     }
 
     void mediaPathAlwaysInsertsTheSeparator_data() {
@@ -314,6 +320,9 @@ class MediaTest : public QObject {
         QVERIFY(QFileInfo(dir.filePath("hatlap.bmp.folder")).isDir());
     }
 
+#ifndef Q_OS_WIN
+    // Not on Windows: its folders are made read-only by access control lists, which Wine does not
+    // enforce (a folder's read-only attribute does not stop changes in it).
     void leftoversInAReadOnlyFolderStay() {
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath("hatlap.bmp.abcdef"), "left"));
@@ -330,6 +339,7 @@ class MediaTest : public QObject {
                                               QFileDevice::ExeOwner);
         QVERIFY(QFile::exists(dir.filePath("hatlap.bmp.abcdef")));
     }
+#endif
 
     void effectLogKeepsOnlyTheLatest() {
         QTemporaryDir dir;
@@ -414,9 +424,10 @@ class MediaTest : public QObject {
         QTest::addColumn<bool>("folderReadOnly");
         QTest::addColumn<bool>("diskFull");
         QTest::newRow("design file missing") << true << false << false;
-        QTest::newRow("folder read-only") << false << true << false;
 #ifndef Q_OS_WIN
-        // A file size limit (POSIX) stands in for a full disk.
+        // Not on Windows: a read-only folder (access control lists there, which Wine does not
+        // enforce), and a file size limit (POSIX) that stands in for a full disk.
+        QTest::newRow("folder read-only") << false << true << false;
         QTest::newRow("disk full") << false << false << true;
 #endif
     }

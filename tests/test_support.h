@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -29,15 +30,17 @@ inline void deleteAllWindows() {
 }
 
 // The environment of one window test: a copy of the program's media in a temporary folder made
-// the program folder (tests may change "hatlap.bmp" or remove files), an empty data home of its
-// own for the player's files (never the real home folder), the sound switch off as at process
-// start, a clock for the restart dialog that runs a second at every reading (so that no click
-// comes too early unless a test sets a clock of its own), and every window deleted at the end,
-// before its media go.
+// the program folder (tests may change "hatlap.bmp" or remove files), an empty data folder for
+// the player's files (Qt's test-mode folder, never the real one), the sound switch off as at
+// process start, a clock for the restart dialog that runs a second at every reading (so that no
+// click comes too early unless a test sets a clock of its own), and every window deleted at the
+// end, before its media go. Paths are written with the platform's separator, as the program
+// writes them.
 class MediaFolder {
   public:
-    MediaFolder() : previousDataHome_(qgetenv("XDG_DATA_HOME")) {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome_.path()));
+    MediaFolder() {
+        QStandardPaths::setTestModeEnabled(true);
+        clearPlayerData();
         const QDir source(QCoreApplication::applicationDirPath());
         for (const QString& name :
              source.entryList({"*.bmp", "*.jpg", "*.wav", "*.cur"}, QDir::Files))
@@ -55,12 +58,13 @@ class MediaFolder {
         media::setProgramFolder({});
         media::setMissingFileHandler(previous_);
         ujra::setClock(previousClock_);
-        qputenv("XDG_DATA_HOME", previousDataHome_);
+        clearPlayerData();
     }
     MediaFolder(const MediaFolder&) = delete;
     MediaFolder& operator=(const MediaFolder&) = delete;
-    QString path(const QString& name) const { return dir_.filePath(name); }
-    QString dataHome() const { return dataHome_.path(); }
+    QString path(const QString& name) const {
+        return QDir::toNativeSeparators(dir_.filePath(name));
+    }
     QByteArray read(const QString& name) const {
         QFile f(path(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -68,8 +72,21 @@ class MediaFolder {
     QStringList missing;
 
   private:
-    QByteArray previousDataHome_;
-    QTemporaryDir dataHome_;
+    // The player's data folder, which the program makes when it writes the player's own back.
+    static QString playerData() {
+        return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    }
+    // Only ever the test-mode folder (an empty location would mean the working directory), and
+    // also a file that a test put in its place.
+    static void clearPlayerData() {
+        const QString folder = playerData();
+        if (!QStandardPaths::isTestModeEnabled() || folder.isEmpty())
+            return;
+        if (!QDir(folder).removeRecursively())
+            qWarning("the player's test data folder %s stays", qPrintable(folder));
+        QFile::remove(folder);
+    }
+
     QTemporaryDir dir_;
     media::MissingFileHandler previous_;
     ujra::Clock previousClock_;

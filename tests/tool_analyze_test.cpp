@@ -12,6 +12,16 @@ struct Run {
     QString out, err;
 };
 
+// The tool writes text as the platform does: on Windows every line ends in CR LF, the form
+// Windows programs read. The lines are compared without it; a lone CR is still seen.
+QString platformText(const QByteArray& output) {
+    QString text = QString::fromUtf8(output);
+#ifdef Q_OS_WIN
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
+    return text;
+}
+
 Run analyze(const QStringList& arguments, const QByteArray& input = {}) {
     QProcess p;
     p.start(QCoreApplication::applicationDirPath() + "/kartavo-analyze", arguments);
@@ -20,8 +30,7 @@ Run analyze(const QStringList& arguments, const QByteArray& input = {}) {
     if (!p.waitForFinished(120000))
         qFatal("kartavo-analyze did not finish");
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+            platformText(p.readAllStandardOutput()), platformText(p.readAllStandardError())};
 }
 
 } // namespace

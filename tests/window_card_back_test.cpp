@@ -1,6 +1,9 @@
 // Where the chosen card back is kept, driven through the windows: in the program folder where
 // the player can write it, else in the player's own data folder, whose back then wins. Runs as
-// an ordinary user (see as_player.sh), for whom a folder without write permission is one.
+// an ordinary user (see as_player.sh), for whom a folder without write permission is one. On
+// Windows the unwritable place is a read-only file: Windows enforces a file's read-only
+// attribute for every user, while a folder's does not stop new files, and the access control
+// lists that do are not enforced by Wine, which runs these tests as root here.
 #include "board.h"
 #include "card_back.h"
 #include "options.h"
@@ -33,6 +36,8 @@ Contents contents(const QString& folder) {
 const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                     QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
+const QFile::Permissions readOnlyFile = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+
 // Takes the write permission away and proves it: true only when a new file cannot be made.
 bool makeReadOnly(const QString& folder) {
     QFile::setPermissions(folder, readOnly);
@@ -43,6 +48,17 @@ bool makeReadOnly(const QString& folder) {
     return false;
 }
 
+// Marks a file read-only and proves it: by a refused write, or on Windows by the attribute that
+// Windows enforces for every user (Wine lets root write anyway).
+bool makeFileReadOnly(const QString& path) {
+    QFile::setPermissions(path, readOnlyFile);
+#ifdef Q_OS_WIN
+    return !QFileInfo(path).isWritable();
+#else
+    return !QFile(path).open(QIODevice::ReadWrite);
+#endif
+}
+
 } // namespace
 
 class CardBackTest : public QObject {
@@ -51,12 +67,17 @@ class CardBackTest : public QObject {
     std::unique_ptr<MediaFolder> folder;
     QPointer<board> table;
     QStringList lockedFolders;
+    QStringList lockedFiles;
 
     QString programFolder() const { return QFileInfo(folder->path("hatlap.bmp")).absolutePath(); }
     QString playerFolder() const { return QFileInfo(media::playerCardBackPath()).absolutePath(); }
     bool lock(const QString& dir) {
         lockedFolders << dir;
         return makeReadOnly(dir);
+    }
+    bool lockFile(const QString& path) {
+        lockedFiles << path;
+        return makeFileReadOnly(path);
     }
     controls::PictureBox* card(int i) const {
         return control<controls::PictureBox>(table, QStringLiteral("Picture1_%1").arg(i));
@@ -90,6 +111,9 @@ class CardBackTest : public QObject {
         for (const QString& dir : std::as_const(lockedFolders))
             QFile::setPermissions(dir, readOnly | QFile::WriteOwner);
         lockedFolders.clear();
+        for (const QString& file : std::as_const(lockedFiles))
+            QFile::setPermissions(file, readOnlyFile | QFile::WriteOwner);
+        lockedFiles.clear();
         folder.reset();
     }
 
@@ -99,8 +123,12 @@ class CardBackTest : public QObject {
         QTest::addColumn<bool>("writesPlayerBack");
         QTest::newRow("writable folder, no own back") << "writable" << false << false;
         QTest::newRow("writable folder, own back") << "writable" << true << true;
+#ifndef Q_OS_WIN
+        // Not on Windows: a folder is made read-only by access control lists there, which Wine
+        // does not enforce (its read-only attribute does not stop new files).
         QTest::newRow("read-only folder, no own back") << "read-only" << false << true;
         QTest::newRow("read-only folder, own back") << "read-only" << true << true;
+#endif
         QTest::newRow("read-only back file, no own back") << "read-only back" << false << true;
     }
     void okKeepsTheChosenBackWhereTheNextMarkFindsIt() {
@@ -112,12 +140,8 @@ class CardBackTest : public QObject {
         const Contents programBefore = contents(programFolder());
         if (programFolderState == "read-only")
             QVERIFY2(lock(programFolder()), "the program folder stays writable for this user");
-        if (programFolderState == "read-only back") {
-            const QString back = folder->path("hatlap.bmp");
-            QVERIFY(QFile::setPermissions(back, QFile::ReadOwner | QFile::ReadOther));
-            QVERIFY2(!QFile(back).open(QIODevice::ReadWrite),
-                     "the back stays writable for this user");
-        }
+        if (programFolderState == "read-only back")
+            QVERIFY2(lockFile(folder->path("hatlap.bmp")), "the back stays writable for this user");
 
         openTableAndDeal();
         click(card(0));
@@ -144,6 +168,25 @@ class CardBackTest : public QObject {
                  writesPlayerBack ? media::playerCardBackPath() : folder->path("hatlap.bmp"));
     }
 
+    // Where the player's own back lives for the program, which is named Kartavo: the folder the
+    // platform keeps a program's data in for the player (%APPDATA%\Kartavo on Windows).
+    void playerBackIsInThePlayersDataFolder() {
+        const QString testName = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("Kartavo"));
+        QStandardPaths::setTestModeEnabled(false);
+        const QString path = media::playerCardBackPath();
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setApplicationName(testName);
+#ifdef Q_OS_WIN
+        const QString data = qEnvironmentVariable("APPDATA");
+#else
+        const QString data = qEnvironmentVariable(
+            "XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
+#endif
+        QVERIFY(!data.isEmpty());
+        QCOMPARE(path, QDir::toNativeSeparators(data + QStringLiteral("/Kartavo/hatlap.bmp")));
+    }
+
     void failedWriteKeepsTheBackInForce_data() {
         QTest::addColumn<bool>("playerBackPresent");
         QTest::newRow("no data folder can be made") << false;
@@ -151,12 +194,25 @@ class CardBackTest : public QObject {
     }
     void failedWriteKeepsTheBackInForce() {
         QFETCH(bool, playerBackPresent);
-        if (playerBackPresent)
+        if (playerBackPresent) {
+            // The player's own back wins, and it cannot be replaced where it is: Windows replaces
+            // no read-only file, elsewhere a folder that takes no new file is needed.
             givePlayerBack(3);
+#ifdef Q_OS_WIN
+            QVERIFY(lockFile(media::playerCardBackPath()));
+#else
+            QVERIFY(lock(playerFolder()));
+#endif
+        } else {
+            // The back in force cannot be replaced, and a file stands where the player's data
+            // folder would be made.
+            QVERIFY(lockFile(folder->path("hatlap.bmp")));
+            QVERIFY(QDir().mkpath(QFileInfo(playerFolder()).absolutePath()));
+            QFile blocker(playerFolder());
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
         const Contents programBefore = contents(programFolder());
         const Contents playerBefore = contents(playerFolder());
-        QVERIFY2(lock(programFolder()), "the program folder stays writable for this user");
-        QVERIFY(lock(playerBackPresent ? playerFolder() : folder->dataHome()));
 
         openTableAndDeal();
         chooseBack(6);

@@ -13,6 +13,7 @@
 #include "window_place.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -64,8 +65,9 @@ class TrainerTest : public QObject {
             s << QString::number(button(t, name)->isEnabled());
         for (int i = 0; i < 5; ++i)
             s << QString::number(card(t, i)->isEnabled()) +
-                     QString::fromStdString(t->state().hand[static_cast<std::size_t>(i)].card)
-                         .section('/', -1);
+                     QFileInfo(
+                         QString::fromStdString(t->state().hand[static_cast<std::size_t>(i)].card))
+                         .fileName();
         s << QString::number(t->isVisible());
         s << QString::number(t->optionsWindow() && t->optionsWindow()->isVisible());
         return s.join('|');
@@ -311,7 +313,7 @@ class TrainerTest : public QObject {
         QVERIFY(!question->isVisible());
         if (exchanged) {
             QCOMPARE(marks(table), QStringLiteral("kkkkk"));
-            QCOMPARE(QString::fromStdString(table->state().hand[0].card).section('/', -1),
+            QCOMPARE(QFileInfo(QString::fromStdString(table->state().hand[0].card)).fileName(),
                      QStringLiteral("3c.bmp"));
             QVERIFY(!button(table, "Command4")->isEnabled());
         } else {
