@@ -48,7 +48,7 @@ configure_and_build_windows() {
         -DKARTAVO_HOST_MEDIAGEN="$root/build/tools/mediagen" >/dev/null &&
         cmake --build "$root/build-windows" --parallel "$(nproc)" &&
         (cd "$root/build-windows" && cpack >/dev/null) &&
-        echo "Windows packages: $(cd "$root/build-windows" && ls kartavo-*-win64*)"
+        echo "Windows packages:" "$root"/build-windows/kartavo-*-win64*
 }
 
 # The same build with AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.
