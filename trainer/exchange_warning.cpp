@@ -51,6 +51,8 @@ ExchangeWarning::ExchangeWarning(board* table, const QString& text) : table_(tab
     if (table_) {
         table_->setEnabled(false);
         controls::placeBeside(this, table_);
+        // The question goes with its table, when the program ends another way.
+        connect(table_, &QObject::destroyed, this, &QWidget::close);
     }
 }
 
