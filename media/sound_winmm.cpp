@@ -1,16 +1,7 @@
 // Windows: sounds play through winmm's PlaySound, by file path and synchronously.
 #include "sound.h"
 #include "sound_backend.h"
-
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
-#include <mmsystem.h>
+#include "winmm.h"
 
 namespace media {
 

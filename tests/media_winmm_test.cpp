@@ -1,20 +1,11 @@
 // Windows only: the sound layer's winmm back end.
 #include "program_folder.h"
 #include "sound.h"
+#include "winmm.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
-#include <mmsystem.h>
 
 namespace {
 

@@ -92,6 +92,12 @@ QString signedForints(std::int64_t v) {
     return (v > 0 ? QStringLiteral("+") : QString()) + QString::number(v) + QStringLiteral(" Ft");
 }
 
+// The name of a line of the game's chart.
+QString chartLineName(int line) {
+    return QString::fromStdString(
+        kartavo::kindName(kartavo::gameChart().lines[static_cast<std::size_t>(line)]));
+}
+
 QString suitSymbol(int suit) {
     return QString(QChar(u"♣♦♥♠"[suit]));
 }
@@ -157,13 +163,7 @@ AnalysisWindow::AnalysisWindow() {
         {QStringLiteral("Tartsd meg, ami az első illő sor szerint"), QStringLiteral("Gyakoriság")});
     setFirstColumn(lines_, 3960);
     lines_->setAccessibleName(QStringLiteral("Stratégiai táblázat"));
-    const kartavo::StrategyChart& chart = kartavo::gameChart();
-    lines_->setRowCount(static_cast<int>(chart.lines.size()));
-    for (int row = 0; row < lines_->rowCount(); ++row)
-        setRow(lines_, row,
-               QStringLiteral("%1. %2").arg(row + 1).arg(QString::fromStdString(
-                   kartavo::kindName(chart.lines[static_cast<std::size_t>(row)]))),
-               QString());
+    lines_->setRowCount(static_cast<int>(kartavo::gameChart().lines.size()));
     chartPrice_ = c.get<QLabel>("Label3");
     chartPrice_->setWordWrap(true);
     chartVerdict_ = c.get<QLabel>("Label4");
@@ -268,7 +268,7 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
         hand.dealt ? kartavo::chartHold(chart, *hand.dealt) : kartavo::ChartHold{};
     for (int row = 0; row < lines_->rowCount(); ++row) {
         const bool on = applies.line == row;
-        setRow(lines_, row, lines_->item(row, 0)->text(),
+        setRow(lines_, row, QStringLiteral("%1. %2").arg(row + 1).arg(chartLineName(row)),
                row < figures.shares.size() ? figures.shares[row] : QString(), on);
         if (on)
             for (int col = 0; col < 2; ++col)
@@ -283,8 +283,7 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
 
     QString text;
     if (hand.dealt) {
-        const QString name = QString::fromStdString(
-            kartavo::kindName(chart.lines[static_cast<std::size_t>(applies.line)]));
+        const QString name = chartLineName(applies.line);
         const QString keep = keptText(*hand.dealt, applies.kept);
         lines_->setCurrentCell(applies.line, 0);
         text = QStringLiteral("Erre a leosztásra a %1. sor illik (%2): %3.")

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "session.h"
+#include "strategy_service.h"
 
-#include <QStringList>
 #include <QWidget>
 #include <optional>
 
@@ -22,13 +22,6 @@ struct HandView {
     std::optional<kartavo::HoldRanking> ranking;
     int multiplier = 1;
     std::optional<std::uint8_t> chosen; // the hold kept, once exchanged
-};
-
-// The strategy chart's exact figures, once the engine has them: its return and each line's share
-// of the deals, as shown ("201,0311 %", "40,94 %").
-struct ChartFigures {
-    QString chartReturn;
-    QStringList shares;
 };
 
 class AnalysisWindow : public QWidget {

@@ -3,14 +3,24 @@
 // it hands its result over under a lock and tells the window thread through a queued signal.
 #pragma once
 
-#include "analysis_window.h"
 #include "strategy.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <mutex>
 #include <thread>
+
+namespace trainer {
+// The strategy chart's exact figures, once the engine has them: its return and each line's share
+// of the deals, as shown ("201,0311 %", "40,94 %").
+struct ChartFigures {
+    QString chartReturn;
+    QStringList shares;
+};
+
+} // namespace trainer
 
 class StrategyService : public QObject {
     Q_OBJECT
