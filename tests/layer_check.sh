@@ -12,7 +12,7 @@ if ! tsort "$build/layers.txt" >/dev/null 2>"$build/layers.err"; then
     status=1
 fi
 
-declare -A library=([game_table/rules]=kartavo_rules [media]=kartavo_media
+declare -A library=([rules]=kartavo_rules [strategy]=kartavo_strategy [media]=kartavo_media
     [controls]=kartavo_controls [options_dialog]=kartavo_options [game_table]=kartavo_table
     [trainer]=kartavo_trainer [shell]=kartavo_shell)
 declare -A owner
@@ -55,9 +55,9 @@ if ! sort -u "$edges" | tsort >/dev/null 2>&1; then
     echo "FAIL: folders include each other in a cycle"
     status=1
 fi
-# The rules are plain C++.
-if grep -l '^#include <Q' "$src"/game_table/rules/*.{h,cpp}; then
-    echo "FAIL: the rules include Qt"
+# The rules and the engine are plain C++.
+if grep -l '^#include <Q' "$src"/rules/*.{h,cpp} "$src"/strategy/*.{h,cpp}; then
+    echo "FAIL: the rules or the engine include Qt"
     status=1
 fi
 [ $status -eq 0 ] && echo "layers hold: $(tsort "$build/layers.txt" | tac | tr '\n' ' ')"

@@ -41,7 +41,7 @@ bool atLeast(const Fraction& a, const Fraction& b) {
 
 } // namespace
 
-class RulesChartTest : public QObject {
+class StrategyChartTest : public QObject {
     Q_OBJECT
   private slots:
     void kindKeepsTheseCards_data() {
@@ -181,5 +181,5 @@ class RulesChartTest : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(RulesChartTest)
-#include "rules_chart_test.moc"
+QTEST_APPLESS_MAIN(StrategyChartTest)
+#include "strategy_chart_test.moc"

@@ -28,7 +28,7 @@ const StrategyTables& gameTables() {
 
 } // namespace
 
-class RulesStrategyTest : public QObject {
+class StrategyTest : public QObject {
     Q_OBJECT
   private slots:
     void cardCodes_data() {
@@ -264,5 +264,5 @@ class RulesStrategyTest : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(RulesStrategyTest)
-#include "rules_strategy_test.moc"
+QTEST_APPLESS_MAIN(StrategyTest)
+#include "strategy_test.moc"
