@@ -13,10 +13,16 @@ namespace controls {
 // screen that `over` is on. A platform that does not let a window place itself ignores the move.
 void centreOver(QWidget* window, const QWidget* over);
 
-// Moves window beside `beside`, never over it where the screen leaves room.
-void placeBeside(QWidget* window, const QWidget* beside);
+// Moves window beside `beside`, never over it where the screen leaves room; where it must cover
+// some of it, never over `keepClear` (in `beside`'s coordinates) where any place avoids that.
+// The window's frame is its real one where the platform knows it before the first showing.
+void placeBeside(QWidget* window, const QWidget* beside, const QRect& keepClear = {});
 // Where a window of the given frame size goes beside another's frame within the screen's
-// available area: right of it, else left of it, else as near as the screen allows.
-QPoint besidePosition(const QRect& beside, const QSize& frame, const QRect& area);
+// available area (all in screen coordinates), always wholly within the area (its top-left corner
+// where the window is larger). Right of it, else left of it, top edges level; where neither
+// leaves room, wherever it covers least of keepClear, then least of the other window, then
+// stands nearest the place right of it.
+QPoint besidePosition(const QRect& beside, const QSize& frame, const QRect& area,
+                      const QRect& keepClear = {});
 
 } // namespace controls

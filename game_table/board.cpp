@@ -164,6 +164,10 @@ options* board::optionsWindow() const {
     return optionsWindow_;
 }
 
+QRect board::playArea() const {
+    return Frame1->geometry() | controls_.Command1->geometry() | Command4->geometry();
+}
+
 TableView board::view() const {
     TableView v;
     for (std::size_t p = 0; p < 5; ++p) {

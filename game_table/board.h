@@ -49,6 +49,9 @@ class board : public QWidget {
     const GameState& state() const { return state_; }
     // What the table shows now, for those that follow the game.
     TableView view() const;
+    // Where the game is played: the five cards with "Keverés" and "Csere", in this window's
+    // coordinates. A window opened beside the table keeps clear of it.
+    QRect playArea() const;
     void setRandomSource(std::unique_ptr<kartavo::RandomSource> random);
     // The options window while it is loaded, else null.
     options* optionsWindow() const;

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <memory>
 
@@ -338,8 +339,8 @@ class TrainerTest : public QObject {
             << QRect(800, 50, 680, 450) << QRect(0, 0, 1600, 900) << QPoint(312, 50);
         QTest::newRow("low on the screen")
             << QRect(100, 400, 680, 450) << QRect(0, 0, 1920, 1040) << QPoint(788, 350);
-        QTest::newRow("no room beside it")
-            << QRect(60, 0, 680, 450) << QRect(0, 0, 1024, 768) << QPoint(544, 0);
+        QTest::newRow("no room beside it: on as little of it as can be")
+            << QRect(60, 0, 680, 450) << QRect(0, 0, 1024, 768) << QPoint(544, 78);
     }
     void windowOpensBesideTheTable() {
         QFETCH(QRect, tableFrame);
@@ -351,6 +352,42 @@ class TrainerTest : public QObject {
         QVERIFY(area.contains(QRect(p, frame)));
         if (area.width() >= tableFrame.width() + frame.width() + 8)
             QVERIFY(!QRect(p, frame).intersects(tableFrame));
+    }
+
+    // Every window of the trainer, at its real size in a Windows 10 frame (the largest of the
+    // desktops'), beside the real table on the screens of laptops and office desktops with a
+    // 40-pixel panel: whole on the screen, clear of the table where it stands at the left edge,
+    // clear of the cards and the buttons where the window system centres it.
+    void trainerWindowsStandBesideTheTable_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("1280 x 1024, at the left edge") << QSize(1280, 1024) << false;
+        QTest::newRow("1366 x 768, at the left edge") << QSize(1366, 768) << false;
+        QTest::newRow("1280 x 1024, centred") << QSize(1280, 1024) << true;
+        QTest::newRow("1366 x 768, centred") << QSize(1366, 768) << true;
+    }
+    void trainerWindowsStandBesideTheTable() {
+        QFETCH(QSize, screen);
+        QFETCH(bool, centred);
+        const QMargins frame(8, 31, 8, 8);
+        const std::unique_ptr<board> t(&twin("As Ks Qs Js 9h"));
+        const QRect area(0, 0, screen.width(), screen.height() - 40);
+        QRect tableFrame = t->rect().marginsAdded(frame);
+        if (centred)
+            tableFrame.moveCenter(area.center());
+        else
+            tableFrame.moveTopLeft(area.topLeft());
+        const QRect play = t->playArea().translated(tableFrame.topLeft() + QPoint(8, 31));
+        trainer::AnalysisWindow analysis;
+        trainer::ExchangeWarning warning(nullptr, QStringLiteral("A legjobb csere többet ér."));
+        for (const QWidget* w :
+             {static_cast<QWidget*>(&analysis), static_cast<QWidget*>(&warning)}) {
+            const QSize size = w->size().grownBy(frame);
+            QVERIFY2(size.width() <= 600 && size.height() <= 700, w->objectName().toLatin1());
+            const QRect at(controls::besidePosition(tableFrame, size, area, play), size);
+            QVERIFY2(area.contains(at), w->objectName().toLatin1());
+            QVERIFY2(!at.intersects(centred ? play : tableFrame), w->objectName().toLatin1());
+        }
     }
 
     void windowShowsTheHoldsAndTheVerdict() {
@@ -391,6 +428,16 @@ class TrainerTest : public QObject {
                      chart.contains(QStringLiteral("ezt mondta volna: A♠ K♠ Q♠ J♠")),
                  qPrintable(chart));
         QVERIFY(control<QTableWidget>(analysis(), "Grid4")->item(2, 0)->font().bold());
+        // Every line of the chart whole: as high as its text wrapped in its column.
+        const QTableWidget* lines = control<QTableWidget>(analysis(), "Grid4");
+        const int margin = 2 * (lines->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        for (int row = 0; row < lines->rowCount(); ++row) {
+            const QTableWidgetItem* line = lines->item(row, 0);
+            const QRect text = QFontMetrics(line->font())
+                                   .boundingRect(QRect(0, 0, lines->columnWidth(0) - margin, 1000),
+                                                 Qt::TextWordWrap, line->text());
+            QVERIFY2(lines->rowHeight(row) >= text.height(), qPrintable(line->text()));
+        }
         // The next game: the best exchange is praised.
         click(button(table, "Command1"));
         QTest::keyClick(table, Qt::Key_T);

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <cmath>
 
@@ -19,26 +20,29 @@ namespace {
 
 using controls::Kind;
 
+// Three pages, so that the window stands beside the table on a laptop's screen: the hand on the
+// table with its holds, the verdict and the chart's line for it; the game so far; the chart.
+const char* const pageCaptions[] = {"Leosztás", "Játékmenet", "Stratégiai táblázat"};
 // clang-format off
-// Twips relative to the container.
+// Twips relative to the container; the pages' children relative to the page.
 constexpr controls::ControlRow windowControls[] = {
-    {"Frame1",  Kind::Frame, nullptr,  "Az asztalon lévő leosztás", 120,   90, 6960, 3840},
-    {"Label1",  Kind::Label, "Frame1", nullptr,                     120,  270, 6720,  270},
-    {"Label2",  Kind::Label, nullptr,  nullptr,                     240, 4020, 6840,  840},
-    {"Frame2",  Kind::Frame, nullptr,  "A játékmenet eddig",        120, 4920, 6960, 2640},
-    {"Frame3",  Kind::Frame, nullptr,  "Az összeg osztásról osztásra", 120, 7650, 6960, 2250},
-    {"Frame4",  Kind::Frame, nullptr,  "Stratégiai táblázat",       7200,  90, 5400, 6750},
-    {"Label3",  Kind::Label, "Frame4", nullptr,                     120, 3390, 5160,  600},
-    {"Label4",  Kind::Label, "Frame4", nullptr,                     120, 4110, 5160, 2520},
+    {"Frame1",  Kind::Frame, "Page1",  "Az asztalon lévő leosztás", 60,   60, 6480, 4320},
+    {"Label1",  Kind::Label, "Frame1", nullptr,                     120,  270, 6240,  270},
+    {"Label2",  Kind::Label, "Page1",  nullptr,                     120, 4500, 6360, 1080},
+    {"Label4",  Kind::Label, "Page1",  nullptr,                     120, 5700, 6360, 1620},
+    {"Frame2",  Kind::Frame, "Page2",  "A játékmenet eddig",        60,   60, 6480, 2640},
+    {"Frame3",  Kind::Frame, "Page2",  "Az összeg osztásról osztásra", 60, 2820, 6480, 3840},
+    {"Label3",  Kind::Label, "Page3",  nullptr,                     60,  4680, 6480,  600},
 };
 // The tables and the chart, by hand: the control table knows no plain grid.
-constexpr int holdsRect[]   = {120,  600, 6720, 3120}; // in Frame1: header and ten rows
-constexpr int figuresRect[] = {120,  270, 3960, 2250}; // in Frame2
-constexpr int captionsRect[]= {4200, 270, 2640, 2250}; // in Frame2
-constexpr int chartRect[]   = {120,  270, 6720, 1860}; // in Frame3
-constexpr int linesRect[]   = {120,  270, 5160, 3000}; // in Frame4: header and the chart's lines
+constexpr int pagesRect[]   = {60,    60, 6720, 7980}; // the pages with their tabs
+constexpr int holdsRect[]   = {120,  600, 6240, 3600}; // in Frame1: header and ten rows
+constexpr int figuresRect[] = {120,  270, 3720, 2250}; // in Frame2
+constexpr int captionsRect[]= {3960, 270, 2400, 2250}; // in Frame2
+constexpr int chartRect[]   = {120,  270, 6240, 3450}; // in Frame3
+constexpr int linesRect[]   = {60,    60, 6480, 4500}; // in Page3: header and the chart's lines
 // clang-format on
-constexpr int windowWidth = 12720, windowHeight = 10020;
+constexpr int windowWidth = 6840, windowHeight = 8100;
 
 const char* const figureNames[] = {"Osztások",           "Cserék",
                                    "Összes tét",         "Összes nyeremény",
@@ -125,7 +129,20 @@ AnalysisWindow::AnalysisWindow() {
     setWindowTitle(QStringLiteral("Elemzés"));
     setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
     controls::makeFixedWindow(this, windowWidth, windowHeight);
-    const controls::ControlSet c(this, windowControls);
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("Tabs1"));
+    pages_->setAccessibleName(QStringLiteral("Az elemzés lapjai"));
+    pages_->setGeometry(rectOf(pagesRect));
+    QHash<QString, QWidget*> pages;
+    for (const char* caption : pageCaptions) {
+        auto* page = new QWidget;
+        const QString name = QStringLiteral("Page%1").arg(pages.size() + 1);
+        page->setObjectName(name);
+        page->setAccessibleName(QString::fromUtf8(caption));
+        pages_->addTab(page, QString::fromUtf8(caption));
+        pages.insert(name, page);
+    }
+    const controls::ControlSet c(this, windowControls, pages);
     handLabel_ = c.get<QLabel>("Label1");
     verdict_ = c.get<QLabel>("Label2");
     verdict_->setWordWrap(true);
@@ -135,18 +152,18 @@ AnalysisWindow::AnalysisWindow() {
     holds_ = makeTable(c["Frame1"], "Grid1", holdsRect, 2);
     holds_->setHorizontalHeaderLabels(
         {QStringLiteral("Megtartott lapok"), QStringLiteral("Várható nyeremény")});
-    setFirstColumn(holds_, 4560);
+    setFirstColumn(holds_, 4080);
     holds_->setColumnWidth(1, holds_->columnWidth(1) - 16); // beside the scroll bar
     holds_->setAccessibleName(QStringLiteral("Cserék a legjobbtól"));
 
     figures_ = makeTable(c["Frame2"], "Grid2", figuresRect, 2);
     figures_->horizontalHeader()->hide();
-    setFirstColumn(figures_, 2400);
+    setFirstColumn(figures_, 2280);
     figures_->setRowCount(std::size(figureNames));
     figures_->setAccessibleName(QStringLiteral("A játékmenet számai"));
     captions_ = makeTable(c["Frame2"], "Grid3", captionsRect, 2);
     captions_->horizontalHeader()->hide();
-    setFirstColumn(captions_, 1680);
+    setFirstColumn(captions_, 1560);
     captions_->setRowCount(std::size(captionOrder));
     captions_->setAccessibleName(QStringLiteral("Végső lapok"));
     // Every figure and every caption in view, without scrolling.
@@ -157,11 +174,13 @@ AnalysisWindow::AnalysisWindow() {
             t->setRowHeight(row, rowHeight);
     }
 
-    // The strategy chart: every line, the one that applies to the hand on the table marked.
-    lines_ = makeTable(c["Frame4"], "Grid4", linesRect, 2);
+    // The strategy chart: every line, whole, the one that applies to the hand on the table marked.
+    lines_ = makeTable(c["Page3"], "Grid4", linesRect, 2);
     lines_->setHorizontalHeaderLabels(
         {QStringLiteral("Tartsd meg, ami az első illő sor szerint"), QStringLiteral("Gyakoriság")});
-    setFirstColumn(lines_, 3960);
+    setFirstColumn(lines_, linesRect[2] - 1200);
+    lines_->setWordWrap(true);
+    lines_->setTextElideMode(Qt::ElideNone);
     lines_->setAccessibleName(QStringLiteral("Stratégiai táblázat"));
     lines_->setRowCount(static_cast<int>(kartavo::gameChart().lines.size()));
     chartPrice_ = c.get<QLabel>("Label3");
@@ -274,6 +293,8 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
             for (int col = 0; col < 2; ++col)
                 lines_->item(row, col)->setBackground(QColor(200, 240, 200));
     }
+    // Long lines wrap, and the marked one is bold: each row as high as its text.
+    lines_->resizeRowsToContents();
     chartPrice_->setText(
         figures.chartReturn.isEmpty()
             ? QStringLiteral("A táblázat szerinti játék visszatérítése: számolás…")

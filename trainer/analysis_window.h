@@ -1,6 +1,8 @@
 // The analysis window "Elemzés": the holds of the hand on the table with their expected credit,
-// the verdict on the last exchange, the session's figures and the balance chart. It only shows
-// what the trainer tells it; it has no input of its own and never writes the table.
+// the verdict on the last exchange and the chart's line for the hand; the session's figures and
+// the balance chart; the strategy chart. Each on a page of its own, so that the window stands
+// beside the table on a laptop's screen. It only shows what the trainer tells it; it has no
+// input of its own and never writes the table.
 #pragma once
 
 #include "session.h"
@@ -10,6 +12,7 @@
 #include <optional>
 
 class QLabel;
+class QTabWidget;
 class QTableWidget;
 
 namespace trainer {
@@ -40,6 +43,7 @@ class AnalysisWindow : public QWidget {
     void displayChart(const HandView& hand, const QString& perfectReturn,
                       const ChartFigures& figures);
 
+    QTabWidget* pages_;
     QLabel* handLabel_;
     QTableWidget* holds_;
     QLabel* verdict_;

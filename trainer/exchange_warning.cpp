@@ -50,7 +50,7 @@ ExchangeWarning::ExchangeWarning(board* table, const QString& text) : table_(tab
     back->setFocus();
     if (table_) {
         table_->setEnabled(false);
-        controls::placeBeside(this, table_);
+        controls::placeBeside(this, table_, table_->playArea());
         // The question goes with its table, when the program ends another way.
         connect(table_, &QObject::destroyed, this, &QWidget::close);
     }

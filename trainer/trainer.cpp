@@ -150,7 +150,7 @@ void Trainer::openWindow() {
     use();
     if (!window_) {
         window_ = new AnalysisWindow;
-        controls::placeBeside(window_, table_);
+        controls::placeBeside(window_, table_, table_->playArea());
     }
     refresh(true);
     window_->show();
@@ -167,6 +167,9 @@ void Trainer::refresh(bool force) {
         view.dealt = session_.dealtHand();
         view.ranking = ranking();
     } else if (const auto& v = session_.lastVerdict(); v && chosen_) {
+        // Opened first after the exchange: the holds of the hand just played all the same.
+        if (!ranking_)
+            ranking_ = StrategyService::instance().analyse(v->dealt);
         view.dealt = v->dealt;
         view.ranking = ranking_;
         view.chosen = chosen_;
