@@ -32,6 +32,8 @@ for size in 16 22 24 32 48 64 128 256; do
     has "./usr/share/icons/hicolor/${size}x$size/apps/$id.png"
 done
 has "./usr/share/icons/hicolor/scalable/apps/$id.svg"
+has ./usr/bin/kartavo-analyze
+has ./usr/share/man/man1/kartavo-analyze.1.gz
 outside=$(grep -v '^\./usr/' "$tmp/paths" | grep -vx '\./')
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 
@@ -39,6 +41,12 @@ outside=$(grep -v '^\./usr/' "$tmp/paths" | grep -vx '\./')
 dpkg-deb -x "$deb" "$tmp/root"
 cmp -s "$tmp/root/usr/lib/kartavo/hatlap.bmp" "$tmp/root/usr/lib/kartavo/hat0.bmp" ||
     fail "the package's hatlap.bmp is not the default design hat0.bmp"
+
+# The analyzer it ships runs, stripped as it is.
+said=$("$tmp/root/usr/bin/kartavo-analyze" --version 2>&1)
+[ "$said" = "kartavo-analyze $(dpkg-deb -f "$deb" Version)" ] || fail "kartavo-analyze --version: $said"
+said=$("$tmp/root/usr/bin/kartavo-analyze" "As Ks Qs Js 9h" 2>&1 | head -1)
+[ "$said" = "$(printf 'As Ks Qs Js\t33.595744681')" ] || fail "kartavo-analyze on one hand: $said"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 libsdl2-2.0-0 qt6-qpa-plugins; do

@@ -1,9 +1,10 @@
 #!/bin/bash
-# Installs the build into a temporary prefix, checks the layout that distributions expect, and
-# starts the installed program through bin/kartavo from an unrelated working directory.
-# usage: install_layout_test.sh BUILD_DIR APP_ID
+# Installs the build into a temporary prefix, checks the layout that distributions expect, runs
+# the installed analyzer, and starts the installed program through bin/kartavo from an unrelated
+# working directory.
+# usage: install_layout_test.sh BUILD_DIR APP_ID VERSION
 set -u
-build=$1 id=$2
+build=$1 id=$2 version=$3
 tmp=$(mktemp -d)
 pid=
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$tmp"' EXIT
@@ -37,10 +38,16 @@ expected=$((${#media[@]} + ${#twins[@]}))
 [ "$found" -eq $((expected + 1)) ] ||
     fail "lib/kartavo holds $found entries, expected $expected media files and the program"
 
-# bin/ holds only the link, relative so that it survives a staging folder.
-[ "$(ls -A "$prefix/bin")" = kartavo ] || fail "bin/ holds more than kartavo: $(ls -A "$prefix/bin")"
+# bin/ holds the game's link, relative so that it survives a staging folder, and the analyzer
+# itself, which needs no media; the analyzer's manual page is in man1.
+[ "$(ls -A "$prefix/bin" | tr '\n' ' ')" = "kartavo kartavo-analyze " ] ||
+    fail "bin/ holds other than kartavo and kartavo-analyze: $(ls -A "$prefix/bin")"
 [ "$(readlink "$prefix/bin/kartavo")" = ../lib/kartavo/kartavo ] ||
     fail "bin/kartavo is not the link ../lib/kartavo/kartavo"
+[ -f "$prefix/bin/kartavo-analyze" ] && [ ! -L "$prefix/bin/kartavo-analyze" ] ||
+    fail "bin/kartavo-analyze is not a program of its own"
+manual=$prefix/share/man/man1/kartavo-analyze.1.gz
+gzip -cd "$manual" 2>/dev/null | grep -q '^\.TH KARTAVO-ANALYZE "1"' || fail "no manual page $manual"
 
 # Menu entry, metadata and icons under the one application id.
 [ -f "$prefix/share/applications/$id.desktop" ] || fail "no desktop entry"
@@ -60,6 +67,12 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 svg=$prefix/share/icons/hicolor/scalable/apps/$id.svg
 grep -q '<svg' "$svg" 2>/dev/null || fail "no scalable icon"
+
+# The installed analyzer runs from elsewhere.
+said=$(cd "$tmp" && "$prefix/bin/kartavo-analyze" --version 2>&1)
+[ "$said" = "kartavo-analyze $version" ] || fail "kartavo-analyze --version: $said"
+said=$(cd "$tmp" && "$prefix/bin/kartavo-analyze" "As Ks Qs Js 9h" 2>&1 | head -1)
+[ "$said" = "$(printf 'As Ks Qs Js\t33.595744681')" ] || fail "kartavo-analyze on one hand: $said"
 
 # Started through the link from elsewhere, the program finds its media in lib/kartavo. A copy
 # without "hand.cur", which the game table loads, first shows that the start reaches the table

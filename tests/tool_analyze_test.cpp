@@ -206,7 +206,7 @@ class ToolAnalyzeTest : public QObject {
                                              << "a --game, a --strategy és a --chart-hold közül";
         QTest::newRow("unknown code with --chart-hold")
             << QStringList{"--chart-hold", "As Ks Qs Js 1h"} << "ismeretlen lapkód: \"1h\"";
-        QTest::newRow("nothing") << QStringList{} << "használat: kartavo-analyze";
+        QTest::newRow("nothing") << QStringList{} << "Használat: kartavo-analyze";
     }
     void badInputIsRefused() {
         QFETCH(QStringList, arguments);

@@ -1,8 +1,9 @@
 #!/bin/bash
 # The Windows installer, in a Wine prefix of its own: a silent install puts the program into
 # Program Files\Kartavo with its Start menu entry and its uninstaller registered; the installed
-# program starts and reaches the game table (its window on an X display of the test's own); a
-# silent uninstall leaves nothing in the install folder and keeps the player's own card back.
+# analyzer runs; the installed program starts and reaches the game table (its window on an X
+# display of the test's own); a silent uninstall leaves nothing in the install folder and keeps
+# the player's own card back.
 # usage: windows_installer_test.sh SOURCE_DIR BUILD_DIR VERSION
 set -u
 src=$1 build=$2 version=$3
@@ -22,11 +23,18 @@ wine_run() { "$src/scripts/wine-run" --prefix "$prefix" "$@"; }
 folder="$prefix/drive_c/Program Files/Kartavo"
 wine_run "$setup" /S || fail "the silent install ended with status $?"
 WINEPREFIX=$prefix wineserver -w
-[ -f "$folder/kartavo.exe" ] && [ -f "$folder/platforms/qwindows.dll" ] &&
-    [ -f "$folder/hatlap.bmp" ] && [ -f "$folder/Uninstall.exe" ] || fail "not installed: $(ls "$folder")"
+[ -f "$folder/kartavo.exe" ] && [ -f "$folder/kartavo-analyze.exe" ] &&
+    [ -f "$folder/platforms/qwindows.dll" ] && [ -f "$folder/hatlap.bmp" ] &&
+    [ -f "$folder/Uninstall.exe" ] || fail "not installed: $(ls "$folder")"
 find "$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu" -name 'Kartavo.lnk' | grep -q . ||
     fail "no Start menu entry"
 grep -q 'CurrentVersion\\\\Uninstall\\\\Kartavo' "$prefix/system.reg" || fail "no uninstaller registered"
+# The analyzer beside the game: a console program, so that what it prints reaches a command
+# prompt, and it runs as installed.
+x86_64-w64-mingw32-objdump -p "$folder/kartavo-analyze.exe" | grep -q '^Subsystem.*Windows CUI' ||
+    fail "kartavo-analyze.exe is no console program"
+said=$(wine_run "$folder/kartavo-analyze.exe" --version 2>&1 | tr -d '\r')
+[ "$said" = "kartavo-analyze $version" ] || fail "the installed kartavo-analyze.exe --version: $said"
 
 # The installed program on a display of the test's own: the table's window, titled "Kartavo" and
 # 671 x 425 pixels, appears after the splash.

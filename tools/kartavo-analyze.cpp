@@ -10,6 +10,7 @@
 //   kartavo-analyze --chart-hold [--paytable job96] ["As Ks Qs Js 9h"]
 //       the cards the chart keeps, a tab, the number of the line that applies; without cards,
 //       for every hand read from standard input, one a line
+//   kartavo-analyze --help | --version
 // Bad input: one line on stderr naming what is wrong, exit status 2.
 #include "strategy.h"
 #include "strategy_chart.h"
@@ -31,19 +32,57 @@ using namespace kartavo;
 
 namespace {
 
-constexpr const char* usage =
-    "használat: kartavo-analyze [--multiplier N] [--paytable job96] \"As Ks Qs Js 9h\"\n"
-    "               a 32 megtartás, a legjobb elöl: a megtartott lapok, tabulátor, a várható\n"
-    "               nyeremény\n"
-    "           kartavo-analyze --game [--multiplier N] [--paytable job96]\n"
-    "               a teljes játék pontos visszatérítése tökéletes játékkal\n"
-    "           kartavo-analyze --strategy [--derive] [--paytable job96]\n"
-    "               a stratégiai táblázat: sorai, mindegyik mellett a leosztások része, amelyre\n"
-    "               ő érvényes; utána a táblázat és a tökéletes játék visszatérítése;\n"
-    "               --derive: újra levezetve, minden táblázathosszal és a sorok árával\n"
-    "           kartavo-analyze --chart-hold [--paytable job96] [\"As Ks Qs Js 9h\"]\n"
-    "               amit a táblázat megtart, tabulátor, az érvényes sor száma; lapok nélkül\n"
-    "               a szabványos bemenet minden sorára (soronként egy leosztás)\n";
+// The usage lines, printed alone (on stderr) when nothing is asked.
+constexpr const char* synopsis =
+    "Használat: kartavo-analyze [--multiplier N] [--paytable job96] LAPOK\n"
+    "  vagy:  kartavo-analyze --game [--multiplier N] [--paytable job96]\n"
+    "  vagy:  kartavo-analyze --strategy [--derive] [--paytable job96]\n"
+    "  vagy:  kartavo-analyze --chart-hold [--paytable job96] [LAPOK]\n";
+
+// The rest of --help. Laid out as help2man reads it, for the manual page made from it: the
+// usage lines, the description, "Kapcsolók:" (options, descriptions in one column), a heading
+// followed by an indented line (a subsection), "Példák:" (commands after "$ ", kept as they are).
+constexpr const char* help =
+    "A Kartavo ötlapos pókerének pontos elemzője és stratégiai táblázata.\n"
+    "\n"
+    "Öt lapot megadva kiírja a leosztás 32 lehetséges megtartását, a legjobbat elöl:\n"
+    "soronként a megtartott lapokat (\"-\", ha mind az öt cserélődik), egy tabulátort és\n"
+    "a várható nyereményt (a játék táblájával forintban) kilenc tizedesjeggyel.\n"
+    "\n"
+    "Lapok:\n"
+    "  rang   2-9, 0 (a tízes), J, Q, K, A\n"
+    "  szín   c (treff), d (káró), h (kőr), s (pikk)\n"
+    "\n"
+    "Minden lap a rangja és utána a színe, ahogy a játék a képeit nevezi (As, 0h, 9c);\n"
+    "a lapokat szóköz választja el, egy argumentumban vagy ötben.\n"
+    "\n"
+    "Kapcsolók:\n"
+    "      --multiplier N    a szorzó: 1, 2, 5 vagy 10 (alapból 1); a tét és a\n"
+    "                        nyeremények vele szorzódnak\n"
+    "      --paytable job96  a 9/6 Jacks or Better nyereménytáblája a játéké helyett\n"
+    "                        (kreditben; a --multiplier mellett nem adható meg)\n"
+    "      --game            a teljes játék pontos visszatérítése tökéletes játékkal\n"
+    "      --strategy        a stratégiai táblázat: számozott sorai, egy tabulátor és a\n"
+    "                        leosztások része, amelyre a sor érvényes; utána a táblázat\n"
+    "                        és a tökéletes játék visszatérítése\n"
+    "      --derive          a --strategy mellett: a táblázat újra levezetve, minden\n"
+    "                        táblázathossz legjobb visszatérítésével és a sorok árával\n"
+    "      --chart-hold      amit a táblázat megtart, egy tabulátor és az érvényes sor\n"
+    "                        száma; lapok nélkül a szabványos bemenet minden sorára\n"
+    "                        (soronként egy leosztás)\n"
+    "  -h, --help            ez a súgó\n"
+    "      --version         a program változata\n"
+    "\n"
+    "Kilépési érték:\n"
+    "  0   rendben\n"
+    "  2   hibás bemenet, amelyet egy sor nevez meg a szabványos hibakimeneten\n"
+    "\n"
+    "Példák:\n"
+    "  $ kartavo-analyze \"As Ks Qs Js 9h\"\n"
+    "  $ kartavo-analyze --multiplier 5 As Ks Qs Js 9h\n"
+    "  $ kartavo-analyze --game --paytable job96\n"
+    "  $ kartavo-analyze --strategy\n"
+    "  $ kartavo-analyze --chart-hold < leosztasok.txt\n";
 
 [[noreturn]] void fail(const std::string& why) {
     std::fprintf(stderr, "kartavo-analyze: %s\n", why.c_str());
@@ -193,7 +232,10 @@ int main(int argc, char** argv) {
             if (paytableName != "job96")
                 fail("ismeretlen nyereménytábla: " + quoted(paytableName) + " (ismert: job96)");
         } else if (arg == "--help" || arg == "-h") {
-            std::fputs(usage, stdout);
+            std::printf("%s\n%s", synopsis, help);
+            return 0;
+        } else if (arg == "--version") {
+            std::printf("kartavo-analyze %s\n", KARTAVO_VERSION);
             return 0;
         } else if (arg.starts_with("-")) {
             fail("ismeretlen kapcsoló: " + quoted(arg));
@@ -211,7 +253,7 @@ int main(int argc, char** argv) {
         fail(std::string("a ") + (game ? "--game" : "--strategy") +
              " mellett nincs helye lapoknak: " + quoted(cards));
     if (!game && !strategy && !holdByChart && cards.empty()) {
-        std::fputs(usage, stderr);
+        std::fprintf(stderr, "%sBővebben: kartavo-analyze --help\n", synopsis);
         return 2;
     }
     const bool jacksOrBetter = !paytableName.empty();
