@@ -9,6 +9,43 @@ install(DIRECTORY ${KARTAVO_PROGRAM_DIR}/ DESTINATION .
         FILES_MATCHING PATTERN "*.bmp" PATTERN "*.jpg" PATTERN "*.wav" PATTERN "*.cur"
         PATTERN "*@2x.*" PATTERN "hatlap.bmp" EXCLUDE PATTERN "wineprefix" EXCLUDE)
 
+# The licences: Kartavo's (LICENSE.txt, the GPL, also the installer's licence page) and what the
+# package carries besides (THIRD-PARTY.txt: Qt and the MinGW runtime, where their source is, and
+# the LGPL's text). A missing text stops the build, not the package.
+set(gpl ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
+set(lgpl /usr/share/common-licenses/LGPL-3)
+foreach(f ${gpl} ${lgpl} ${CMAKE_CURRENT_SOURCE_DIR}/THIRD-PARTY.txt.in)
+    if(NOT EXISTS ${f})
+        message(FATAL_ERROR "The Windows packages need ${f}, which is missing")
+    endif()
+endforeach()
+# Where each part comes from, as installed on the machine that builds.
+function(debian_version package out)
+    execute_process(COMMAND dpkg-query -W -f=\${Version} ${package} OUTPUT_VARIABLE v
+                    RESULT_VARIABLE failed ERROR_QUIET)
+    if(failed OR v STREQUAL "")
+        message(FATAL_ERROR "THIRD-PARTY.txt names the version of ${package}, which is not installed")
+    endif()
+    set(${out} ${v} PARENT_SCOPE)
+endfunction()
+debian_version(qt6-base-dev QT_DEBIAN_VERSION)
+debian_version(qt6-translations-l10n QT_TRANSLATIONS_VERSION)
+debian_version(gcc-mingw-w64-x86-64-posix-runtime GCC_MINGW_VERSION)
+debian_version(mingw-w64-x86-64-dev MINGW_W64_VERSION)
+set(QT_VERSION ${Qt6_VERSION})
+set(KARTAVO_VERSION ${PROJECT_VERSION})
+execute_process(COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows-qt --configure-line
+                OUTPUT_VARIABLE QT_CONFIGURE_LINE OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+configure_file(THIRD-PARTY.txt.in THIRD-PARTY.head.txt @ONLY)
+file(READ ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.head.txt head)
+file(READ ${lgpl} lgpl_text)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt "${head}${lgpl_text}")
+configure_file(${gpl} LICENSE.txt COPYONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt
+        DESTINATION .)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt)
+
 set(qt_bin ${QT6_INSTALL_PREFIX}/bin)
 set(qt_plugins ${QT6_INSTALL_PREFIX}/plugins)
 set(runtime_dlls ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widgets.dll)

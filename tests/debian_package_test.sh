@@ -16,7 +16,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 dpkg-deb -c "$deb" | awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }' >"$tmp/paths"
 has() { grep -qxF "$1" "$tmp/paths" || fail "the package lacks $1"; }
-has "./usr/bin/kartavo -> ../lib/kartavo/kartavo"
+has "./usr/games/kartavo -> ../lib/kartavo/kartavo"
 has ./usr/lib/kartavo/kartavo
 for f in As.bmp As@2x.bmp hatlap.bmp hat7.bmp hat7@2x.bmp casino8.jpg mpar.jpg splash.jpg \
     start.wav kilepes.wav hand.cur hand@2x.cur; do
@@ -34,6 +34,9 @@ done
 has "./usr/share/icons/hicolor/scalable/apps/$id.svg"
 has ./usr/bin/kartavo-analyze
 has ./usr/share/man/man1/kartavo-analyze.1.gz
+has ./usr/share/man/man6/kartavo.6.gz
+has ./usr/share/doc/kartavo/copyright
+has ./usr/share/doc/kartavo/changelog.gz
 outside=$(grep -v '^\./usr/' "$tmp/paths" | grep -vx '\./')
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 
@@ -47,6 +50,11 @@ said=$("$tmp/root/usr/bin/kartavo-analyze" --version 2>&1)
 [ "$said" = "kartavo-analyze $(dpkg-deb -f "$deb" Version)" ] || fail "kartavo-analyze --version: $said"
 said=$("$tmp/root/usr/bin/kartavo-analyze" "As Ks Qs Js 9h" 2>&1 | head -1)
 [ "$said" = "$(printf 'As Ks Qs Js\t33.595744681')" ] || fail "kartavo-analyze on one hand: $said"
+
+# Debian's checker finds no error and no warning (and runs at all: it fails then too).
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$tmp/lintian" 2>&1 ||
+    fail "lintian: $(grep -v '^running with root' "$tmp/lintian")"
+grep -v '^running with root' "$tmp/lintian"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 libsdl2-2.0-0 qt6-qpa-plugins; do

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Installs the build into a temporary prefix, checks the layout that distributions expect, runs
-# the installed analyzer, and starts the installed program through bin/kartavo from an unrelated
+# the installed analyzer, and starts the installed program through games/kartavo from an unrelated
 # working directory.
 # usage: install_layout_test.sh BUILD_DIR APP_ID VERSION
 set -u
@@ -38,14 +38,21 @@ expected=$((${#media[@]} + ${#twins[@]}))
 [ "$found" -eq $((expected + 1)) ] ||
     fail "lib/kartavo holds $found entries, expected $expected media files and the program"
 
-# bin/ holds the game's link, relative so that it survives a staging folder, and the analyzer
-# itself, which needs no media; the analyzer's manual page is in man1.
-[ "$(ls -A "$prefix/bin" | tr '\n' ' ')" = "kartavo kartavo-analyze " ] ||
-    fail "bin/ holds other than kartavo and kartavo-analyze: $(ls -A "$prefix/bin")"
-[ "$(readlink "$prefix/bin/kartavo")" = ../lib/kartavo/kartavo ] ||
-    fail "bin/kartavo is not the link ../lib/kartavo/kartavo"
+# games/ holds the game's link, relative so that it survives a staging folder; bin/ the analyzer
+# itself, which needs no media; the manual pages are in man6 and man1.
+[ "$(ls -A "$prefix/games" | tr '\n' ' ')" = "kartavo " ] ||
+    fail "games/ holds other than kartavo: $(ls -A "$prefix/games")"
+[ "$(readlink "$prefix/games/kartavo")" = ../lib/kartavo/kartavo ] ||
+    fail "games/kartavo is not the link ../lib/kartavo/kartavo"
+[ "$(ls -A "$prefix/bin" | tr '\n' ' ')" = "kartavo-analyze " ] ||
+    fail "bin/ holds other than kartavo-analyze: $(ls -A "$prefix/bin")"
 [ -f "$prefix/bin/kartavo-analyze" ] && [ ! -L "$prefix/bin/kartavo-analyze" ] ||
     fail "bin/kartavo-analyze is not a program of its own"
+gzip -cd "$prefix/share/man/man6/kartavo.6.gz" 2>/dev/null | grep -q '^\.TH KARTAVO 6' ||
+    fail "no manual page share/man/man6/kartavo.6.gz"
+# The menu entry starts the installed game.
+grep -qx "Exec=$prefix/games/kartavo" "$prefix/share/applications/$id.desktop" ||
+    fail "the desktop entry starts other than $prefix/games/kartavo"
 manual=$prefix/share/man/man1/kartavo-analyze.1.gz
 gzip -cd "$manual" 2>/dev/null | grep -q '^\.TH KARTAVO-ANALYZE "1"' || fail "no manual page $manual"
 
@@ -84,7 +91,7 @@ run() {
     (cd "$tmp/elsewhere" && exec env HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/share" \
         XDG_CACHE_HOME="$tmp/home/cache" XDG_RUNTIME_DIR="$tmp/runtime" \
         QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-        "$1/bin/kartavo" >"$2" 2>&1) &
+        "$1/games/kartavo" >"$2" 2>&1) &
     pid=$!
 }
 cp -a "$prefix" "$tmp/broken"

@@ -26,7 +26,7 @@ attempt() {
     # On this X display, whatever platform or Wayland display the caller's environment names.
     (cd "$tmp" && exec env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb HOME="$tmp/home" \
         XDG_DATA_HOME="$tmp/home/share" \
-        XDG_RUNTIME_DIR="$tmp/runtime" SDL_AUDIODRIVER=dummy "$tmp/usr/bin/kartavo" \
+        XDG_RUNTIME_DIR="$tmp/runtime" SDL_AUDIODRIVER=dummy "$tmp/usr/games/kartavo" \
         >"$tmp/run.log" 2>&1) &
     game=$!
     classes=

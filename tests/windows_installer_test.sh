@@ -25,7 +25,8 @@ wine_run "$setup" /S || fail "the silent install ended with status $?"
 WINEPREFIX=$prefix wineserver -w
 [ -f "$folder/kartavo.exe" ] && [ -f "$folder/kartavo-analyze.exe" ] &&
     [ -f "$folder/platforms/qwindows.dll" ] && [ -f "$folder/hatlap.bmp" ] &&
-    [ -f "$folder/Uninstall.exe" ] || fail "not installed: $(ls "$folder")"
+    [ -f "$folder/Uninstall.exe" ] && [ -f "$folder/LICENSE.txt" ] &&
+    [ -f "$folder/THIRD-PARTY.txt" ] || fail "not installed: $(ls "$folder")"
 find "$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu" -name 'Kartavo.lnk' | grep -q . ||
     fail "no Start menu entry"
 grep -q 'CurrentVersion\\\\Uninstall\\\\Kartavo' "$prefix/system.reg" || fail "no uninstaller registered"
