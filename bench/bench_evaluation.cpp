@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation over all 2,598,960 five-card hands.
 #include "all_hands.h"
 #include "evaluation.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strategy engine: the fast evaluation over every hand, the analysis of one dealt hand, the
 // one-time tables and the exact return of the whole game.
 #include "strategy.h"

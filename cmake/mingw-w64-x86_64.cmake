@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (posix thread model, which Qt needs).
 # Used for Qt itself (scripts/windows-qt) and for the game. Packages built for Windows are found
 # only under the MinGW root and under the prefixes given in CMAKE_PREFIX_PATH (the Qt cross

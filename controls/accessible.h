@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces of the controls' accessible side, what a screen reader reads and does through them.
 #pragma once
 

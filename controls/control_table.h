@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows are laid out from tables of controls: one row per control with its name, kind,
 // container, text, twips rectangle, font and tab index. The builder creates the widgets, names
 // them (objectName = control name, "Picture1_2" for member 2 of a control array), gives each an

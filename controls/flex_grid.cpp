@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flex_grid.h"
 
 #include "twips.h"

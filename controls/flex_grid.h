@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A grid with a fixed (header-style) first row and column, cell text by row and column, a bold
 // flag per cell and column widths in twips.
 #pragma once

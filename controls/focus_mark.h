@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The visible mark of the keyboard focus on controls that the style draws none on: picture
 // boxes, labels that take the focus.
 #pragma once

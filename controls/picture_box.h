@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture box: draws its picture unscaled from the top-left corner of its inside, clipped,
 // within a sunken border (or none). Clicked by the mouse, or by Space when focused; a focused
 // box shows the focus mark. To a screen reader a box that can be clicked is a button.

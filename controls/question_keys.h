@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of a small question window (the restart question, the warning before an exchange):
 // Escape answers no, Enter presses the focused button.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tab control with several tabs to a row: checkable tab buttons in rows above a panel, each
 // tab selecting one page. Tabs are reachable with Tab and selected with Space, and Ctrl+Tab /
 // Ctrl+Shift+Tab step through the pages.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window geometry is designed in twips: 15 twips to the pixel at 96 dots per inch.
 #pragma once
 

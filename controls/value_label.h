@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that shows a value (a sum of money) and takes the keyboard focus, so that a screen
 // reader user can reach it. It is read with its caption and unit, "Összeg: 248 Ft", always from
 // the text it shows at that moment; every change of the text is reported as a name change.

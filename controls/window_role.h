@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The role a window plays for a screen reader: a plain widget window reads as a bare panel, so
 // the windows say what they are (the table a window, the restart question a dialog), and a
 // screen reader announces them as such when they open.

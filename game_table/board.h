@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game table: the main window. It owns the game state; the balance is the text of Label5 and
 // the stake the text of Label1, with no other copy.
 #pragma once

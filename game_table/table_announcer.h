@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells a screen reader what each action of the game table did. After an action the focus is on
 // a control whose accessible description holds the outcome, so that the reader speaks it with
 // the control: "Csere" after a deal (the five cards, the stake and the balance), "Keverés" after

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game table's controls, typed, for the table's own helpers (its commands and what it tells a
 // screen reader); nothing outside the table gets them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game table's commands, made in one place: the keys of a video poker machine and the
 // right-click menu. 1 to 5 click the card boxes, Enter exchanges when "Csere" is enabled and deals
 // otherwise, + and - step the multiplier, Ctrl+Q leaves, Alt and the underlined letter press a

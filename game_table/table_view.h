@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game table shows, read-only, for those that follow the game: the trainer and the
 // screen-reader helper. The balance and the stake are read from the labels that hold them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card back in force, and where a chosen design is kept. The back lives as "hatlap.bmp" in
 // the program folder; where a player cannot write that folder (an install shared by the whole
 // machine) the player's own data folder keeps a "hatlap.bmp" of their own, which then wins.

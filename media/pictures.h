@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures and cursors from the program folder. A missing or unreadable file, also one that
 // reads only in part, is reported in one place: by default a line on stderr naming the file and
 // the folder, the same text shown to the player where the program set a notice (a message box),

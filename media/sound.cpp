@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound switch and playEffect, the same on every platform; the playback itself is the
 // platform's (sound_sdl.cpp, sound_winmm.cpp).
 #include "sound.h"

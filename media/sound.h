@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound effects: one switch and one synchronous play operation for the whole program.
 #pragma once
 

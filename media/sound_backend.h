@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's half of playEffect: SDL2 on Linux (sound_sdl.cpp), winmm on Windows
 // (sound_winmm.cpp).
 #pragma once

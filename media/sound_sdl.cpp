@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linux: sounds play through SDL2, loaded at the first sound.
 #include "sound_backend.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows: sounds play through winmm's PlaySound, by file path and synchronously.
 #include "sound.h"
 #include "sound_backend.h"

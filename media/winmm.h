@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // winmm's PlaySound and its flags, with the Windows headers kept lean (Windows only).
 #pragma once
 

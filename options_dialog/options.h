@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog: card back, how to play, combinations, sound switch and about page. It is
 // modeless; OK hides it with its state, "Mégsem" and the close box unload it.
 #pragma once

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Windows: the program folder is what is installed, as it is: kartavo.exe with every media file,
 # the Qt and MinGW runtime DLLs it needs, the window-system, style and picture plugins, and Qt's own
 # Hungarian texts in translations/; beside it the analyzer kartavo-analyze.exe, a console program

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack for each generator: the ZIP holds one folder kartavo/, the installer's file name
 # ends in -setup.exe.
 if(CPACK_GENERATOR STREQUAL "ZIP")

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack between the staging install and the package: a package ships the default card
 # back, design 0, and not the back last chosen in the build folder it was made from.
 file(GLOB backs "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/hat0.bmp"

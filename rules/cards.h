@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card codes. A card is carried through the game as the path of its face image, whose file name
 // is the rank character, the suit letter and ".bmp" ("0h.bmp" is the ten of hearts).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deck and the draw. Each deal rebuilds the whole 52-card deck; a dealt card's entry becomes
 // "*". Random numbers come from an injected source so that tests can deal known cards.
 #pragma once

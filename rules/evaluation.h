@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand evaluation: a fixed sequence of independent category tests. Every test that holds is
 // applied, in order; the caption the player sees is the result text of the last one applied.
 #pragma once

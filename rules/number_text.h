@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts: how the balance, the stake and the payout amounts are written in labels and read
 // back from them.
 #pragma once

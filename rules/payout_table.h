@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The payout table's fixed texts: row labels and the amount of every row at every multiplier.
 #pragma once
 

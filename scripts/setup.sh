@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./play and ./test: install what a fresh Debian 12 machine lacks, then configure and
 # build into build/. Sourced, not run; expects $root to be the project folder.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up splash: two pictures one after the other, then the game table. It takes no
 // input and cannot be skipped.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kartavo: five-card-draw video poker. The program opens the splash, which hands over to the
 // game table.
 #include "card_back.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game table with the windows above it joined to it: the question of a fresh start when the
 // money runs out, the trainer (Tipp, Elemzés…), and the splash and the question closing with it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts in Hungarian: the standard buttons of message boxes, the entries of text
 // fields' context menus, the reasons Qt gives for a failed file or picture read.
 #pragma once

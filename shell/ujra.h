@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The restart dialog: opened by a deal that leaves no money. "Igen" starts again with 250 Ft,
 // "Nem" (and the close box, and Escape) ends the program.
 #pragma once

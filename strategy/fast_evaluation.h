@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast evaluation: five cards held as small integers, ranked by bit operations. It gives the
 // same caption and the same total credit as the fixed-order evaluation that the game table runs
 // (proven on every hand by the tests); the strategy engine uses it, the table keeps its own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of a strategy chart: kinds of holds that a player recognises by eye ("Pár",
 // "4 lap színhez", "4 lap sorhoz, nyitott", "egy lap: 6-ostól 10-esig", ...). A kind,
 // matched against five cards, says which of them to keep, or that the hand has no such cards.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The payout of a final hand, as data: the strategy engine analyses any paytable through it.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strategy engine: the exact expected credit of each of the 32 holds of a dealt hand, and
 // the exact return of the whole game under perfect play.
 //

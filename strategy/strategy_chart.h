@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Strategy charts: a short list of hold kinds, best first; for a dealt hand the first line that it
 // meets says what to keep, and the last line meets every hand. The engine derives a chart from
 // the exact values of every deal and prices it exactly against perfect play.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every five-card hand of a 52-card deck, once each, as rank characters and suit letters.
 #pragma once
 

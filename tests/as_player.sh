@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test as an ordinary user. Root may write into any folder whatever its permissions, so a
 # folder that a player cannot write needs a player who is not root; the tests then check that
 # the folder really refuses them instead of skipping.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cpack -G DEB makes a package for /usr with the install layout and dependencies found from the
 # program's libraries (dpkg-shlibdeps) besides those it loads at run time.
 # usage: debian_package_test.sh BUILD_DIR APP_ID

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The menu entry and the metainfo of an install pass the freedesktop and AppStream validators
 # with no error and no warning.
 # usage: desktop_metadata_test.sh BUILD_DIR APP_ID

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every C++ source is formatted as .clang-format says (layout tables one row a line, aligned).
 # usage: format_check.sh SOURCE_DIR
 set -u

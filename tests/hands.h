@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dealt hand from a text of five card codes, "As Ks Qs Js 9h", for the tests.
 #pragma once
 

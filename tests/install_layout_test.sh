@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix, checks the layout that distributions expect, runs
 # the installed analyzer, and starts the installed program through games/kartavo from an unrelated
 # working directory.

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layers hold: no cycle between the libraries (as CMake links them), and no folder includes a
 # header of a folder whose library its own does not use, directly or through another; so no
 # include cycle between folders either.

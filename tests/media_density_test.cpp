@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures for dense displays: the loader takes the double-size twin by the display's pixel
 // ratio, falls back to the picture itself without a word, and shows the card back in force from
 // the twin of the design it is a copy of.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program folder, the sound layer, pictures and cursors, the generated media and the
 // atomic file replace.
 #include "file_replace.h"

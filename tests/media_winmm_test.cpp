@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows only: the sound layer's winmm back end.
 #include "program_folder.h"
 #include "sound.h"

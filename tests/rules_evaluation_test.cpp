@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand evaluation: every five-card hand, and the edge cases.
 #include "all_hands.h"
 #include "evaluation.h"

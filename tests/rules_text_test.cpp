@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts, card codes and media paths.
 #include "cards.h"
 #include "number_text.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A random source that deals a script of cards: each card is turned into the two uniform
 // numbers that the draw maps onto it. Re-seeding changes nothing.
 #pragma once

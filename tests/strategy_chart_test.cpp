@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Strategy charts: which cards a kind keeps, the shipped charts against a fresh derivation, and
 // their exact price against play deal by deal.
 #include "hands.h"

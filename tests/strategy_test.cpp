@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strategy engine: the fast evaluation on every hand, the hold analysis against brute force,
 // the odds of the captions, and the exact return of the whole game.
 #include "all_hands.h"

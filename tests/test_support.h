@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the window tests: a private copy of the media folder, widget look-up by control
 // name, and a recorder for missing-file reports.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kartavo-analyze, run as a program: the output of one hand, the whole game, the strategy chart
 // and its holds, and bad input.
 #include <QCoreApplication>

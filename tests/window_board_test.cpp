@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game table, driven by clicks on its controls: deal, marking, exchange, multipliers,
 // settlement and reward pictures.
 #include "board.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the chosen card back is kept, driven through the windows: in the program folder where
 // the player can write it, else in the player's own data folder, whose back then wins. Runs as
 // an ordinary user (see as_player.sh), for whom a folder without write permission is one. On

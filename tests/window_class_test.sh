@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a real X display, the installed program's windows carry the class that the menu entry's
 # StartupWMClass names, so the desktop ties the running game to its entry and icon.
 # usage: window_class_test.sh BUILD_DIR APP_ID

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows as drawn on the screen, run once on a plain display and once on one of two device
 // pixels to a window pixel: every picture box shows the pixels made for the display, the twin on
 // the dense one and the file itself, unchanged, on the plain one.

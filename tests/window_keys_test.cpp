@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game by keyboard: every key of the table does what the click of its control does, keys of
 // disabled controls do nothing, the focus walks the designed tab order and shows its mark, and
 // the options dialog answers Escape, Enter, Space and Ctrl+Tab.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the windows read when they are damaged, deleted or of an unusual size, and the
 // card-back chooser, which shows its own thumbnails and reads a design only at OK.
 #include "board.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog: life cycle, sound switch, hint line, how-to-play text, card backs and
 // the combination gallery.
 #include "board.h"

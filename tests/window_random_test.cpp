@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long seeded stream of random clicks and keys on every control of every window, checked
 // after every step: the table never stuck, the balance always the sum of what was staked and
 // won, the hand five distinct cards, the card back always a whole design. The number of steps

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash and the restart dialog, and one whole run from the splash to a fresh start.
 #include "board.h"
 #include "indit.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader gets: after each action the focused control's accessible name or
 // description holds the outcome, and the accessibility events for the changed texts are raised.
 // The test switches Qt's accessibility on as a screen reader does and listens to its updates.

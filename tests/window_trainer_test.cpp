@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer in the game: Tipp, the table's context menu, the analysis window, the session's
 // figures and the balance chart, driven through the table with seeded deals.
 #include "analysis_window.h"

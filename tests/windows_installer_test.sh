@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Morvane
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows installer, in a Wine prefix of its own: a silent install puts the program into
 # Program Files\Kartavo with its Start menu entry and its uninstaller registered; the installed
 # analyzer runs; the installed program starts and reaches the game table (its window on an X

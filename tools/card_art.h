@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card faces and card backs, drawn with vector paths at 71 x 96 pixels, or at a whole multiple of
 // that for high-density screens.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kartavo-analyze: the strategy engine on the command line.
 //   kartavo-analyze [--multiplier N] [--paytable job96] "As Ks Qs Js 9h"
 //       the 32 holds of a dealt hand, best first: kept cards (or "-"), a tab, the expected credit

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every media file of the program:
 // usage `mediagen PROGRAM_FOLDER DESIGN_FOLDER ICON_FOLDER`.
 // The program folder receives the files the program reads at run time (cards, backs, pictures,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis window "Elemzés": the holds of the hand on the table with their expected credit,
 // the verdict on the last exchange and the chart's line for the hand; the session's figures and
 // the balance chart; the strategy chart. Each on a page of its own, so that the window stands

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The balance after every deal of the session, as a line over the deal number, with the start
 // balance drawn across as a dashed line. Plain QPainter: one line of a few hundred points needs
 // no chart library.

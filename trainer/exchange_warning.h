@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question before a costly exchange: beside the table, modeless, the table disabled while it
 // shows, as the question of a fresh start does. "Csere így is" runs the exchange as marked,
 // "Vissza" (and Escape, and the close box) goes back to marking with nothing changed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the trainer keeps of the session since the program started: told of every deal,
 // multiplier press and exchange, it sums stakes and credits, weighs each exchange against the
 // best one, and keeps the balance after every deal. It lives as long as the program; nothing of

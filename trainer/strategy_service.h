@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strategy engine for the windows: one set of tables for the whole program, built once on a
 // worker thread so that the window thread never waits for them. The worker touches no widget;
 // it hands its result over under a lock and tells the window thread through a queued signal.

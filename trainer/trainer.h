@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer of the game table: it listens to what the table tells (a deal, a multiplier press,
 // an exchange), keeps the session, answers Tipp with the best hold, and feeds the analysis
 // window. It reads the table through its view and never writes its controls.
