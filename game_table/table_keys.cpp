@@ -5,7 +5,10 @@
 #include "payout_table.h"
 #include "picture_box.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -60,6 +63,37 @@ TableKeys::TableKeys(const TableControls& controls, Table table)
             auto* shortcut = new QShortcut(keys, c_.board);
             connect(shortcut, &QShortcut::activated, this, [this, &command] { trigger(command); });
         }
+    qApp->installEventFilter(this);
+}
+
+// Before a key reaches a shortcut, Qt asks whether the focus takes it itself: a screen reader's
+// key is taken so, and reaches the focused control as a plain key press (which does nothing).
+bool TableKeys::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert)
+            insertHeld_ = event->type() == QEvent::KeyPress;
+        break;
+    case QEvent::ApplicationStateChange: // the release may have gone to another program
+        insertHeld_ = false;
+        break;
+    case QEvent::ShortcutOverride: {
+        const QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus->window() != c_.board)
+            break;
+        const bool keypad =
+            static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::KeypadModifier);
+        if (insertHeld_ || (keypad && QAccessible::isActive())) {
+            event->accept();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
 }
 
 void TableKeys::add(QString menuText, QList<QKeySequence> keys, std::function<QWidget*()> control,

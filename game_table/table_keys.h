@@ -5,7 +5,8 @@
 // otherwise, + and - step the multiplier, Ctrl+Q leaves, Alt and the underlined letter press a
 // button, T asks for a tip and E for the analysis. Each command stands for a control: it runs
 // only while that control is enabled, and its menu entry is enabled as the control is. Space
-// stays with the focused control.
+// stays with the focused control. A screen reader's keys stay its own: no key acts while Insert
+// (its modifier) is held, and while a screen reader is active the keypad's keys are left to it.
 #pragma once
 
 #include "table_controls.h"
@@ -35,6 +36,9 @@ class TableKeys : public QObject {
     // A checkable entry after the commands, always enabled.
     void addOption(const QString& text, std::function<bool()> isOn, std::function<void(bool)> set);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     struct Command {
         // The menu's text; empty: keys only. A button's command shows the button's caption.
@@ -62,4 +66,5 @@ class TableKeys : public QObject {
     TableControls c_;
     Table table_;
     std::vector<Command> commands_;
+    bool insertHeld_ = false;
 };

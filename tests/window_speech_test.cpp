@@ -107,6 +107,45 @@ class SpeechTest : public QObject {
     }
     void cleanup() { folder.reset(); }
 
+    // The screen reader's own keys: Insert (its modifier) with a game key, and the keypad's keys
+    // while it is active, leave the table as it was.
+    void screenReadersKeysLeaveTheTableAlone_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("withInsert");
+        QTest::newRow("Insert+T") << int(Qt::Key_T) << true;
+        QTest::newRow("Insert+Enter") << int(Qt::Key_Return) << true;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << false;
+        QTest::newRow("keypad +") << int(Qt::Key_Plus) << false;
+        QTest::newRow("keypad 1") << int(Qt::Key_1) << false;
+    }
+    void screenReadersKeysLeaveTheTableAlone() {
+        QFETCH(int, key);
+        QFETCH(bool, withInsert);
+        open("2c 2d 9h Js Kc 3c 4d 6s");
+        press("Enter");
+        const auto state = [this] {
+            QString marks;
+            for (const auto& pos : table->state().hand)
+                marks += QLatin1Char(pos.mark);
+            return QStringList{marks, nameText("Label5"),
+                               QString::number(table->state().multiplier),
+                               QString::number(control<QWidget>(table, "Command4")->isEnabled())};
+        };
+        const QStringList before = state();
+        QWidget* focus = QApplication::focusWidget();
+        if (withInsert) {
+            QTest::keyPress(focus, Qt::Key_Insert);
+            QTest::keyClick(focus, static_cast<Qt::Key>(key));
+            QTest::keyRelease(focus, Qt::Key_Insert);
+        } else {
+            QTest::keyClick(focus, static_cast<Qt::Key>(key), Qt::KeypadModifier);
+        }
+        QCOMPARE(state(), before);
+        // Without Insert the main-row keys still play.
+        press("1");
+        QCOMPARE(table->state().hand[0].mark, 'h');
+    }
+
     void focusedControlTellsTheOutcome_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("keys"); // the last one is the action heard
