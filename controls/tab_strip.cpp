@@ -86,7 +86,8 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
                            "QPushButton:focus { text-decoration: underline; }"));
         tab->setCheckable(true);
         tab->setAccessibleName(captions[i]);
-        tab->setAccessibleDescription(QStringLiteral("Lap %1/%2").arg(i + 1).arg(captions.size()));
+        tab->setAccessibleDescription(
+            QStringLiteral("%1. lap, összesen %2").arg(i + 1).arg(captions.size()));
         tab->setGeometry((i % tabsPerRow) * tabWidth, (i / tabsPerRow) * tabHeight, tabWidth,
                          tabHeight);
         tabs_.addButton(tab, i);

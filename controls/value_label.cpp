@@ -45,7 +45,10 @@ QString ValueLabel::spokenText() const {
     const QString value = text().trimmed();
     if (value.isEmpty())
         return caption_ + QStringLiteral(" nincs");
-    return QStringLiteral("%1 %2 %3").arg(caption_, value, unit_);
+    // A minus sign is read as punctuation; the word is what a reader says.
+    return QStringLiteral("%1 %2 %3")
+        .arg(caption_, value.startsWith('-') ? QStringLiteral("mínusz ") + value.mid(1) : value,
+             unit_);
 }
 
 void ValueLabel::paintEvent(QPaintEvent* event) {

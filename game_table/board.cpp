@@ -67,6 +67,21 @@ constexpr controls::ControlRow boardControls[] = {
     {"Label3",      Kind::Label,             "Frame3", "Ft",             1920, 230,  375,  255,  sansBold975,  23},
 };
 
+// What the reward picture shows, for a screen reader: the table's own picture (0), then the
+// rewards casino1.jpg .. casino8.jpg.
+QString rewardPictureName(int number) {
+    static const char* const shows[] = {"Sok szerencsét, egy royal flös",
+                                        "rulettkerék",
+                                        "zsetonoszlopok",
+                                        "két dobókocka",
+                                        "játékgép három hetessel",
+                                        "royal flös legyezőben",
+                                        "CASINO neonfelirat",
+                                        "kártyaasztal lapokkal és zsetonokkal",
+                                        "jackpot, egy halom érme"};
+    return QStringLiteral("Jutalomkép, %1").arg(QString::fromUtf8(shows[number]));
+}
+
 // The etched border along the edges of the client area; light lines use the window colour.
 struct BorderLine {
     int x1, y1, x2, y2;
@@ -129,16 +144,19 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
         label->setBackgroundRole(QPalette::ToolTipBase);
         label->setForegroundRole(QPalette::ToolTipText);
     }
-    c_.get<controls::ValueLabel>("Label5")->setSpokenParts(QStringLiteral("Összeg:"),
+    c_.get<controls::ValueLabel>("Label5")->setSpokenParts(QStringLiteral("Összeg"),
                                                            QStringLiteral("Ft"));
-    c_.get<controls::ValueLabel>("Label1")->setSpokenParts(QStringLiteral("Tét:"),
+    c_.get<controls::ValueLabel>("Label1")->setSpokenParts(QStringLiteral("Tét"),
                                                            QStringLiteral("Ft"));
     MSFlexGrid1->setAccessibleName(QStringLiteral("Nyereménytábla"));
-    Picture2->setAccessibleName(QStringLiteral("Jutalomkép"));
+    // The reward picture is a Tab stop that says which picture shows; the logo says nothing
+    // a player needs, so Tab passes it by.
+    Picture2->setAccessibleName(rewardPictureName(0));
     Picture2->setPicture(media::designPicture(QStringLiteral("board_reward.jpg")));
     c_.get<controls::PictureBox>("Picture3")
         ->setPicture(media::designPicture(QStringLiteral("board_logo.jpg")));
     c_.get<controls::PictureBox>("Picture3")->setAccessibleName(QStringLiteral("Kartavo"));
+    c_.get<controls::PictureBox>("Picture3")->setFocusPolicy(Qt::NoFocus);
 
     controls_.board = this;
     controls_.Command1 = c_.get<QPushButton>("Command1");
@@ -164,6 +182,11 @@ board::~board() = default;
 
 options* board::optionsWindow() const {
     return optionsWindow_;
+}
+
+void board::focusExchange() {
+    if (Command4->isEnabled())
+        Command4->setFocus(Qt::OtherFocusReason);
 }
 
 QRect board::playArea() const {
@@ -222,7 +245,7 @@ void board::updateCardDescription(int index) {
         name = QStringLiteral("üres kártyahely");
     else if (pos.mark == 'h')
         name += QStringLiteral(", cserére jelölve");
-    Picture1[index]->setAccessibleName(QStringLiteral("%1. lap: %2").arg(index + 1).arg(name));
+    Picture1[index]->setAccessibleName(QStringLiteral("%1. lap, %2").arg(index + 1).arg(name));
 }
 
 options& board::loadOptions() {
@@ -351,6 +374,7 @@ void board::kiert() {
         state_.picturePath =
             media::mediaPath(QStringLiteral("casino%1.jpg").arg(state_.pictureNumber));
         Picture2->setPicture(media::loadPicture(state_.picturePath));
+        Picture2->setAccessibleName(rewardPictureName(state_.pictureNumber));
         if (state_.pictureNumber == 8)
             state_.pictureNumber = 0;
         state_.pictureThreshold = kartavo::toMoney(now + 20.0 * state_.multiplier);
@@ -445,9 +469,10 @@ void board::showTip(unsigned kept) {
     }
     // A screen reader hears the tip with "Csere", which takes the focus.
     Command4->setAccessibleDescription(
-        keptNames.isEmpty() ? QStringLiteral("Tipp: mind az öt lapot cseréld.")
-                            : QStringLiteral("Tipp: tartsd meg: %1; a többi cserére jelölve.")
-                                  .arg(keptNames.join(QStringLiteral(", "))));
+        keptNames.isEmpty()
+            ? QStringLiteral("Tipp. Mind az öt lapot cseréld.")
+            : QStringLiteral("Tipp. Tartsd meg ezeket, %1. A többi cserére jelölve.")
+                  .arg(keptNames.join(QStringLiteral(", "))));
     Command4->setFocus(Qt::OtherFocusReason);
 }
 

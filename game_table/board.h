@@ -51,6 +51,8 @@ class board : public QWidget {
     const GameState& state() const { return state_; }
     // What the table shows now, for those that follow the game.
     TableView view() const;
+    // Puts the focus on "Csere" while it can be pressed.
+    void focusExchange();
     // Where the game is played: the five cards with "Keverés" and "Csere", in this window's
     // coordinates. A window opened beside the table keeps clear of it.
     QRect playArea() const;

@@ -16,6 +16,11 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// A balance as a reader says it: "mínusz 6" rather than a minus sign read as punctuation.
+QString spokenNumber(const QString& text) {
+    return text.startsWith('-') ? QStringLiteral("mínusz ") + text.mid(1) : text;
+}
+
 // Moves the focus to a control of the table, if it can take it now (not while the restart
 // dialog holds the table disabled).
 void focus(QWidget* w) {
@@ -51,11 +56,11 @@ QString TableAnnouncer::cardsText() const {
 
 QString TableAnnouncer::stakeAndBalanceText() const {
     const TableView v = view_();
-    return QStringLiteral("Tét: %1 Ft, összeg: %2 Ft").arg(v.stakeText, v.balanceText);
+    return QStringLiteral("Tét %1 Ft, összeg %2 Ft").arg(v.stakeText, spokenNumber(v.balanceText));
 }
 
 QString TableAnnouncer::dealText() const {
-    return QStringLiteral("Osztás: %1. %2").arg(cardsText(), stakeAndBalanceText());
+    return QStringLiteral("Osztás, %1. %2").arg(cardsText(), stakeAndBalanceText());
 }
 
 void TableAnnouncer::clearMultiplierDescriptions() {
@@ -75,21 +80,21 @@ void TableAnnouncer::afterDeal() {
 // Once "Igen" has given the fresh balance back, "Keverés" tells it.
 void TableAnnouncer::afterRestart() {
     c_.Command1->setAccessibleDescription(
-        QStringLiteral("Újrakezdés, összeg: %1 Ft").arg(view_().balanceText));
+        QStringLiteral("Újrakezdés, összeg %1 Ft").arg(spokenNumber(view_().balanceText)));
     focus(c_.Command1);
 }
 
 void TableAnnouncer::afterExchange() {
     const TableView v = view_();
     const double credit = v.balance() - balanceBeforeExchange_;
-    const QString outcome =
-        credit > 0
-            ? QStringLiteral("%1, nyeremény %2 Ft, összeg %3 Ft")
-                  .arg(v.handCaption, QString::number(credit, 'f', 0), v.balanceText)
-            : QStringLiteral("%1, nincs nyeremény, összeg %2 Ft").arg(v.handCaption, v.balanceText);
+    const QString outcome = credit > 0 ? QStringLiteral("%1, nyeremény %2 Ft, összeg %3 Ft")
+                                             .arg(v.handCaption, QString::number(credit, 'f', 0),
+                                                  spokenNumber(v.balanceText))
+                                       : QStringLiteral("%1, nincs nyeremény, összeg %2 Ft")
+                                             .arg(v.handCaption, spokenNumber(v.balanceText));
     c_.Command4->setAccessibleDescription(QString());
     c_.Command1->setAccessibleDescription(
-        QStringLiteral("%1. Lapok: %2").arg(outcome, cardsText()));
+        QStringLiteral("%1. Lapok, %2").arg(outcome, cardsText()));
     describePayoutTable();
     focus(c_.Command1);
 }
@@ -117,9 +122,9 @@ void TableAnnouncer::describePayoutTable() {
             paid = line;
     }
     const int index = kartavo::buttonOfMultiplier(view_().multiplier);
-    QString text = QStringLiteral("Nyeremények, %1: %2.")
+    QString text = QStringLiteral("Nyeremények %1 szorzóval. %2.")
                        .arg(qs(kartavo::multiplierCaption(index)), rows.join(QStringLiteral(", ")));
     if (!paid.isEmpty())
-        text += QStringLiteral(" Nyert: %1.").arg(paid);
+        text += QStringLiteral(" Nyert %1.").arg(paid);
     grid->setAccessibleDescription(text);
 }

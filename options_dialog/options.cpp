@@ -150,8 +150,10 @@ options::options() {
     c.get<QLabel>("Label4")->setWordWrap(true);
     c.get<controls::PictureBox>("Picture2")
         ->setPicture(media::designPicture(QStringLiteral("about_photo.jpg")));
+    c.get<controls::PictureBox>("Picture2")->setAccessibleName(QStringLiteral("Két ász"));
     c.get<controls::PictureBox>("Picture3")
         ->setPicture(media::designPicture(QStringLiteral("about_title.jpg")));
+    c.get<controls::PictureBox>("Picture3")->setAccessibleName(QStringLiteral("Morvane felirat"));
 
     // The etched separator of the about page: a light rule above a dark one.
     auto* frame4 = c.get<QGroupBox>("Frame4");
@@ -167,7 +169,7 @@ options::options() {
     }
     for (int i = 0; i < 8; ++i) {
         Picture1[i] = c.get<controls::PictureBox>(QStringLiteral("Picture1_%1").arg(i));
-        Picture1[i]->setAccessibleName(QStringLiteral("Hátlap: %1").arg(designNames[i]));
+        Picture1[i]->setAccessibleName(QStringLiteral("Hátlap, %1").arg(designNames[i]));
         // The thumbnails are stored with the dialog: a design file matters only when OK copies it.
         Picture1[i]->setPicture(media::designPicture(QStringLiteral("options_back%1.bmp").arg(i)));
         connect(Picture1[i], &controls::PictureBox::clicked, this,

@@ -49,6 +49,8 @@ ujra::ujra(board* table) : table_(table) {
     setObjectName(QStringLiteral("ujra"));
     controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Kartavo - by Morvane"));
+    // Read without the dash, which a screen reader would name.
+    setAccessibleName(QStringLiteral("Kartavo, by Morvane"));
     setWindowIcon(media::designIcon(QStringLiteral("ujra_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     controls::makeFixedWindow(this, 3510, 1785);

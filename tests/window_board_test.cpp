@@ -116,7 +116,7 @@ class BoardTest : public QObject {
             QCOMPARE(card(i)->picture().toImage().convertToFormat(QImage::Format_RGB32),
                      imageOfFile(folder->path(expected[i])));
         }
-        QCOMPARE(card(0)->accessibleName(), QStringLiteral("1. lap: pikk ász"));
+        QCOMPARE(card(0)->accessibleName(), QStringLiteral("1. lap, pikk ász"));
         QCOMPARE(table->state().deck.dealtCount(), 5);
         QVERIFY(button("Command4")->isEnabled());
         QVERIFY(multipliersEnabled());
@@ -174,7 +174,7 @@ class BoardTest : public QObject {
         QCOMPARE(table->state().hand[2].mark, 'h');
         QCOMPARE(card(2)->picture().toImage().convertToFormat(QImage::Format_RGB32),
                  imageOfFile(folder->path("hatlap.bmp")));
-        QCOMPARE(card(2)->accessibleName(), QStringLiteral("3. lap: kőr tízes, cserére jelölve"));
+        QCOMPARE(card(2)->accessibleName(), QStringLiteral("3. lap, kőr tízes, cserére jelölve"));
         QVERIFY(!multipliersEnabled());
         click(card(2));
         QCOMPARE(table->state().hand[2].mark, 'k');
@@ -384,6 +384,8 @@ class BoardTest : public QObject {
                      .toImage()
                      .convertToFormat(QImage::Format_RGB32),
                  imageOfFile(folder->path("casino2.jpg")));
+        QCOMPARE(control<QWidget>(table, "Picture2")->accessibleName(),
+                 QStringLiteral("Jutalomkép, zsetonoszlopok"));
     }
 
     void largeBalancesKeepWorking() {

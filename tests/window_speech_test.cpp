@@ -158,8 +158,8 @@ class SpeechTest : public QObject {
                               << "Enter"
                               << "Command4"
                               << "Csere"
-                              << "Osztás: treff kettes, káró kettes, kőr kilences, pikk bubi, "
-                                 "treff király. Tét: 2 Ft, összeg: 248 Ft"
+                              << "Osztás, treff kettes, káró kettes, kőr kilences, pikk bubi, "
+                                 "treff király. Tét 2 Ft, összeg 248 Ft"
                               << money + QStringList{
                                              "board/Picture1_0 name", "board/Picture1_4 name",
                                              "board/Command4 description", "board/Command4 focus"};
@@ -167,7 +167,7 @@ class SpeechTest : public QObject {
                               << "Enter Enter"
                               << "Command1"
                               << "Keverés"
-                              << "Egy pár, nyeremény 2 Ft, összeg 250 Ft. Lapok: treff kettes, "
+                              << "Egy pár, nyeremény 2 Ft, összeg 250 Ft. Lapok, treff kettes, "
                                  "káró kettes, kőr kilences, pikk bubi, treff király"
                               << money + QStringList{"board/MSFlexGrid1 description",
                                                      "board/Command1 description",
@@ -176,7 +176,7 @@ class SpeechTest : public QObject {
                                        << "Enter click:Command4"
                                        << "Command1"
                                        << "Keverés"
-                                       << "Egy pár, nyeremény 2 Ft, összeg 250 Ft. Lapok: treff "
+                                       << "Egy pár, nyeremény 2 Ft, összeg 250 Ft. Lapok, treff "
                                           "kettes, káró kettes, kőr kilences, pikk bubi, treff "
                                           "király"
                                        << QStringList{"board/Command1 focus"};
@@ -184,7 +184,7 @@ class SpeechTest : public QObject {
                                  << "Enter Enter"
                                  << "Command1"
                                  << "Keverés"
-                                 << "Semmi, nincs nyeremény, összeg 248 Ft. Lapok: treff kettes, "
+                                 << "Semmi, nincs nyeremény, összeg 248 Ft. Lapok, treff kettes, "
                                     "káró ötös, kőr kilences, pikk bubi, treff király"
                                  << QStringList{"board/Label1 name", "board/Command1 description",
                                                 "board/Command1 focus"};
@@ -193,7 +193,7 @@ class SpeechTest : public QObject {
             << "+ + Enter 4 Enter"
             << "Command1"
             << "Keverés"
-            << "Full, nyeremény 310 Ft, összeg 540 Ft. Lapok: treff király, káró király, "
+            << "Full, nyeremény 310 Ft, összeg 540 Ft. Lapok, treff király, káró király, "
                "kőr király, pikk nyolcas, treff nyolcas"
             << money + QStringList{"board/Picture1_3 name", "board/Command1 description",
                                    "board/Command1 focus"};
@@ -202,7 +202,7 @@ class SpeechTest : public QObject {
             << "Enter +"
             << "command3_1"
             << "x 2"
-            << "Tét: 4 Ft, összeg: 244 Ft"
+            << "Tét 4 Ft, összeg 244 Ft"
             << money + QStringList{"board/MSFlexGrid1 description", "board/command3_1 description",
                                    "board/command3_1 focus"};
         QTest::newRow("- after a deal at x 5")
@@ -210,12 +210,12 @@ class SpeechTest : public QObject {
             << "+ + Enter -"
             << "command3_1"
             << "x 2"
-            << "Tét: 4 Ft, összeg: 226 Ft" << money + QStringList{"board/command3_1 focus"};
+            << "Tét 4 Ft, összeg 226 Ft" << money + QStringList{"board/command3_1 focus"};
         QTest::newRow("marking key")
             << "2c 2d 9h Js Kc"
             << "Enter 3"
             << "Picture1_2"
-            << "3. lap: kőr kilences, cserére jelölve"
+            << "3. lap, kőr kilences, cserére jelölve"
             << "" << QStringList{"board/Picture1_2 focus", "board/Picture1_2 name"};
     }
     void focusedControlTellsTheOutcome() {
@@ -271,7 +271,7 @@ class SpeechTest : public QObject {
         focused = QApplication::focusWidget();
         QCOMPARE(nameOf(focused), QStringLiteral("board/Command1"));
         QCOMPARE(accessible(focused)->text(QAccessible::Description),
-                 QStringLiteral("Újrakezdés, összeg: 250 Ft"));
+                 QStringLiteral("Újrakezdés, összeg 250 Ft"));
     }
 
     // Space picks a back or a combination; the focused control tells that it is the one picked.
@@ -309,34 +309,36 @@ class SpeechTest : public QObject {
 
     void moneyBoxesReadWithCaptionAndUnit() {
         open("2c 5d 9h Js Kc");
-        QCOMPARE(nameText("Label5"), QStringLiteral("Összeg: 250 Ft"));
-        QCOMPARE(nameText("Label1"), QStringLiteral("Tét: 2 Ft"));
+        QCOMPARE(nameText("Label5"), QStringLiteral("Összeg 250 Ft"));
+        QCOMPARE(nameText("Label1"), QStringLiteral("Tét 2 Ft"));
         press("+");
         press("+");
-        QCOMPARE(nameText("Label5"), QStringLiteral("Összeg: 240 Ft"));
-        QCOMPARE(nameText("Label1"), QStringLiteral("Tét: 10 Ft"));
+        QCOMPARE(nameText("Label5"), QStringLiteral("Összeg 240 Ft"));
+        QCOMPARE(nameText("Label1"), QStringLiteral("Tét 10 Ft"));
         press("Enter");
         press("Enter");
-        QCOMPARE(nameText("Label1"), QStringLiteral("Tét: nincs"));
+        QCOMPARE(nameText("Label1"), QStringLiteral("Tét nincs"));
         control<QLabel>(table, "Label5")->setText("-6");
-        QCOMPARE(nameText("Label5"), QStringLiteral("Összeg: -6 Ft"));
+        QCOMPARE(nameText("Label5"), QStringLiteral("Összeg mínusz 6 Ft"));
         QVERIFY(heard.contains("board/Label5 name"));
     }
 
     void payoutTableTellsAmountsAndThePaidRow() {
         open("2c 2d 9h Js Kc 3c 5d 9h Js Kc");
         QCOMPARE(descriptionOf("MSFlexGrid1"),
-                 QStringLiteral("Nyeremények, x 1: Royal Flös 1000 Ft, Flös 250 Ft, Póker 100 Ft, "
-                                "Full 50 Ft, Színflös 25 Ft, Sor 20 Ft, Drill 10 Ft, Két pár 5 Ft, "
-                                "Pár 2 Ft."));
+                 QStringLiteral(
+                     "Nyeremények x 1 szorzóval. Royal Flös 1000 Ft, Flös 250 Ft, Póker 100 Ft, "
+                     "Full 50 Ft, Színflös 25 Ft, Sor 20 Ft, Drill 10 Ft, Két pár 5 Ft, "
+                     "Pár 2 Ft."));
         press("+");
         press("+");
         press("Enter");
         press("Enter");
-        QCOMPARE(descriptionOf("MSFlexGrid1"),
-                 QStringLiteral("Nyeremények, x 5: Royal Flös 5000 Ft, Flös 1250 Ft, Póker 500 "
-                                "Ft, Full 250 Ft, Színflös 125 Ft, Sor 100 Ft, Drill 50 Ft, Két "
-                                "pár 25 Ft, Pár 10 Ft. Nyert: Pár 10 Ft."));
+        QCOMPARE(
+            descriptionOf("MSFlexGrid1"),
+            QStringLiteral("Nyeremények x 5 szorzóval. Royal Flös 5000 Ft, Flös 1250 Ft, Póker 500 "
+                           "Ft, Full 250 Ft, Színflös 125 Ft, Sor 100 Ft, Drill 50 Ft, Két "
+                           "pár 25 Ft, Pár 10 Ft. Nyert Pár 10 Ft."));
         press("Enter"); // the next deal clears the paid row
         QVERIFY(descriptionOf("MSFlexGrid1").endsWith("Pár 10 Ft."));
     }
@@ -347,13 +349,13 @@ class SpeechTest : public QObject {
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
         QTest::newRow("card box") << false << "Picture1_0" << int(QAccessible::Button)
-                                  << "1. lap: üres kártyahely";
-        QTest::newRow("reward picture")
-            << false << "Picture2" << int(QAccessible::Graphic) << "Jutalomkép";
+                                  << "1. lap, üres kártyahely";
+        QTest::newRow("reward picture") << false << "Picture2" << int(QAccessible::Graphic)
+                                        << "Jutalomkép, Sok szerencsét, egy royal flös";
         QTest::newRow("first back")
-            << true << "Picture1_0" << int(QAccessible::Button) << "Hátlap: Standard kék";
+            << true << "Picture1_0" << int(QAccessible::Button) << "Hátlap, Standard kék";
         QTest::newRow("last back")
-            << true << "Picture1_7" << int(QAccessible::Button) << "Hátlap: Névjegy";
+            << true << "Picture1_7" << int(QAccessible::Button) << "Hátlap, Névjegy";
         QTest::newRow("combination picture")
             << true << "Picture4" << int(QAccessible::Graphic) << "A kombináció képe";
     }
@@ -383,7 +385,7 @@ class SpeechTest : public QObject {
         QAccessibleInterface* about = accessible(focused);
         QCOMPARE(about->role(), QAccessible::PageTab);
         QCOMPARE(about->text(QAccessible::Name), QStringLiteral("Névjegy"));
-        QCOMPARE(about->text(QAccessible::Description), QStringLiteral("Lap 5/5"));
+        QCOMPARE(about->text(QAccessible::Description), QStringLiteral("5. lap, összesen 5"));
         QVERIFY(about->state().selected);
         QAccessibleInterface* backs = accessible(control<QWidget>(dialog, "SSTab1_Tab0"));
         QVERIFY(!backs->state().selected);
@@ -404,7 +406,7 @@ class SpeechTest : public QObject {
             accessible(::control<QWidget>(table, "Picture1_1"))->actionInterface();
         card->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(table->state().hand[1].mark, 'h');
-        QCOMPARE(nameText("Picture1_1"), QStringLiteral("2. lap: káró király, cserére jelölve"));
+        QCOMPARE(nameText("Picture1_1"), QStringLiteral("2. lap, káró király, cserére jelölve"));
         card->doAction(QAccessibleActionInterface::pressAction());
         press("Enter");
         card->doAction(QAccessibleActionInterface::pressAction());

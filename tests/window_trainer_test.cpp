@@ -138,7 +138,7 @@ class TrainerTest : public QObject {
         // A screen reader hears the tip with "Csere", which has the focus.
         QCOMPARE(QApplication::focusWidget(), button(table, "Command4"));
         QVERIFY2(
-            button(table, "Command4")->accessibleDescription().startsWith(QStringLiteral("Tipp: ")),
+            button(table, "Command4")->accessibleDescription().startsWith(QStringLiteral("Tipp. ")),
             qPrintable(button(table, "Command4")->accessibleDescription()));
         // Tipp again: the marks agree, nothing is clicked.
         const QString again = snapshot(table);
@@ -327,6 +327,8 @@ class TrainerTest : public QObject {
             QVERIFY(!button(table, "Command4")->isEnabled());
         } else {
             QCOMPARE(snapshot(table), before);
+            // Back to marking: Space on the focus must not deal again.
+            QCOMPARE(table->focusWidget(), button(table, "Command4"));
         }
     }
 
@@ -447,6 +449,9 @@ class TrainerTest : public QObject {
         QVERIFY(control<QLabel>(analysis(), "Label2")
                     ->text()
                     .contains(QStringLiteral("Ez volt a legjobb csere.")));
+        // Escape closes it, as it does the other windows.
+        QTest::keyClick(analysis(), Qt::Key_Escape);
+        QVERIFY(!analysis()->isVisible());
     }
 
     // Several games, with a multiplier press, an abandoned deal and a run out of money: the

@@ -8,9 +8,11 @@
 #include "payout_table.h"
 #include "strategy_chart.h"
 #include "twips.h"
+#include "window_role.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -68,6 +70,8 @@ QTableWidget* makeTable(QWidget* parent, const char* name, const int (&r)[4], in
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::TabFocus);
+    // One Tab stop for the table; the arrows move inside it.
+    t->setTabKeyNavigation(false);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->horizontalHeader()->setMinimumSectionSize(8);
     t->horizontalHeader()->setStretchLastSection(true);
@@ -110,6 +114,20 @@ QString suitSymbol(int suit) {
 
 } // namespace
 
+QString AnalysisWindow::spokenForints(double value) {
+    return QString::number(value, 'f', 2).replace('.', ',') + QStringLiteral(" forint");
+}
+
+QString AnalysisWindow::spokenKept(const kartavo::Hand& dealt, std::uint8_t kept) {
+    QStringList cards;
+    for (std::size_t p = 0; p < 5; ++p)
+        if (kept & (1u << p))
+            cards << QString::fromStdString(
+                kartavo::spokenCardName(kartavo::cardCode(dealt[p]) + ".bmp"));
+    return cards.isEmpty() ? QStringLiteral("mind az öt lap csere")
+                           : QStringLiteral("megtartva ") + cards.join(QStringLiteral(", "));
+}
+
 QString AnalysisWindow::forints(double value) {
     return QString::number(value, 'f', 2).replace('.', ',') + QStringLiteral(" Ft");
 }
@@ -131,6 +149,7 @@ AnalysisWindow::AnalysisWindow() {
     setWindowTitle(QStringLiteral("Elemzés"));
     setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
     controls::makeFixedWindow(this, windowWidth, windowHeight);
+    controls::setWindowRole(this, QAccessible::Window);
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("Tabs1"));
     pages_->setAccessibleName(QStringLiteral("Az elemzés lapjai"));
@@ -150,6 +169,7 @@ AnalysisWindow::AnalysisWindow() {
     verdict_->setWordWrap(true);
     verdict_->setFocusPolicy(Qt::TabFocus);
     verdict_->setAccessibleName(QStringLiteral("A csere értékelése"));
+    handLabel_->setFocusPolicy(Qt::TabFocus);
 
     holds_ = makeTable(c["Frame1"], "Grid1", holdsRect, 2);
     holds_->setHorizontalHeaderLabels(
@@ -205,10 +225,14 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
     holds_->setRowCount(0);
     if (!hand.dealt) {
         handLabel_->setText(QStringLiteral("Még nincs osztás: a Keverés oszt öt lapot."));
+        handLabel_->setAccessibleName(QStringLiteral("Még nincs osztás. A Keverés oszt öt lapot."));
     } else {
         handLabel_->setText(QStringLiteral("Osztás: %1   (szorzó: x %2)")
                                 .arg(keptText(*hand.dealt, 31))
                                 .arg(hand.multiplier));
+        handLabel_->setAccessibleName(QStringLiteral("Osztás, %1, szorzó x %2")
+                                          .arg(spokenKept(*hand.dealt, 31).mid(10))
+                                          .arg(hand.multiplier));
         if (hand.ranking) {
             holds_->setRowCount(32);
             for (int i = 0; i < 32; ++i) {
@@ -221,28 +245,32 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
                     for (int col = 0; col < 2; ++col)
                         holds_->item(0, col)->setBackground(QColor(200, 240, 200));
                 // Spoken: the cards by name.
-                QStringList spoken;
-                for (std::size_t p = 0; p < 5; ++p)
-                    if (v.kept & (1u << p))
-                        spoken << QString::fromStdString(
-                            kartavo::spokenCardName(kartavo::cardCode((*hand.dealt)[p]) + ".bmp"));
-                holds_->item(i, 0)->setData(
-                    Qt::AccessibleTextRole,
-                    spoken.isEmpty() ? kept : QStringLiteral("megtartva: ") + spoken.join(", "));
+                QString spoken = spokenKept(*hand.dealt, v.kept);
+                if (hand.chosen && *hand.chosen == v.kept)
+                    spoken += QStringLiteral(", a te cseréd");
+                holds_->item(i, 0)->setData(Qt::AccessibleTextRole, spoken);
+                holds_->item(i, 1)->setData(Qt::AccessibleTextRole,
+                                            spokenForints(v.expected() * hand.multiplier));
             }
         }
     }
 
     // The verdict on the exchange.
     const std::optional<ExchangeVerdict>& v = session.lastVerdict();
+    QString spokenVerdict;
     if (!v || !hand.chosen) {
         verdict_->setText(hand.dealt ? QStringLiteral("A Csere után itt áll, mennyit ért a cseréd.")
                                      : QString());
+        spokenVerdict = verdict_->text();
     } else {
         QString text = QStringLiteral("A te cseréd: %1, várható nyeremény %2.\n")
                            .arg(keptText(v->dealt, v->chosen.kept), forints(v->chosenFt()));
+        spokenVerdict =
+            QStringLiteral("A te cseréd, %1, várható nyeremény %2. ")
+                .arg(spokenKept(v->dealt, v->chosen.kept), spokenForints(v->chosenFt()));
         if (v->wasBest()) {
             text += QStringLiteral("Ez volt a legjobb csere. Szép játék!");
+            spokenVerdict += QStringLiteral("Ez volt a legjobb csere. Szép játék!");
         } else {
             text += QStringLiteral("A legjobb csere: %1, várható nyeremény %2.\n")
                         .arg(keptText(v->dealt, v->best.kept), forints(v->bestFt()));
@@ -250,10 +278,19 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
                         ? QStringLiteral("A legjobb csere kevesebb mint 0,01 Ft-tal többet ért.")
                         : QStringLiteral("A legjobb csere %1-tal többet ért.")
                               .arg(forints(v->lossFt()));
+            spokenVerdict +=
+                QStringLiteral("A legjobb csere, %1, várható nyeremény %2. ")
+                    .arg(spokenKept(v->dealt, v->best.kept), spokenForints(v->bestFt())) +
+                (v->lossFt() < 0.005
+                     ? QStringLiteral("A legjobb csere kevesebb mint 0,01 forinttal többet ért.")
+                     : QStringLiteral("A legjobb csere %1tal többet ért.")
+                           .arg(spokenForints(v->lossFt())));
         }
         verdict_->setText(text);
     }
-    verdict_->setAccessibleDescription(verdict_->text());
+    // Focused, a label is read by its name: the verdict in words.
+    verdict_->setAccessibleName(spokenVerdict.isEmpty() ? QStringLiteral("A csere értékelése")
+                                                        : spokenVerdict);
 
     // The session's figures.
     const std::optional<double> share = session.returnShare();
@@ -304,7 +341,7 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
                   "A táblázat szerinti játék visszatérítése: %1 (tökéletes játékkal: %2).")
                   .arg(figures.chartReturn, perfectReturn));
 
-    QString text;
+    QString text, spoken;
     if (hand.dealt) {
         const QString name = chartLineName(applies.line);
         const QString keep = keptText(*hand.dealt, applies.kept);
@@ -312,16 +349,32 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
         text = QStringLiteral("Erre a leosztásra a %1. sor illik (%2): %3.")
                    .arg(applies.line + 1)
                    .arg(name, keep);
-        if (hand.chosen && *hand.chosen != applies.kept)
+        spoken = QStringLiteral("Erre a leosztásra a %1. sor illik, %2, %3.")
+                     .arg(applies.line + 1)
+                     .arg(name, spokenKept(*hand.dealt, applies.kept));
+        if (hand.chosen && *hand.chosen != applies.kept) {
             text += QStringLiteral("\nA cseréd eltért tőle: %1. A táblázat ezt mondta volna: %2.")
                         .arg(keptText(*hand.dealt, *hand.chosen), keep);
-        else if (hand.chosen)
+            spoken += QStringLiteral(" A cseréd eltért tőle, %1.")
+                          .arg(spokenKept(*hand.dealt, *hand.chosen));
+        } else if (hand.chosen) {
             text += QStringLiteral("\nA cseréd ezt követte.");
+            spoken += QStringLiteral(" A cseréd ezt követte.");
+        }
     }
     chartVerdict_->setText(text);
-    // A screen reader reads the line that applies with the table and the text.
-    chartVerdict_->setAccessibleDescription(text);
-    lines_->setAccessibleDescription(text);
+    // A screen reader reads the line that applies, in words, with the label and the chart.
+    chartVerdict_->setAccessibleName(spoken.isEmpty() ? QStringLiteral("A táblázat szerint")
+                                                      : spoken);
+    lines_->setAccessibleDescription(spoken);
+}
+
+void AnalysisWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes it, as it does the other windows; the figures stay.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace trainer

@@ -40,6 +40,13 @@ class AnalysisWindow : public QWidget {
     static QString forints(double value);
     // Kept cards as ranks and suit symbols ("A♠ K♠"), or the words for exchanging all five.
     static QString keptText(const kartavo::Hand& dealt, std::uint8_t kept);
+    // The same for a screen reader, in words: "megtartva pikk ász, pikk király".
+    static QString spokenKept(const kartavo::Hand& dealt, std::uint8_t kept);
+    // Forints in words for a screen reader: "3,42 forint".
+    static QString spokenForints(double value);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void displayChart(const HandView& hand, const QString& perfectReturn,

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cstdlib>
 
 namespace trainer {
 
@@ -20,14 +21,15 @@ void BalanceChart::setSeries(const std::vector<std::int64_t>& balances, std::int
         setAccessibleDescription(QStringLiteral("Még nem volt osztás."));
     } else {
         const auto [low, high] = std::minmax_element(balances_.begin(), balances_.end());
+        // Read aloud: sentences, and negative sums in words.
+        const auto ft = [](std::int64_t v) {
+            return (v < 0 ? QStringLiteral("mínusz ") : QString()) + QString::number(std::abs(v)) +
+                   QStringLiteral(" Ft");
+        };
         setAccessibleDescription(
-            QStringLiteral(
-                "%1 osztás; most %2 Ft, legkevesebb %3 Ft, legtöbb %4 Ft; kezdő összeg %5 Ft")
+            QStringLiteral("%1 osztás. Most %2, legkevesebb %3, legtöbb %4. Kezdő összeg %5.")
                 .arg(balances_.size())
-                .arg(balances_.back())
-                .arg(*low)
-                .arg(*high)
-                .arg(start_));
+                .arg(ft(balances_.back()), ft(*low), ft(*high), ft(start_)));
     }
     update();
 }

@@ -30,7 +30,8 @@ constexpr controls::ControlRow warningControls[] = {
 
 } // namespace
 
-ExchangeWarning::ExchangeWarning(board* table, const QString& text) : table_(table) {
+ExchangeWarning::ExchangeWarning(board* table, const QString& text, const QString& spoken)
+    : table_(table) {
     setObjectName(QStringLiteral("exchangeWarning"));
     controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Kartavo"));
@@ -46,9 +47,10 @@ ExchangeWarning::ExchangeWarning(board* table, const QString& text) : table_(tab
     auto* back = c.get<QPushButton>("Command2");
     connect(go, &QPushButton::clicked, this, &ExchangeWarning::Command1_Click);
     connect(back, &QPushButton::clicked, this, &ExchangeWarning::Command2_Click);
-    // "Vissza" takes the focus, and a screen reader reads the question with it.
-    setAccessibleDescription(text);
-    back->setAccessibleDescription(text);
+    // "Vissza" takes the focus, and a screen reader reads the question with it, once, in words.
+    const QString question = spoken.isEmpty() ? text.simplified() : spoken;
+    Label1->setAccessibleName(question);
+    back->setAccessibleDescription(question);
     back->setFocus();
     if (table_) {
         table_->setEnabled(false);
@@ -70,8 +72,12 @@ void ExchangeWarning::Command1_Click() {
 void ExchangeWarning::Command2_Click() {
     answered_ = true;
     close();
-    if (table_)
+    if (table_) {
         table_->setEnabled(true);
+        // Back to marking, where the question came from: on "Csere", not on "Keverés", where
+        // Space would deal again and cost the stake.
+        table_->focusExchange();
+    }
 }
 
 void ExchangeWarning::closeEvent(QCloseEvent* event) {

@@ -17,8 +17,9 @@ namespace trainer {
 class ExchangeWarning : public QWidget {
     Q_OBJECT
   public:
-    // Opens over nothing but beside the table, with the question in text, and disables the table.
-    ExchangeWarning(board* table, const QString& text);
+    // Opens over nothing but beside the table, with the question in text (and in words for a
+    // screen reader), and disables the table.
+    ExchangeWarning(board* table, const QString& text, const QString& spoken = {});
 
     void Command1_Click(); // "Csere így is"
     void Command2_Click(); // "Vissza"

@@ -112,10 +112,16 @@ bool Trainer::allowExchange() {
         best.kept == 0
             ? QStringLiteral("cseréld mind az öt lapot")
             : QStringLiteral("tartsd meg: %1").arg(AnalysisWindow::keptText(dealt, best.kept));
+    const QString spoken =
+        QStringLiteral(
+            "Ez a csere várhatóan %1tal kevesebbet ér a legjobbnál. A legjobb csere, %2.")
+            .arg(AnalysisWindow::spokenForints(loss), AnalysisWindow::spokenKept(dealt, best.kept));
     auto* question = new ExchangeWarning(
-        table_, QStringLiteral("Ez a csere várhatóan %1-tal kevesebbet ér a legjobbnál.\n"
-                               "A legjobb: %2.")
-                    .arg(AnalysisWindow::forints(loss), bestText));
+        table_,
+        QStringLiteral("Ez a csere várhatóan %1-tal kevesebbet ér a legjobbnál.\n"
+                       "A legjobb: %2.")
+            .arg(AnalysisWindow::forints(loss), bestText),
+        spoken);
     question->show();
     return false;
 }
