@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QStringList>
+#include <QWidget>
 
 namespace controls {
 
@@ -15,6 +16,24 @@ template <QAccessible::InterfaceFactory factory> void installAccessibleFactory()
         return true;
     }();
     (void)installed;
+}
+
+// Moves the focus to w and has a screen reader read it afresh, also where w has the focus
+// already or had it last. Qt 6.4 tells a screen reader that a name or description changed without
+// the new text, so Orca cannot say it; and Orca reads no focus event for the control it was on
+// last (when the focus passed through another control too quickly for it to notice). So the
+// control gets a new accessible object first, whose focus Orca reads as a new control's: its
+// name, state and description.
+inline void focusAndTell(QWidget* w) {
+    if (QAccessible::isActive())
+        if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(w))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    if (w->window()->focusWidget() != w || !w->hasFocus()) {
+        w->setFocus(Qt::OtherFocusReason);
+    } else if (QAccessible::isActive()) {
+        QAccessibleEvent event(w, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 // A control that a screen reader can press: the press action comes before the widget's own

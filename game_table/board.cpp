@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board.h"
 
+#include "accessible.h"
+
 #include "card_back.h"
 #include "cards.h"
 #include "evaluation.h"
@@ -473,7 +475,7 @@ void board::showTip(unsigned kept) {
             ? QStringLiteral("Tipp. Mind az öt lapot cseréld.")
             : QStringLiteral("Tipp. Tartsd meg ezeket, %1. A többi cserére jelölve.")
                   .arg(keptNames.join(QStringLiteral(", "))));
-    Command4->setFocus(Qt::OtherFocusReason);
+    controls::focusAndTell(Command4);
 }
 
 void board::setExchangeGuard(std::function<bool()> guard) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_announcer.h"
 
+#include "accessible.h"
 #include "cards.h"
 #include "flex_grid.h"
 #include "payout_table.h"
@@ -25,7 +26,7 @@ QString spokenNumber(const QString& text) {
 // dialog holds the table disabled).
 void focus(QWidget* w) {
     if (w->isEnabled() && w->isVisible())
-        w->setFocus(Qt::OtherFocusReason);
+        controls::focusAndTell(w);
 }
 
 } // namespace
@@ -44,6 +45,12 @@ TableAnnouncer::TableAnnouncer(const TableControls& controls, std::function<Tabl
         if (focused && (focused == c_.Command4 || onCard))
             c_.board->setFocus(Qt::OtherFocusReason);
     });
+    // A card marked or unmarked while it has the focus (Space, or its key again) is read anew.
+    for (controls::PictureBox* card : c_.Picture1)
+        connect(card, &controls::PictureBox::clicked, this, [card] {
+            if (card->hasFocus())
+                controls::focusAndTell(card);
+        });
     describePayoutTable();
 }
 

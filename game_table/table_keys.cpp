@@ -15,13 +15,14 @@
 
 namespace {
 
-// Moves the focus to the control a key pressed, so that a screen reader reads its new state.
+// Clicks the control a key pressed and moves the focus to it, so that a screen reader reads its
+// new state (once: the click comes first).
 void focusAndClick(QWidget* w) {
-    w->setFocus(Qt::ShortcutFocusReason);
     if (auto* box = qobject_cast<controls::PictureBox*>(w))
         box->click();
     else
         static_cast<QPushButton*>(w)->click();
+    w->setFocus(Qt::ShortcutFocusReason);
 }
 
 void click(QWidget* w) {
@@ -144,7 +145,10 @@ QMenu* TableKeys::menu(QWidget* parent) const {
     if (!options_.empty())
         menu->addSeparator();
     for (std::size_t i = 0; i < options_.size(); ++i) {
-        QAction* action = menu->addAction(options_[i].text);
+        // The state in words too: a screen reader reads a menu entry's check mark only when set.
+        QAction* action = menu->addAction(options_[i].text +
+                                          (options_[i].isOn() ? QStringLiteral(", bekapcsolva")
+                                                              : QStringLiteral(", kikapcsolva")));
         action->setCheckable(true);
         action->setChecked(options_[i].isOn());
         connect(action, &QAction::toggled, menu, [this, i](bool on) { options_[i].set(on); });

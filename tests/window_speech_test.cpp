@@ -60,6 +60,15 @@ void press(const QString& token) {
         click(control<QWidget>(QApplication::activeWindow(), token.mid(6)));
         return;
     }
+    if (token == "T" || token == "Alt+K") {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : QApplication::activeWindow(),
+                        token == "T" ? Qt::Key_T : Qt::Key_K,
+                        token == "T" ? Qt::NoModifier : Qt::AltModifier);
+        if (token != "T") // a button pressed by its letter clicks after a moment
+            QTest::qWait(300);
+        return;
+    }
     int key = Qt::Key_Return;
     if (token == "+")
         key = Qt::Key_Plus;
@@ -217,6 +226,28 @@ class SpeechTest : public QObject {
             << "Picture1_2"
             << "3. lap, kőr kilences, cserére jelölve"
             << "" << QStringList{"board/Picture1_2 focus", "board/Picture1_2 name"};
+        // A change to the control that has the focus is read as a new focus.
+        QTest::newRow("unmarking key")
+            << "2c 2d 9h Js Kc"
+            << "Enter 3 3"
+            << "Picture1_2"
+            << "3. lap, kőr kilences"
+            << "" << QStringList{"board/Picture1_2 name", "board/Picture1_2 focus"};
+        QTest::newRow("deal again on Csere")
+            << "2c 2d 9h Js Kc 3h 4h 5s 6s 7s"
+            << "Enter Alt+K"
+            << "Command4"
+            << "Csere"
+            << "Osztás, kőr hármas, kőr négyes, pikk ötös, pikk hatos, pikk hetes. Tét 2 Ft, "
+               "összeg 246 Ft"
+            << QStringList{"board/Command4 description", "board/Command4 focus"};
+        QTest::newRow("tip on Csere")
+            << "2c 2d 9h Js Kc"
+            << "Enter T"
+            << "Command4"
+            << "Csere"
+            << "Tipp. Tartsd meg ezeket, treff kettes, káró kettes. A többi cserére jelölve."
+            << QStringList{"board/Command4 description", "board/Command4 focus"};
     }
     void focusedControlTellsTheOutcome() {
         QFETCH(QString, script);
