@@ -32,6 +32,7 @@ class TabStrip : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void select(int index, bool notify);
@@ -40,6 +41,7 @@ class TabStrip : public QWidget {
     std::vector<QWidget*> pages_;
     int current_ = -1;
     int headerHeight_ = 0;
+    bool styled_ = false;
 };
 
 } // namespace controls
