@@ -77,13 +77,6 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
     for (int i = 0; i < captions.size(); ++i) {
         auto* tab = new TabButton(captions[i], this);
         tab->setObjectName(QStringLiteral("%1_Tab%2").arg(name).arg(i));
-        // Styled one by one: a style sheet on the strip would also reach the pages' controls.
-        tab->setStyleSheet(
-            QStringLiteral("QPushButton { border: 1px solid palette(dark); border-bottom: none;"
-                           " border-top-left-radius: 4px; border-top-right-radius: 4px;"
-                           " background: palette(button); margin: 0 1px; }"
-                           "QPushButton:checked { background: palette(window); font-weight: bold; }"
-                           "QPushButton:focus { text-decoration: underline; }"));
         tab->setCheckable(true);
         tab->setAccessibleName(captions[i]);
         tab->setAccessibleDescription(
@@ -101,6 +94,24 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
     addStep(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
     addStep(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
     addStep(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
+}
+
+void TabStrip::showEvent(QShowEvent* event) {
+    // The tabs take their look when the strip first shows, before it is painted: a style sheet
+    // brings in Qt's style-sheet engine, which a strip in a window loaded hidden does not need.
+    // Styled one by one: a style sheet on the strip would also reach the pages' controls.
+    if (!styled_) {
+        styled_ = true;
+        const QString look =
+            QStringLiteral("QPushButton { border: 1px solid palette(dark); border-bottom: none;"
+                           " border-top-left-radius: 4px; border-top-right-radius: 4px;"
+                           " background: palette(button); margin: 0 1px; }"
+                           "QPushButton:checked { background: palette(window); font-weight: bold; }"
+                           "QPushButton:focus { text-decoration: underline; }");
+        for (QAbstractButton* tab : tabs_.buttons())
+            tab->setStyleSheet(look);
+    }
+    QWidget::showEvent(event);
 }
 
 void TabStrip::setCurrentIndex(int index) {

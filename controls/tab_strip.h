@@ -34,6 +34,7 @@ class TabStrip : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void select(int index, bool notify);
@@ -42,6 +43,7 @@ class TabStrip : public QWidget {
     std::vector<QWidget*> pages_;
     int current_ = -1;
     int headerHeight_ = 0;
+    bool styled_ = false;
 };
 
 } // namespace controls

@@ -110,10 +110,12 @@ bool isLeftoverOf(const QString& fileName, const QString& targetName) {
 }
 
 int removeLeftovers(const QString& folder, const QString& targetName) {
+    // Every name is tested by isLeftoverOf, not by a wildcard filter: Qt turns a wildcard into a
+    // regular expression, and that alone pulls the regular-expression engine and its compiler
+    // into memory at every start.
     const QDir dir(folder);
     int removed = 0;
-    for (const QString& name :
-         dir.entryList({targetName + QStringLiteral(".*")}, QDir::Files | QDir::Hidden))
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Unsorted))
         if (isLeftoverOf(name, targetName) && QFile::remove(dir.filePath(name)))
             ++removed;
     return removed;

@@ -148,11 +148,7 @@ options::options() {
     auto* howTo = c.get<QLabel>("Label2");
     howTo->setWordWrap(true);
     c.get<QLabel>("Label4")->setWordWrap(true);
-    c.get<controls::PictureBox>("Picture2")
-        ->setPicture(media::designPicture(QStringLiteral("about_photo.jpg")));
     c.get<controls::PictureBox>("Picture2")->setAccessibleName(QStringLiteral("Két ász"));
-    c.get<controls::PictureBox>("Picture3")
-        ->setPicture(media::designPicture(QStringLiteral("about_title.jpg")));
     c.get<controls::PictureBox>("Picture3")->setAccessibleName(QStringLiteral("Morvane felirat"));
 
     // The etched separator of the about page: a light rule above a dark one.
@@ -170,8 +166,6 @@ options::options() {
     for (int i = 0; i < 8; ++i) {
         Picture1[i] = c.get<controls::PictureBox>(QStringLiteral("Picture1_%1").arg(i));
         Picture1[i]->setAccessibleName(QStringLiteral("Hátlap, %1").arg(designNames[i]));
-        // The thumbnails are stored with the dialog: a design file matters only when OK copies it.
-        Picture1[i]->setPicture(media::designPicture(QStringLiteral("options_back%1.bmp").arg(i)));
         connect(Picture1[i], &controls::PictureBox::clicked, this,
                 [this, i] { Picture1_Click(i); });
     }
@@ -207,6 +201,17 @@ void options::Form_Load() {
     // The box shows the switch as it really is, so that closing the dialog with "Mégsem" never
     // changes the sound setting behind the player's back.
     Check2->setChecked(media::soundOn);
+}
+
+void options::showPictures() {
+    const controls::ControlSet& c = *c_;
+    c.get<controls::PictureBox>("Picture2")
+        ->setPicture(media::designPicture(QStringLiteral("about_photo.jpg")));
+    c.get<controls::PictureBox>("Picture3")
+        ->setPicture(media::designPicture(QStringLiteral("about_title.jpg")));
+    // The thumbnails are stored with the dialog: a design file matters only when OK copies it.
+    for (int i = 0; i < 8; ++i)
+        Picture1[i]->setPicture(media::designPicture(QStringLiteral("options_back%1.bmp").arg(i)));
 }
 
 void options::setHint(const QString& text) {
@@ -318,6 +323,12 @@ bool options::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void options::showEvent(QShowEvent* event) {
+    // The pictures are decoded when the dialog first shows, not at the table's load, which loads
+    // the dialog hidden: until then nobody sees them.
+    if (!picturesShown_) {
+        picturesShown_ = true;
+        showPictures();
+    }
     QWidget::showEvent(event);
     // The dialog opens with the focus on the tab of the page it shows, not on the first tab.
     if (!focusWidget() || SSTab1->isTab(focusWidget()))

@@ -51,6 +51,7 @@ class options : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void showPictures(); // the about page's pictures and the card-back thumbnails
     void setHint(const QString& text);
 
     controls::TabStrip* SSTab1;
@@ -61,5 +62,6 @@ class options : public QWidget {
     std::array<QLabel*, 9> combinationLabels{};
     QString chosenBackFile_;
     QString howToPlay_;
+    bool picturesShown_ = false;
     std::unique_ptr<controls::ControlSet> c_;
 };
