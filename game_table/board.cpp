@@ -151,6 +151,7 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
     c_.get<controls::ValueLabel>("Label1")->setSpokenParts(QStringLiteral("Tét"),
                                                            QStringLiteral("Ft"));
     MSFlexGrid1->setAccessibleName(QStringLiteral("Nyereménytábla"));
+    nameHandFrame();
     // The reward picture is a Tab stop that says which picture shows; the logo says nothing
     // a player needs, so Tab passes it by.
     Picture2->setAccessibleName(rewardPictureName(0));
@@ -228,6 +229,16 @@ void board::setHandCaption(const QString& caption, bool bold) {
     f.setBold(bold);
     Frame1->setFont(f);
     Frame1->setTitle(caption);
+    nameHandFrame();
+}
+
+// A screen reader reads the frame's caption with the cards in it: without the colon of "A Te
+// lapjaid:", which it would name.
+void board::nameHandFrame() {
+    QString name = Frame1->title();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    Frame1->setAccessibleName(name);
 }
 
 void board::clearPayoutBold() {

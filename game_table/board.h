@@ -115,6 +115,7 @@ class board : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void nameHandFrame();
     void kiert(); // ranks the final hand and settles the game
     void creditRow(int row);
     void clearPayoutBold();

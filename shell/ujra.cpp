@@ -69,10 +69,9 @@ ujra::ujra(board* table) : table_(table) {
     Command2->installEventFilter(this);
 
     Label1->setText(QStringLiteral("Elfogyott a pénzed.\n\nAkarod újrakezdeni?"));
-    // "Igen" takes the focus when the dialog opens; a screen reader reads the question with it.
-    const QString question = Label1->text().simplified();
-    setAccessibleDescription(question);
-    Command1->setAccessibleDescription(question);
+    // "Igen" takes the focus when the dialog opens; a screen reader reads the dialog with its
+    // question, once, and then the button.
+    Label1->setAccessibleName(Label1->text().simplified());
     if (table_)
         table_->setEnabled(false);
 }

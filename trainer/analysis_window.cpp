@@ -213,6 +213,12 @@ AnalysisWindow::AnalysisWindow() {
     chartVerdict_->setFocusPolicy(Qt::TabFocus);
     chartVerdict_->setAccessibleName(QStringLiteral("A táblázat szerint"));
 
+    // Tab reads the first page as it is laid out: the hand, its holds, the verdict, the chart's
+    // line.
+    setTabOrder(handLabel_, holds_);
+    setTabOrder(holds_, verdict_);
+    setTabOrder(verdict_, chartVerdict_);
+
     chart_ = new BalanceChart(c["Frame3"]);
     chart_->setObjectName(QStringLiteral("Chart1"));
     chart_->setGeometry(rectOf(chartRect));

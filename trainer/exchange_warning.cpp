@@ -47,10 +47,9 @@ ExchangeWarning::ExchangeWarning(board* table, const QString& text, const QStrin
     auto* back = c.get<QPushButton>("Command2");
     connect(go, &QPushButton::clicked, this, &ExchangeWarning::Command1_Click);
     connect(back, &QPushButton::clicked, this, &ExchangeWarning::Command2_Click);
-    // "Vissza" takes the focus, and a screen reader reads the question with it, once, in words.
-    const QString question = spoken.isEmpty() ? text.simplified() : spoken;
-    Label1->setAccessibleName(question);
-    back->setAccessibleDescription(question);
+    // "Vissza" takes the focus; a screen reader reads the dialog with its question, once, in
+    // words, and then the button.
+    Label1->setAccessibleName(spoken.isEmpty() ? text.simplified() : spoken);
     back->setFocus();
     if (table_) {
         table_->setEnabled(false);
