@@ -132,7 +132,7 @@ class Harness:
 
     def start_display(self):
         r, w = os.pipe()
-        self.env = {"PATH": "/usr/local/bin:/usr/bin:/bin", "HOME": self.path("home"),
+        self.env = {"PATH": "/usr/bin:/bin", "HOME": self.path("home"),
                     "XDG_CONFIG_HOME": self.path("home", ".config"),
                     "XDG_DATA_HOME": self.path("home", ".local", "share"),
                     "XDG_CACHE_HOME": self.path("home", ".cache"),
@@ -241,8 +241,22 @@ class Harness:
         with open(os.path.join(prefs, "user-settings.conf"), "w") as f:
             json.dump({"general": general, "pronunciations": {}, "keybindings": {},
                        "profiles": {"default": {"profile": ["Default", "default"]}}}, f)
-        self.start("orca", ["orca", "-u", prefs, "--debug-file", self.path("orca-debug.out")],
-                   stop=signal.SIGKILL)  # an idle Orca lets SIGTERM wait
+        # Orca starts only when no other Orca of the same user runs on the machine, and asks
+        # pgrep. Here it is asked within Orca's own session, so that runs side by side (other
+        # checkouts' tests) do not stop each other.
+        shims = self.path("bin")
+        os.mkdir(shims)
+        with open(os.path.join(shims, "pgrep"), "w") as f:
+            f.write('#!/bin/sh\nexec /usr/bin/pgrep -s 0 "$@"\n')
+        os.chmod(os.path.join(shims, "pgrep"), 0o755)
+        saved = self.env
+        self.env = dict(saved, PATH=shims + ":" + saved["PATH"])
+        try:
+            self.start("orca", ["orca", "-u", prefs, "--debug-file", self.path("orca-debug.out")],
+                       stop=signal.SIGKILL,  # an idle Orca lets SIGTERM wait
+                       start_new_session=True)
+        finally:
+            self.env = saved
         # Orca says that it is on once speech works.
         self.wait_for(lambda: os.path.getsize(self.spoken) > 0, 30, "Orca spoke nothing")
 
