@@ -31,9 +31,7 @@ GAME = os.path.join(BUILD, "bin", "kartavo")
 SUIT = r"(?:kőr|káró|treff|pikk)"
 RANK = r"(?:ász|király|dáma|bubi|tízes|kilences|nyolcas|hetes|hatos|ötös|négyes|hármas|kettes)"
 CARD = re.compile(SUIT + r"\s+" + RANK, re.IGNORECASE)
-BALANCE = re.compile(r"összeg\W*(?:kettőspont\W*)?-?\d+\s*Ft", re.IGNORECASE)
-HAND = re.compile(r"semmi|egy pár|két pár|drill|sor|színflöss|full|póker|flöss|royal",
-                  re.IGNORECASE)
+HAND = r"\b(?:semmi|egy pár|két pár|drill|sor|színflöss|full|póker|flöss|royal flöss)\b"
 # Suit symbols as speech-dispatcher names them: ♠ and ♥ from its Hungarian emoji list, ♣ and ♦
 # from its base symbol list, in English.
 SUIT_SYMBOL = (r"(?:pikk|kőr|káró|treff) szín|(?:black|white) (?:club|diamond|spade|heart)"
@@ -69,13 +67,6 @@ class Harness:
                              stdin=subprocess.DEVNULL, cwd=self.tmp, **kw)
         self.procs.append((name, p, stop))
         return p
-
-    def stop(self, name):
-        for i, (n, p, sig) in enumerate(self.procs):
-            if n == name:
-                self._end(p, sig)
-                del self.procs[i]
-                return
 
     @staticmethod
     def _end(p, sig):
@@ -407,13 +398,19 @@ class Game:
         return [u for u in heard if re.search(pattern, u, re.IGNORECASE)]
 
     def check_cards(self, name, heard):
-        cards = CARD.findall(" ".join(heard))
-        self.check(name + ": the five cards are spoken", len(cards) >= 5,
-                   "%d card names heard" % len(cards))
+        """The five cards on the table now, each by its name."""
+        cards = [self.screen.card_name(n) for n in range(1, 6)]
+        said = " ".join(heard)
+        missing = [c for c in cards if not c or c.split(",")[0] not in said]
+        self.check(name + ": the five cards are spoken", not missing,
+                   "not heard: %s" % ", ".join(c or "?" for c in missing))
 
     def check_balance(self, name, heard):
-        self.check(name + ": the balance is spoken", any(BALANCE.search(u) for u in heard),
-                   "no \"összeg … Ft\" heard")
+        """The balance on the table now, with the word "összeg"."""
+        balance = self.screen.balance()
+        pattern = r"összeg\W*(?:kettőspont\W*)?%s\s*Ft" % balance
+        self.check(name + ": the balance is spoken", self.said(heard, pattern),
+                   "\"összeg %s Ft\" not heard" % balance)
 
     def deal(self, title, *keys):
         heard = self.step(title, *keys)
@@ -423,7 +420,7 @@ class Game:
 
     def exchange(self, title, *keys):
         heard = self.step(title, *keys)
-        self.check(title + ": the result is spoken", self.said(heard, HAND.pattern),
+        self.check(title + ": the result is spoken", self.said(heard, HAND),
                    "no hand's name heard")
         self.check_balance(title, heard)
         return heard
@@ -497,8 +494,7 @@ class Game:
             heard_all += heard
             silent += not heard
         self.check("Tab: every stop is spoken", silent == 0, "%d Tabs spoke nothing" % silent)
-        self.check("Tab: the balance is spoken", any(BALANCE.search(u) for u in heard_all),
-                   "no \"összeg … Ft\" heard")
+        self.check_balance("Tab", heard_all)
 
     def warning(self):
         self.step("the table's menu by the Menu key", "Menu")
