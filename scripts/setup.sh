@@ -12,6 +12,11 @@ packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                   mingw-w64-tools wine wine64 nsis cmake ninja-build dpkg-dev perl util-linux
                   qt6-base-dev xvfb)
+# The screen reader test (./test --orca): Orca, speech-dispatcher with espeak-ng, the D-Bus and
+# AT-SPI buses, a display with a window manager, keys sent through XTEST (xdotool), and Python's
+# AT-SPI binding to read the table.
+orca_packages=(orca speech-dispatcher espeak-ng python3-speechd python3-pyatspi gir1.2-atspi-2.0
+               python3-gi at-spi2-core dbus xvfb x11-utils openbox xdotool)
 
 # Installs the packages given, by default the list above.
 install_missing() {
