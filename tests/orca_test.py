@@ -352,15 +352,15 @@ class Screen:
 
     def card_name(self, number):
         for _, name, _, _ in self.table():
-            if name and name.startswith("%d. lap: " % number):
-                return name.split(": ", 1)[1]
+            if name and name.startswith("%d. lap, " % number):
+                return name.split(", ", 1)[1]
         return ""
 
     def balance(self):
         for _, name, _, _ in self.table():
-            m = re.match(r"Összeg: (-?\d+)", name or "")
+            m = re.match(r"Összeg (mínusz )?(\d+)", name or "")
             if m:
-                return int(m.group(1))
+                return -int(m.group(2)) if m.group(1) else int(m.group(2))
         return None
 
     def window_with(self, text):
@@ -408,6 +408,8 @@ class Game:
     def check_balance(self, name, heard):
         """The balance on the table now, with the word "összeg"."""
         balance = self.screen.balance()
+        if balance is not None and balance < 0:
+            balance = "mínusz %d" % -balance
         pattern = r"összeg\W*(?:kettőspont\W*)?%s\s*Ft" % balance
         self.check(name + ": the balance is spoken", self.said(heard, pattern),
                    "\"összeg %s Ft\" not heard" % balance)
