@@ -55,7 +55,11 @@ ExchangeWarning::ExchangeWarning(board* table, const QString& text, const QStrin
         table_->setEnabled(false);
         controls::placeBeside(this, table_, table_->playArea());
         // The question goes with its table, when the program ends another way.
-        connect(table_, &QObject::destroyed, this, &QWidget::close);
+        // The table is half destroyed by then: it is no longer touched.
+        connect(table_, &QObject::destroyed, this, [this] {
+            table_ = nullptr;
+            close();
+        });
     }
 }
 
