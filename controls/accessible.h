@@ -18,6 +18,12 @@ template <QAccessible::InterfaceFactory factory> void installAccessibleFactory()
     (void)installed;
 }
 
+// A number as a reader says it: "mínusz 6" rather than a minus sign, which a screen reader would
+// name as punctuation.
+inline QString spokenNumber(const QString& number) {
+    return number.startsWith(QLatin1Char('-')) ? QStringLiteral("mínusz ") + number.mid(1) : number;
+}
+
 // Moves the focus to w and has a screen reader read it afresh, also where w has the focus
 // already or had it last. Qt 6.4 tells a screen reader that a name or description changed without
 // the new text, so Orca cannot say it; and Orca reads no focus event for the control it was on
@@ -28,7 +34,7 @@ inline void focusAndTell(QWidget* w) {
     if (QAccessible::isActive())
         if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(w))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
-    if (w->window()->focusWidget() != w || !w->hasFocus()) {
+    if (!w->hasFocus()) {
         w->setFocus(Qt::OtherFocusReason);
     } else if (QAccessible::isActive()) {
         QAccessibleEvent event(w, QAccessible::Focus);

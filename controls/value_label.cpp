@@ -45,10 +45,7 @@ QString ValueLabel::spokenText() const {
     const QString value = text().trimmed();
     if (value.isEmpty())
         return caption_ + QStringLiteral(" nincs");
-    // A minus sign is read as punctuation; the word is what a reader says.
-    return QStringLiteral("%1 %2 %3")
-        .arg(caption_, value.startsWith('-') ? QStringLiteral("mínusz ") + value.mid(1) : value,
-             unit_);
+    return QStringLiteral("%1 %2 %3").arg(caption_, spokenNumber(value), unit_);
 }
 
 void ValueLabel::paintEvent(QPaintEvent* event) {

@@ -11,6 +11,21 @@
 
 namespace controls {
 
+namespace {
+// Where a window of that size at p stands wholly within the area; one larger than the area keeps
+// its top-left corner on it.
+QPoint withinArea(QPoint p, const QSize& size, const QRect& area) {
+    p.setX(std::clamp(p.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+    p.setY(std::clamp(p.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    return p;
+}
+
+std::int64_t overlap(const QRect& a, const QRect& b) {
+    const QRect both = a.intersected(b);
+    return both.isEmpty() ? 0 : std::int64_t(both.width()) * both.height();
+}
+} // namespace
+
 void centreOver(QWidget* window, const QWidget* over) {
     // Before its first showing a window knows no frame of its own: it will have one like the
     // window it opens over.
@@ -21,32 +36,15 @@ void centreOver(QWidget* window, const QWidget* over) {
                           outer.right() - inner.right(), outer.bottom() - inner.bottom());
     }
     frame.moveCenter(over->frameGeometry().center());
-    if (const QScreen* screen = over->screen()) {
-        const QRect usable = screen->availableGeometry();
-        // A window larger than the screen keeps its top-left corner on it.
-        frame.moveLeft(
-            std::max(usable.left(), std::min(frame.left(), usable.right() - frame.width() + 1)));
-        frame.moveTop(
-            std::max(usable.top(), std::min(frame.top(), usable.bottom() - frame.height() + 1)));
-    }
+    if (const QScreen* screen = over->screen())
+        frame.moveTopLeft(withinArea(frame.topLeft(), frame.size(), screen->availableGeometry()));
     window->move(frame.topLeft());
 }
-
-namespace {
-std::int64_t overlap(const QRect& a, const QRect& b) {
-    const QRect both = a.intersected(b);
-    return both.isEmpty() ? 0 : std::int64_t(both.width()) * both.height();
-}
-} // namespace
 
 QPoint besidePosition(const QRect& t, const QSize& frame, const QRect& area,
                       const QRect& keepClear) {
     const int gap = 8, w = frame.width(), h = frame.height();
-    const auto inArea = [&](QPoint p) {
-        p.setX(std::clamp(p.x(), area.left(), std::max(area.left(), area.right() + 1 - w)));
-        p.setY(std::clamp(p.y(), area.top(), std::max(area.top(), area.bottom() + 1 - h)));
-        return p;
-    };
+    const auto inArea = [&](QPoint p) { return withinArea(p, frame, area); };
     // Every place that stands clear of the table or of keepClear, or flush with an edge of the
     // area, if there is one, is among these: each of them beside or above or below one of the
     // two, or against the area's edges.

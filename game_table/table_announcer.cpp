@@ -17,11 +17,6 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// A balance as a reader says it: "mínusz 6" rather than a minus sign read as punctuation.
-QString spokenNumber(const QString& text) {
-    return text.startsWith('-') ? QStringLiteral("mínusz ") + text.mid(1) : text;
-}
-
 // Moves the focus to a control of the table, if it can take it now (not while the restart
 // dialog holds the table disabled).
 void focus(QWidget* w) {
@@ -63,7 +58,8 @@ QString TableAnnouncer::cardsText() const {
 
 QString TableAnnouncer::stakeAndBalanceText() const {
     const TableView v = view_();
-    return QStringLiteral("Tét %1 Ft, összeg %2 Ft").arg(v.stakeText, spokenNumber(v.balanceText));
+    return QStringLiteral("Tét %1 Ft, összeg %2 Ft")
+        .arg(v.stakeText, controls::spokenNumber(v.balanceText));
 }
 
 QString TableAnnouncer::dealText() const {
@@ -86,19 +82,20 @@ void TableAnnouncer::afterDeal() {
 
 // Once "Igen" has given the fresh balance back, "Keverés" tells it.
 void TableAnnouncer::afterRestart() {
-    c_.Command1->setAccessibleDescription(
-        QStringLiteral("Újrakezdés, összeg %1 Ft").arg(spokenNumber(view_().balanceText)));
+    c_.Command1->setAccessibleDescription(QStringLiteral("Újrakezdés, összeg %1 Ft")
+                                              .arg(controls::spokenNumber(view_().balanceText)));
     focus(c_.Command1);
 }
 
 void TableAnnouncer::afterExchange() {
     const TableView v = view_();
     const double credit = v.balance() - balanceBeforeExchange_;
-    const QString outcome = credit > 0 ? QStringLiteral("%1, nyeremény %2 Ft, összeg %3 Ft")
-                                             .arg(v.handCaption, QString::number(credit, 'f', 0),
-                                                  spokenNumber(v.balanceText))
-                                       : QStringLiteral("%1, nincs nyeremény, összeg %2 Ft")
-                                             .arg(v.handCaption, spokenNumber(v.balanceText));
+    const QString outcome = credit > 0
+                                ? QStringLiteral("%1, nyeremény %2 Ft, összeg %3 Ft")
+                                      .arg(v.handCaption, QString::number(credit, 'f', 0),
+                                           controls::spokenNumber(v.balanceText))
+                                : QStringLiteral("%1, nincs nyeremény, összeg %2 Ft")
+                                      .arg(v.handCaption, controls::spokenNumber(v.balanceText));
     c_.Command4->setAccessibleDescription(QString());
     c_.Command1->setAccessibleDescription(
         QStringLiteral("%1. Lapok, %2").arg(outcome, cardsText()));

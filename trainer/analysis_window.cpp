@@ -112,24 +112,33 @@ QString suitSymbol(int suit) {
     return QString(QChar(u"♣♦♥♠"[suit]));
 }
 
-} // namespace
-
-QString AnalysisWindow::spokenForints(double value) {
-    return QString::number(value, 'f', 2).replace('.', ',') + QStringLiteral(" forint");
+// Two decimals with a decimal comma: "3,42".
+QString amount(double value) {
+    return QString::number(value, 'f', 2).replace('.', ',');
 }
 
-QString AnalysisWindow::spokenKept(const kartavo::Hand& dealt, std::uint8_t kept) {
+// The cards of the kept positions by name: "pikk ász, pikk király".
+QString spokenCards(const kartavo::Hand& dealt, std::uint8_t kept) {
     QStringList cards;
     for (std::size_t p = 0; p < 5; ++p)
         if (kept & (1u << p))
             cards << QString::fromStdString(
                 kartavo::spokenCardName(kartavo::cardCode(dealt[p]) + ".bmp"));
-    return cards.isEmpty() ? QStringLiteral("mind az öt lap csere")
-                           : QStringLiteral("megtartva ") + cards.join(QStringLiteral(", "));
+    return cards.join(QStringLiteral(", "));
+}
+} // namespace
+
+QString AnalysisWindow::spokenForints(double value) {
+    return amount(value) + QStringLiteral(" forint");
+}
+
+QString AnalysisWindow::spokenKept(const kartavo::Hand& dealt, std::uint8_t kept) {
+    return kept == 0 ? QStringLiteral("mind az öt lap csere")
+                     : QStringLiteral("megtartva ") + spokenCards(dealt, kept);
 }
 
 QString AnalysisWindow::forints(double value) {
-    return QString::number(value, 'f', 2).replace('.', ',') + QStringLiteral(" Ft");
+    return amount(value) + QStringLiteral(" Ft");
 }
 
 QString AnalysisWindow::keptText(const kartavo::Hand& dealt, std::uint8_t kept) {
@@ -237,7 +246,7 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
                                 .arg(keptText(*hand.dealt, 31))
                                 .arg(hand.multiplier));
         handLabel_->setAccessibleName(QStringLiteral("Osztás, %1, szorzó x %2")
-                                          .arg(spokenKept(*hand.dealt, 31).mid(10))
+                                          .arg(spokenCards(*hand.dealt, 31))
                                           .arg(hand.multiplier));
         if (hand.ranking) {
             holds_->setRowCount(32);

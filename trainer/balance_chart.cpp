@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "balance_chart.h"
 
+#include "accessible.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
-#include <cstdlib>
 
 namespace trainer {
 
@@ -23,8 +24,7 @@ void BalanceChart::setSeries(const std::vector<std::int64_t>& balances, std::int
         const auto [low, high] = std::minmax_element(balances_.begin(), balances_.end());
         // Read aloud: sentences, and negative sums in words.
         const auto ft = [](std::int64_t v) {
-            return (v < 0 ? QStringLiteral("mínusz ") : QString()) + QString::number(std::abs(v)) +
-                   QStringLiteral(" Ft");
+            return controls::spokenNumber(QString::number(v)) + QStringLiteral(" Ft");
         };
         setAccessibleDescription(
             QStringLiteral("%1 osztás. Most %2, legkevesebb %3, legtöbb %4. Kezdő összeg %5.")
