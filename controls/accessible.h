@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QWidget>
 
@@ -21,7 +22,9 @@ template <QAccessible::InterfaceFactory factory> void installAccessibleFactory()
 // A number as a reader says it: "mínusz 6" rather than a minus sign, which a screen reader would
 // name as punctuation.
 inline QString spokenNumber(const QString& number) {
-    return number.startsWith(QLatin1Char('-')) ? QStringLiteral("mínusz ") + number.mid(1) : number;
+    return number.startsWith(QLatin1Char('-'))
+               ? QCoreApplication::translate("controls", "mínusz %1").arg(number.mid(1))
+               : number;
 }
 
 // Moves the focus to w and has a screen reader read it afresh, also where w has the focus

@@ -8,6 +8,7 @@
 #include "value_label.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -46,8 +47,16 @@ QFont makeFont(const Font& font, const QFont& base) {
 }
 
 namespace {
-QWidget* create(const ControlRow& row, QWidget* parent) {
-    const QString text = QString::fromUtf8(row.text ? row.text : "");
+void setText(QWidget* w, const QString& text) {
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(text);
+    else if (auto* frame = qobject_cast<QGroupBox*>(w))
+        frame->setTitle(text);
+}
+
+QWidget* create(const ControlRow& row, const QString& text, QWidget* parent) {
     switch (row.kind) {
     case Kind::Button:
         return new QPushButton(text, parent);
@@ -78,12 +87,15 @@ QWidget* create(const ControlRow& row, QWidget* parent) {
 
 ControlSet::ControlSet(QWidget* window, std::span<const ControlRow> rows,
                        const QHash<QString, QWidget*>& containers)
-    : widgets_(containers) {
+    : widgets_(containers), context_(window->metaObject()->className()) {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlRow& row : rows) {
         QWidget* parent = row.parent ? widgets_.value(QString::fromUtf8(row.parent)) : window;
         Q_ASSERT(parent);
-        QWidget* w = create(row, parent);
+        const QString text = row.text ? QCoreApplication::translate(context_, row.text) : QString();
+        QWidget* w = create(row, text, parent);
+        if (row.text && *row.text)
+            texts_.push_back({w, row.text});
         const QString name = QString::fromUtf8(row.name);
         w->setObjectName(name);
         w->setGeometry(pxRect(row.left, row.top, row.width, row.height));
@@ -97,6 +109,11 @@ ControlSet::ControlSet(QWidget* window, std::span<const ControlRow> rows,
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+void ControlSet::retranslate() {
+    for (const Text& t : texts_)
+        setText(t.widget, QCoreApplication::translate(context_, t.source));
 }
 
 QWidget* ControlSet::operator[](const QString& name) const {

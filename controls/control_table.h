@@ -3,13 +3,16 @@
 // Windows are laid out from tables of controls: one row per control with its name, kind,
 // container, text, twips rectangle, font and tab index. The builder creates the widgets, names
 // them (objectName = control name, "Picture1_2" for member 2 of a control array), gives each an
-// accessible name and puts them in tab order.
+// accessible name and puts them in tab order. A row's text is a source text of Qt's translation
+// system in the context of the window's class (write it as QT_TRANSLATE_NOOP("board", "Keverés")):
+// it is shown translated, and again after the language changes when the window asks.
 #pragma once
 
 #include <QHash>
 #include <QString>
 #include <QWidget>
 #include <span>
+#include <vector>
 
 namespace controls {
 
@@ -44,9 +47,17 @@ class ControlSet {
                const QHash<QString, QWidget*>& containers = {});
     QWidget* operator[](const QString& name) const;
     template <class T> T* get(const QString& name) const { return qobject_cast<T*>((*this)[name]); }
+    // Shows every row's text again in the language now in force (on a LanguageChange).
+    void retranslate();
 
   private:
+    struct Text {
+        QWidget* widget;
+        const char* source;
+    };
     QHash<QString, QWidget*> widgets_;
+    const char* context_;
+    std::vector<Text> texts_;
 };
 
 // Fixed client size in twips, title bar with a close box only (no minimise or maximise).

@@ -6,6 +6,7 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -78,13 +79,11 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
         auto* tab = new TabButton(captions[i], this);
         tab->setObjectName(QStringLiteral("%1_Tab%2").arg(name).arg(i));
         tab->setCheckable(true);
-        tab->setAccessibleName(captions[i]);
-        tab->setAccessibleDescription(
-            QStringLiteral("%1. lap, összesen %2").arg(i + 1).arg(captions.size()));
         tab->setGeometry((i % tabsPerRow) * tabWidth, (i / tabsPerRow) * tabHeight, tabWidth,
                          tabHeight);
         tabs_.addButton(tab, i);
     }
+    setCaptions(captions);
     connect(&tabs_, &QButtonGroup::idClicked, this, [this](int id) { select(id, true); });
     // Ctrl+Tab and Ctrl+Shift+Tab step through the pages wherever the focus is in the window.
     const auto addStep = [this](QKeySequence keys, int by) {
@@ -94,6 +93,19 @@ TabStrip::TabStrip(QWidget* parent, const QString& name, const QStringList& capt
     addStep(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
     addStep(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
     addStep(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
+}
+
+void TabStrip::setCaptions(const QStringList& captions) {
+    const QList<QAbstractButton*> tabs = tabs_.buttons();
+    for (int i = 0; i < captions.size() && i < tabs.size(); ++i) {
+        QAbstractButton* tab = tabs_.button(i);
+        tab->setText(captions[i]);
+        tab->setAccessibleName(captions[i]);
+        tab->setAccessibleDescription(
+            QCoreApplication::translate("controls", "%1. lap, összesen %2")
+                .arg(i + 1)
+                .arg(captions.size()));
+    }
 }
 
 void TabStrip::showEvent(QShowEvent* event) {

@@ -18,6 +18,8 @@ class TabStrip : public QWidget {
     TabStrip(QWidget* parent, const QString& name, const QStringList& captions, int tabsPerRow,
              int tabHeightTwips, QRect geometryPx);
     int count() const { return static_cast<int>(pages_.size()); }
+    // The tabs' captions (and what a screen reader reads of them), as after a language change.
+    void setCaptions(const QStringList& captions);
     // A page covers the whole control (beneath the tabs): its children use the control's
     // coordinates.
     QWidget* page(int index) const { return pages_.at(index); }

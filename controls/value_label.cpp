@@ -6,6 +6,7 @@
 #include "focus_mark.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace controls {
@@ -44,7 +45,7 @@ void ValueLabel::setSpokenParts(const QString& caption, const QString& unit) {
 QString ValueLabel::spokenText() const {
     const QString value = text().trimmed();
     if (value.isEmpty())
-        return caption_ + QStringLiteral(" nincs");
+        return QCoreApplication::translate("controls", "%1 nincs").arg(caption_);
     return QStringLiteral("%1 %2 %3").arg(caption_, spokenNumber(value), unit_);
 }
 

@@ -8,6 +8,7 @@
 #include "cards.h"
 #include "evaluation.h"
 #include "flex_grid.h"
+#include "language.h"
 #include "number_text.h"
 #include "options.h"
 #include "payout_table.h"
@@ -24,6 +25,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -42,46 +44,79 @@ constexpr Font sans825{"MS Sans Serif", 8.25};
 
 // The window's controls; twips relative to the container.
 constexpr controls::ControlRow boardControls[] = {
-    {"Command1",    Kind::Button,            nullptr,  "Keverés",       5400, 3360, 900,  375,  {},           0 },
-    {"Frame1",      Kind::Frame,             nullptr,  "A Te lapjaid:",  240,  3840, 6975, 2175, {},           1 },
-    {"Picture1_0",  Kind::PictureBox,        "Frame1", nullptr,          240,  360,  1130, 1500, {},           2 },
-    {"Picture1_1",  Kind::PictureBox,        "Frame1", nullptr,          1560, 360,  1130, 1500, {},           3 },
-    {"Picture1_2",  Kind::PictureBox,        "Frame1", nullptr,          2880, 360,  1130, 1500, {},           4 },
-    {"Picture1_3",  Kind::PictureBox,        "Frame1", nullptr,          4200, 360,  1130, 1500, {},           5 },
-    {"Picture1_4",  Kind::PictureBox,        "Frame1", nullptr,          5520, 360,  1130, 1500, {},           6 },
-    {"MSFlexGrid1", Kind::Grid,              nullptr,  nullptr,          7560, 1320, 2100, 2490, sans825,      7 },
-    {"Command2",    Kind::Button,            nullptr,  "Kilépés",      5400, 1320, 900,  375,  {},           8 },
-    {"command3_0",  Kind::Button,            nullptr,  "x 1",            7575, 3840, 515,  255,  arialBold825, 9 },
-    {"command3_1",  Kind::Button,            nullptr,  "x 2",            8090, 3840, 515,  255,  arialBold825, 10},
-    {"command3_2",  Kind::Button,            nullptr,  "x 5",            8595, 3840, 515,  255,  arialBold825, 11},
-    {"command3_3",  Kind::Button,            nullptr,  "x 10",           9110, 3840, 515,  255,  arialBold825, 12},
-    {"Command4",    Kind::Button,            nullptr,  "Csere",          6480, 3360, 975,  375,  {},           13},
-    {"Picture2",    Kind::PictureBox,        nullptr,  nullptr,          240,  240,  5010, 3435, {},           14},
-    {"Frame2",      Kind::Frame,             nullptr,  nullptr,          7440, 5520, 2415, 615,  {},           15},
-    {"Label2",      Kind::Label,             "Frame2", "Összeg:",       120,  225,  855,  330,  arialBold975, 16},
-    {"Label5",      Kind::ValueLabel,        "Frame2", "250",            1200, 225,  735,  255,  sansBold975,  19},
-    {"Label4",      Kind::Label,             "Frame2", "Ft",             1920, 225,  375,  255,  sansBold975,  17},
-    {"Picture3",    Kind::BorderlessPicture, nullptr,  nullptr,          7440, 240,  2295, 735,  {},           18},
-    {"Command6",    Kind::Button,            nullptr,  "Beállítások", 6480, 1320, 975,  375,  {},           20},
-    {"Frame3",      Kind::Frame,             nullptr,  nullptr,          7440, 4920, 2415, 615,  {},           21},
-    {"Label6",      Kind::Label,             "Frame3", "Tét:",          120,  230,  735,  255,  arialBold975, 24},
-    {"Label1",      Kind::ValueLabel,        "Frame3", "2",              1200, 230,  735,  255,  sansBold975,  22},
-    {"Label3",      Kind::Label,             "Frame3", "Ft",             1920, 230,  375,  255,  sansBold975,  23},
+    {"Command1",
+     Kind::Button,
+     nullptr,                QT_TRANSLATE_NOOP("board", "Keverés"),
+     5400,                                                                                                                          3360,
+     900,375,
+     {},
+     0},
+    {"Frame1",
+     Kind::Frame,
+     nullptr,            QT_TRANSLATE_NOOP("board",                                           "A Te lapjaid:"),
+     240,                     3840,
+     6975,2175,
+     {},
+     1},
+    {"Picture1_0",             Kind::PictureBox,               "Frame1",       nullptr,    240, 360,                                         1130,                                                                                                                                                1500,{},2},
+    {"Picture1_1",            Kind::PictureBox,              "Frame1",      nullptr,    1560,  360,                                           1130,                                                                                                                                                 1500,{},3                                                                                                                                                               },
+    {"Picture1_2",            Kind::PictureBox,              "Frame1",      nullptr,    2880,  360,                                           1130,                                                                                                                                                 1500,{},4},
+    {"Picture1_3",            Kind::PictureBox,              "Frame1",      nullptr,    4200,  360,                                           1130,                                                                                                                                                 1500,{},5                                                                                                                                                                                                                                                                                                                               },
+    {"Picture1_4",            Kind::PictureBox,              "Frame1",      nullptr,    5520,  360,                                           1130,                                                                                                                                                 1500,{},6},
+    {"MSFlexGrid1",            Kind::Grid,              nullptr,     nullptr,         7560,        1320,                                                  2100,                                                                                                                                                   2490,sans825,7                                                                                                                                                                                                                                                                                                                                                                                                                                                                                 },
+    {"Command2",
+     Kind::Button,
+     nullptr,        QT_TRANSLATE_NOOP("board",                                      "Kilépés"),
+     5400,                                                                                     1320,
+     900,375,
+     {},
+     8},
+    {"command3_0",            Kind::Button,                 nullptr,                    "x 1",                                  7575,                              3840,                                                            515,                                                                                                                                                 255,arialBold825,9},
+    {"command3_1", Kind::Button,  nullptr,     "x 2",                   8090,                          3840,                                                                       515,                                                                                                                                                                           255,                                          arialBold825,                                                                                                                                                                                                        10                                                                                                                                                                                                                                                                                                                                                                                    },
+    {"command3_2", Kind::Button, nullptr,    "x 5",                  8595,                         3840,                                                                       515,                                                                                                                                                                            255,arialBold825,11},
+    {"command3_3", Kind::Button, nullptr,    "x 10",                  9110,                         3840,                                                                       515,                                                                                                                                                                           255,                                         arialBold825,                                                                                                                                                                                                                                                                                                                                                                                                        12                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                   },
+    {"Command4",
+     Kind::Button,
+     nullptr,    QT_TRANSLATE_NOOP("board",                    "Csere"),
+     6480,                                                                                                                       3360,
+     975,375,
+     {},
+     13},
+    {"Picture2",          Kind::PictureBox,                nullptr,                     nullptr,                                              240,                                                        240,                                                                                    5010,                                                                                                                                                                           3435,{},14},
+    {"Frame2",         Kind::Frame,         nullptr,          nullptr,                                   7440,                                               5520,                                                                                 2415,     615,{},15                                                                                                                                                },
+    {"Label2",          Kind::Label,          "Frame2",           QT_TRANSLATE_NOOP("board",                                    "Összeg:"),                                                120,                                                                                 225,                                                                                                                                                                         855,                            330,
+     arialBold975,16},
+    {"Label5",          Kind::ValueLabel,         "Frame2",           "250",                                  1200,                                                     225,                                                                                                   735,                                                                                                                                                                                       255,sansBold975,19                                       },
+    {"Label4",          Kind::Label,         "Frame2", "Ft",                        1920,                                           225,375,255,sansBold975,17},
+    {"Picture3",          Kind::BorderlessPicture,         nullptr, nullptr,                        7440,                                           240,                                                                                                 2295,                                                                                                                                                                                                                                                                                     735,                                                                                                                                                                                                                                                                                              {},                                                                                                                                                                                                                                                                                                                                                                                                                                                                             18                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                                      },
+    {"Command6",
+     Kind::Button,
+     nullptr,         QT_TRANSLATE_NOOP("board",                                "Beállítások"),
+     6480,1320,
+     975,375,
+     {},
+     20},
+    {"Frame3",         Kind::Frame,               nullptr,               nullptr,                                                7440,                                                                     4920,                                                                                                                          2415,                                                                                                                                                                                                                                615,{},21},
+    {"Label6",         Kind::Label,       "Frame3",       QT_TRANSLATE_NOOP("board",                              "Tét:"),120,230,735,255,
+     arialBold975,24},
+    {"Label1",          Kind::ValueLabel,         "Frame3",         "2",                               1200,                                                           230,                                                                                                              735,                                                                                                                                                                                                                           255,sansBold975,22                                                                                                                                                                                               },
+    {"Label3",         Kind::Label,        "Frame3",        "Ft",1920,230,375,255,sansBold975,23},
 };
 
 // What the reward picture shows, for a screen reader: the table's own picture (0), then the
 // rewards casino1.jpg .. casino8.jpg.
 QString rewardPictureName(int number) {
-    static const char* const shows[] = {"Sok szerencsét, egy royal flös",
-                                        "rulettkerék",
-                                        "zsetonoszlopok",
-                                        "két dobókocka",
-                                        "játékgép három hetessel",
-                                        "royal flös legyezőben",
-                                        "CASINO neonfelirat",
-                                        "kártyaasztal lapokkal és zsetonokkal",
-                                        "jackpot, egy halom érme"};
-    return QStringLiteral("Jutalomkép, %1").arg(QString::fromUtf8(shows[number]));
+    static const char* const shows[] = {
+        QT_TRANSLATE_NOOP("board", "Sok szerencsét, egy royal flös"),
+        QT_TRANSLATE_NOOP("board", "rulettkerék"),
+        QT_TRANSLATE_NOOP("board", "zsetonoszlopok"),
+        QT_TRANSLATE_NOOP("board", "két dobókocka"),
+        QT_TRANSLATE_NOOP("board", "játékgép három hetessel"),
+        QT_TRANSLATE_NOOP("board", "royal flös legyezőben"),
+        QT_TRANSLATE_NOOP("board", "CASINO neonfelirat"),
+        QT_TRANSLATE_NOOP("board", "kártyaasztal lapokkal és zsetonokkal"),
+        QT_TRANSLATE_NOOP("board", "jackpot, egy halom érme")};
+    return board::tr("Jutalomkép, %1").arg(board::tr(shows[number]));
 }
 
 // The etched border along the edges of the client area; light lines use the window colour.
@@ -99,7 +134,7 @@ constexpr BorderLine borderLines[] = {
     {0,     6350, 10050, 6350, true },
 };
 
-const QString handCaption = QStringLiteral("A Te lapjaid:");
+constexpr const char* handCaption = QT_TRANSLATE_NOOP("board", "A Te lapjaid:");
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -146,11 +181,7 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
         label->setBackgroundRole(QPalette::ToolTipBase);
         label->setForegroundRole(QPalette::ToolTipText);
     }
-    c_.get<controls::ValueLabel>("Label5")->setSpokenParts(QStringLiteral("Összeg"),
-                                                           QStringLiteral("Ft"));
-    c_.get<controls::ValueLabel>("Label1")->setSpokenParts(QStringLiteral("Tét"),
-                                                           QStringLiteral("Ft"));
-    MSFlexGrid1->setAccessibleName(QStringLiteral("Nyereménytábla"));
+    nameFixedTexts();
     nameHandFrame();
     // The reward picture is a Tab stop that says which picture shows; the logo says nothing
     // a player needs, so Tab passes it by.
@@ -224,12 +255,46 @@ void board::setBalance(double value) {
     Label5->setText(qs(kartavo::numberText(kartavo::toMoney(value))));
 }
 
-void board::setHandCaption(const QString& caption, bool bold) {
+void board::setHandCaption(const char* context, const char* caption, bool bold) {
+    caption_ = {context, caption};
     QFont f = Frame1->font();
     f.setBold(bold);
     Frame1->setFont(f);
-    Frame1->setTitle(caption);
+    Frame1->setTitle(QCoreApplication::translate(context, caption));
     nameHandFrame();
+}
+
+// The texts that no handler changes, beyond those of the control table.
+void board::nameFixedTexts() {
+    c_.get<controls::ValueLabel>("Label5")->setSpokenParts(tr("Összeg"), QStringLiteral("Ft"));
+    c_.get<controls::ValueLabel>("Label1")->setSpokenParts(tr("Tét"), QStringLiteral("Ft"));
+    MSFlexGrid1->setAccessibleName(tr("Nyereménytábla"));
+}
+
+void board::fillPayoutTexts() {
+    MSFlexGrid1->setCellText(0, 1, texts::fromKey("Rules", kartavo::payoutHeader));
+    for (int row = 1; row <= 9; ++row)
+        MSFlexGrid1->setCellText(row, 0, texts::fromKey("Rules", kartavo::payoutLabel(row)));
+}
+
+void board::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        c_.retranslate();
+        keys_->retranslate();
+        nameFixedTexts();
+        const auto [context, caption] = caption_;
+        Frame1->setTitle(QCoreApplication::translate(context, caption));
+        nameHandFrame();
+        fillPayoutTexts();
+        for (int i = 0; i < 5; ++i)
+            updateCardDescription(i);
+        Picture2->setAccessibleName(rewardPictureName(shownPicture_));
+        if (shownPicture_ == 0)
+            Picture2->setPicture(media::designPicture(QStringLiteral("board_reward.jpg")));
+        if (announcer_)
+            announcer_->retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 // A screen reader reads the frame's caption with the cards in it: without the colon of "A Te
@@ -253,12 +318,12 @@ void board::showCard(int index, const std::string& path) {
 
 void board::updateCardDescription(int index) {
     const HandPosition& pos = state_.hand[index];
-    QString name = qs(kartavo::spokenCardName(pos.card));
+    QString name = qs(kartavo::spokenCardName(pos.card, texts::keyTranslator()));
     if (!Picture1[index]->hasPicture())
-        name = QStringLiteral("üres kártyahely");
+        name = tr("üres kártyahely");
     else if (pos.mark == 'h')
-        name += QStringLiteral(", cserére jelölve");
-    Picture1[index]->setAccessibleName(QStringLiteral("%1. lap, %2").arg(index + 1).arg(name));
+        name = tr("%1, cserére jelölve").arg(name);
+    Picture1[index]->setAccessibleName(tr("%1. lap, %2").arg(index + 1).arg(name));
 }
 
 options& board::loadOptions() {
@@ -283,11 +348,9 @@ void board::Form_Load() {
     MSFlexGrid1->setShape(10, 2);
     MSFlexGrid1->setColumnWidthTwips(0, 1000);
     MSFlexGrid1->setColumnWidthTwips(1, 1000);
-    MSFlexGrid1->setCellText(0, 1, qs(kartavo::payoutHeader));
-    for (int row = 1; row <= 9; ++row) {
-        MSFlexGrid1->setCellText(row, 0, qs(kartavo::payoutLabel(row)));
+    fillPayoutTexts();
+    for (int row = 1; row <= 9; ++row)
         MSFlexGrid1->setCellText(row, 1, qs(kartavo::payoutAmountText(row, 1)));
-    }
     for (controls::PictureBox* box : Picture1)
         box->setCursor(media::loadCursor(media::mediaPath(QStringLiteral("hand.cur"))));
     media::playEffect(QStringLiteral("start.wav"));
@@ -309,7 +372,7 @@ void board::Command1_Click() {
     setBalance(balance() - stake);
     state_.balanceAfterDeal = kartavo::toMoney(balance());
 
-    setHandCaption(handCaption, false);
+    setHandCaption("board", handCaption, false);
     for (int cardIndex = 0; cardIndex < 5; ++cardIndex) {
         state_.hand[cardIndex].card = kartavo::dealCard(state_.deck, *random_);
         showCard(cardIndex, state_.hand[cardIndex].card);
@@ -369,15 +432,17 @@ void board::kiert() {
     std::array<std::string, 5> cards;
     for (int p = 0; p < 5; ++p)
         cards[p] = state_.hand[p].card;
+    // The caption last shown names the hand; "Semmi" sounds as no win.
+    bool nothing = false;
     for (kartavo::Category category : kartavo::evaluateHand(cards)) {
-        setHandCaption(qs(kartavo::resultText(category)), true);
-        if (category == kartavo::Category::Nothing)
+        setHandCaption("Rules", kartavo::resultText(category).data(), true);
+        nothing = category == kartavo::Category::Nothing;
+        if (nothing)
             clearPayoutBold();
         else
             creditRow(kartavo::payoutRow(category));
     }
-    media::playEffect(Frame1->title() == QStringLiteral("Semmi") ? QStringLiteral("semmi.wav")
-                                                                 : QStringLiteral("nyert.wav"));
+    media::playEffect(nothing ? QStringLiteral("semmi.wav") : QStringLiteral("nyert.wav"));
     for (controls::PictureBox* box : Picture1)
         box->setEnabled(false);
 
@@ -387,7 +452,8 @@ void board::kiert() {
         state_.picturePath =
             media::mediaPath(QStringLiteral("casino%1.jpg").arg(state_.pictureNumber));
         Picture2->setPicture(media::loadPicture(state_.picturePath));
-        Picture2->setAccessibleName(rewardPictureName(state_.pictureNumber));
+        shownPicture_ = state_.pictureNumber;
+        Picture2->setAccessibleName(rewardPictureName(shownPicture_));
         if (state_.pictureNumber == 8)
             state_.pictureNumber = 0;
         state_.pictureThreshold = kartavo::toMoney(now + 20.0 * state_.multiplier);
@@ -478,14 +544,13 @@ void board::showTip(unsigned kept) {
         if (exchange != (pos.mark == 'h'))
             Picture1_Click(p);
         if (!exchange)
-            keptNames << qs(kartavo::spokenCardName(pos.card));
+            keptNames << qs(kartavo::spokenCardName(pos.card, texts::keyTranslator()));
     }
     // A screen reader hears the tip with "Csere", which takes the focus.
     Command4->setAccessibleDescription(
-        keptNames.isEmpty()
-            ? QStringLiteral("Tipp. Mind az öt lapot cseréld.")
-            : QStringLiteral("Tipp. Tartsd meg ezeket, %1. A többi cserére jelölve.")
-                  .arg(keptNames.join(QStringLiteral(", "))));
+        keptNames.isEmpty() ? tr("Tipp. Mind az öt lapot cseréld.")
+                            : tr("Tipp. Tartsd meg ezeket, %1. A többi cserére jelölve.")
+                                  .arg(keptNames.join(QStringLiteral(", "))));
     controls::focusAndTell(Command4);
 }
 
@@ -493,9 +558,14 @@ void board::setExchangeGuard(std::function<bool()> guard) {
     exchangeGuard_ = std::move(guard);
 }
 
-void board::addOption(const QString& text, std::function<bool()> isOn,
+void board::addOption(std::function<QString()> text, std::function<bool()> isOn,
                       std::function<void(bool)> set) {
-    keys_->addOption(text, std::move(isOn), std::move(set));
+    keys_->addOption(std::move(text), std::move(isOn), std::move(set));
+}
+
+void board::addChoice(const QString& title, std::function<QStringList()> names,
+                      std::function<int()> current, std::function<void(int)> choose) {
+    keys_->addChoice(title, std::move(names), std::move(current), std::move(choose));
 }
 
 QMenu* board::contextMenu() {

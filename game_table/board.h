@@ -82,8 +82,13 @@ class board : public QWidget {
     // The right-click menu: Tipp, Elemzés…, and the table's buttons, each enabled as its control
     // is and running its handler; then the options added. The caller owns it.
     QMenu* contextMenu();
-    // A checkable entry at the end of the right-click menu.
-    void addOption(const QString& text, std::function<bool()> isOn, std::function<void(bool)> set);
+    // A checkable entry at the end of the right-click menu; its text is asked for at every showing.
+    void addOption(std::function<QString()> text, std::function<bool()> isOn,
+                   std::function<void(bool)> set);
+    // A submenu at the very end of the right-click menu: entries of which the current one is
+    // checked; choosing one calls choose with its index.
+    void addChoice(const QString& title, std::function<QStringList()> names,
+                   std::function<int()> current, std::function<void(int)> choose);
     // Asked before every exchange that "Csere" starts, however it is pressed: false holds the
     // exchange back (whoever holds it may run Command4_Click later). None: every press exchanges.
     void setExchangeGuard(std::function<bool()> guard);
@@ -113,6 +118,8 @@ class board : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // A new language: every text again, the hand's caption and the cards' names included.
+    void changeEvent(QEvent* event) override;
 
   private:
     void nameHandFrame();
@@ -121,7 +128,11 @@ class board : public QWidget {
     void clearPayoutBold();
     void showCard(int index, const std::string& path);
     void updateCardDescription(int index);
-    void setHandCaption(const QString& caption, bool bold);
+    // The caption is a source text of the context (translated when shown, and again when the
+    // language changes).
+    void setHandCaption(const char* context, const char* caption, bool bold);
+    void nameFixedTexts();
+    void fillPayoutTexts();
     options& loadOptions(); // loads the options window hidden when it is not loaded
     void closeOtherWindows();
     double balance() const;
@@ -143,6 +154,8 @@ class board : public QWidget {
     QPointer<options> optionsWindow_;
     std::function<bool()> exchangeGuard_;
     bool exiting_ = false;
+    std::pair<const char*, const char*> caption_{"board", "A Te lapjaid:"};
+    int shownPicture_ = 0; // the reward picture shown: 0 the table's own, else casinoN.jpg
     TableKeys* keys_;
     TableAnnouncer* announcer_ = nullptr;
 };

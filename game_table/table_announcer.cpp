@@ -5,6 +5,7 @@
 #include "accessible.h"
 #include "cards.h"
 #include "flex_grid.h"
+#include "language.h"
 #include "payout_table.h"
 #include "picture_box.h"
 
@@ -52,18 +53,17 @@ TableAnnouncer::TableAnnouncer(const TableControls& controls, std::function<Tabl
 QString TableAnnouncer::cardsText() const {
     QStringList names;
     for (const std::string& card : view_().cards)
-        names << qs(kartavo::spokenCardName(card));
+        names << qs(kartavo::spokenCardName(card, texts::keyTranslator()));
     return names.join(QStringLiteral(", "));
 }
 
 QString TableAnnouncer::stakeAndBalanceText() const {
     const TableView v = view_();
-    return QStringLiteral("Tét %1 Ft, összeg %2 Ft")
-        .arg(v.stakeText, controls::spokenNumber(v.balanceText));
+    return tr("Tét %1 Ft, összeg %2 Ft").arg(v.stakeText, controls::spokenNumber(v.balanceText));
 }
 
 QString TableAnnouncer::dealText() const {
-    return QStringLiteral("Osztás, %1. %2").arg(cardsText(), stakeAndBalanceText());
+    return tr("Osztás, %1. %2").arg(cardsText(), stakeAndBalanceText());
 }
 
 void TableAnnouncer::clearMultiplierDescriptions() {
@@ -82,8 +82,8 @@ void TableAnnouncer::afterDeal() {
 
 // Once "Igen" has given the fresh balance back, "Keverés" tells it.
 void TableAnnouncer::afterRestart() {
-    c_.Command1->setAccessibleDescription(QStringLiteral("Újrakezdés, összeg %1 Ft")
-                                              .arg(controls::spokenNumber(view_().balanceText)));
+    c_.Command1->setAccessibleDescription(
+        tr("Újrakezdés, összeg %1 Ft").arg(controls::spokenNumber(view_().balanceText)));
     focus(c_.Command1);
 }
 
@@ -91,14 +91,13 @@ void TableAnnouncer::afterExchange() {
     const TableView v = view_();
     const double credit = v.balance() - balanceBeforeExchange_;
     const QString outcome = credit > 0
-                                ? QStringLiteral("%1, nyeremény %2 Ft, összeg %3 Ft")
+                                ? tr("%1, nyeremény %2 Ft, összeg %3 Ft")
                                       .arg(v.handCaption, QString::number(credit, 'f', 0),
                                            controls::spokenNumber(v.balanceText))
-                                : QStringLiteral("%1, nincs nyeremény, összeg %2 Ft")
+                                : tr("%1, nincs nyeremény, összeg %2 Ft")
                                       .arg(v.handCaption, controls::spokenNumber(v.balanceText));
     c_.Command4->setAccessibleDescription(QString());
-    c_.Command1->setAccessibleDescription(
-        QStringLiteral("%1. Lapok, %2").arg(outcome, cardsText()));
+    c_.Command1->setAccessibleDescription(tr("%1. Lapok, %2").arg(outcome, cardsText()));
     describePayoutTable();
     focus(c_.Command1);
 }
@@ -115,6 +114,15 @@ void TableAnnouncer::afterMultiplier() {
     focus(pressed);
 }
 
+void TableAnnouncer::retranslate() {
+    // What waits to be read is said again in the new language; an outcome already told is not.
+    describePayoutTable();
+    c_.Command1->setAccessibleDescription(QString());
+    clearMultiplierDescriptions();
+    if (!c_.Command4->accessibleDescription().isEmpty())
+        c_.Command4->setAccessibleDescription(dealText());
+}
+
 void TableAnnouncer::describePayoutTable() {
     controls::FlexGrid* grid = c_.MSFlexGrid1;
     QStringList rows;
@@ -126,9 +134,9 @@ void TableAnnouncer::describePayoutTable() {
             paid = line;
     }
     const int index = kartavo::buttonOfMultiplier(view_().multiplier);
-    QString text = QStringLiteral("Nyeremények %1 szorzóval. %2.")
+    QString text = tr("Nyeremények %1 szorzóval. %2.")
                        .arg(qs(kartavo::multiplierCaption(index)), rows.join(QStringLiteral(", ")));
     if (!paid.isEmpty())
-        text += QStringLiteral(" Nyert %1.").arg(paid);
+        text += QLatin1Char(' ') + tr("Nyert %1.").arg(paid);
     grid->setAccessibleDescription(text);
 }

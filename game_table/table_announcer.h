@@ -27,6 +27,8 @@ class TableAnnouncer : public QObject {
     void afterExchange();
     void afterMultiplier();
     void afterRestart();
+    // The language changed: the payout table and what waits to be read are told anew.
+    void retranslate();
 
   private:
     void describePayoutTable();

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -36,16 +37,15 @@ TableKeys::TableKeys(const TableControls& controls, Table table)
     // The menu's entries, in their order, then the commands of keys only. The keypad's keys come
     // to the same shortcuts (Qt retries a keypad key without its modifier); + is also taken with
     // Shift, as several keyboards type it.
-    add(
-        QStringLiteral("Tipp"), {Qt::Key_T}, [this] { return c_.Command4; },
+    add([] { return tr("Tipp"); }, {Qt::Key_T}, [this] { return c_.Command4; },
         [this](QWidget*) { table_.tip(); });
-    add(
-        QStringLiteral("Elemzés…"), {Qt::Key_E}, [this] { return c_.board; },
+    add([] { return tr("Elemzés…"); }, {Qt::Key_E}, [this] { return c_.board; },
         [this](QWidget*) { table_.analysis(); }, true);
-    addButton(c_.Command1);
-    addButton(c_.Command4);
-    addButton(c_.Command6);
-    addButton(c_.Command2, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    // The captions with the letter that Alt presses marked: the first letter, "Ki&lépés".
+    addButton(c_.Command1, QT_TR_NOOP("&Keverés"));
+    addButton(c_.Command4, QT_TR_NOOP("&Csere"));
+    addButton(c_.Command6, QT_TR_NOOP("&Beállítások"));
+    addButton(c_.Command2, QT_TR_NOOP("Ki&lépés"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     for (std::size_t i = 0; i < 5; ++i)
         add(
             {}, {QKeySequence(Qt::Key_1 + int(i))}, [this, i] { return c_.Picture1[i]; },
@@ -97,20 +97,24 @@ bool TableKeys::eventFilter(QObject*, QEvent* event) {
     return false;
 }
 
-void TableKeys::add(QString menuText, QList<QKeySequence> keys, std::function<QWidget*()> control,
-                    std::function<void(QWidget*)> run, bool separatorAfter) {
+void TableKeys::add(std::function<QString()> menuText, QList<QKeySequence> keys,
+                    std::function<QWidget*()> control, std::function<void(QWidget*)> run,
+                    bool separatorAfter) {
     commands_.push_back(
         {std::move(menuText), std::move(keys), std::move(control), std::move(run), separatorAfter});
 }
 
 // A button's command: its caption with the letter that Alt presses underlined (the caption
-// reads the same), the button's click.
-void TableKeys::addButton(QPushButton* button, QList<QKeySequence> keys) {
-    // The letter of each caption that Alt presses: "Ki&lépés", the first letter of the others.
-    const int letterAt = button == c_.Command2 ? 2 : 0;
-    button->setText(button->text().insert(letterAt, QLatin1Char('&')));
-    add(
-        button->text(), std::move(keys), [button] { return button; }, click);
+// reads the same, in every language), the button's click.
+void TableKeys::addButton(QPushButton* button, const char* caption, QList<QKeySequence> keys) {
+    captions_.push_back({button, caption});
+    button->setText(tr(caption));
+    add([button] { return button->text(); }, std::move(keys), [button] { return button; }, click);
+}
+
+void TableKeys::retranslate() {
+    for (const auto& [button, caption] : captions_)
+        button->setText(tr(caption));
 }
 
 void TableKeys::trigger(const Command& command) const {
@@ -129,9 +133,9 @@ QMenu* TableKeys::menu(QWidget* parent) const {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("tableMenu"));
     for (const Command& command : commands_) {
-        if (command.menuText.isEmpty())
+        if (!command.menuText)
             continue;
-        QAction* action = menu->addAction(command.menuText);
+        QAction* action = menu->addAction(command.menuText());
         // Shown in the menu; the table's own shortcut does the work.
         if (!command.keys.isEmpty())
             action->setShortcut(command.keys.first());
@@ -146,17 +150,36 @@ QMenu* TableKeys::menu(QWidget* parent) const {
         menu->addSeparator();
     for (std::size_t i = 0; i < options_.size(); ++i) {
         // The state in words too: a screen reader reads a menu entry's check mark only when set.
-        QAction* action = menu->addAction(options_[i].text +
-                                          (options_[i].isOn() ? QStringLiteral(", bekapcsolva")
-                                                              : QStringLiteral(", kikapcsolva")));
+        const bool on = options_[i].isOn();
+        QAction* action = menu->addAction(
+            (on ? tr("%1, bekapcsolva") : tr("%1, kikapcsolva")).arg(options_[i].text()));
         action->setCheckable(true);
-        action->setChecked(options_[i].isOn());
-        connect(action, &QAction::toggled, menu, [this, i](bool on) { options_[i].set(on); });
+        action->setChecked(on);
+        connect(action, &QAction::toggled, menu,
+                [this, i](bool turnOn) { options_[i].set(turnOn); });
+    }
+    for (const Choice& choice : choices_) {
+        QMenu* sub = menu->addMenu(choice.title);
+        auto* group = new QActionGroup(sub);
+        const QStringList names = choice.names();
+        const int current = choice.current();
+        for (int i = 0; i < names.size(); ++i) {
+            QAction* action = sub->addAction(names[i]);
+            action->setCheckable(true);
+            action->setChecked(i == current);
+            group->addAction(action);
+            connect(action, &QAction::triggered, menu, [&choice, i] { choice.choose(i); });
+        }
     }
     return menu;
 }
 
-void TableKeys::addOption(const QString& text, std::function<bool()> isOn,
+void TableKeys::addOption(std::function<QString()> text, std::function<bool()> isOn,
                           std::function<void(bool)> set) {
-    options_.push_back({text, std::move(isOn), std::move(set)});
+    options_.push_back({std::move(text), std::move(isOn), std::move(set)});
+}
+
+void TableKeys::addChoice(const QString& title, std::function<QStringList()> names,
+                          std::function<int()> current, std::function<void(int)> choose) {
+    choices_.push_back({title, std::move(names), std::move(current), std::move(choose)});
 }

@@ -33,16 +33,24 @@ class TableKeys : public QObject {
 
     // The right-click menu, built afresh with the enabled states of now. The caller owns it.
     QMenu* menu(QWidget* parent) const;
-    // A checkable entry after the commands, always enabled.
-    void addOption(const QString& text, std::function<bool()> isOn, std::function<void(bool)> set);
+    // A checkable entry after the commands, always enabled; its text asked for at every showing
+    // (so in the language then in force).
+    void addOption(std::function<QString()> text, std::function<bool()> isOn,
+                   std::function<void(bool)> set);
+    // A submenu of entries of which one is checked, after the options.
+    void addChoice(const QString& title, std::function<QStringList()> names,
+                   std::function<int()> current, std::function<void(int)> choose);
+    // The buttons' captions again, with their Alt letters, in the language now in force.
+    void retranslate();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct Command {
-        // The menu's text; empty: keys only. A button's command shows the button's caption.
-        QString menuText;
+        // The menu's text, in the language in force; none: keys only. A button's command shows
+        // the button's caption.
+        std::function<QString()> menuText;
         QList<QKeySequence> keys;
         // The control the command stands for, as things are now (the table itself for none).
         std::function<QWidget*()> control;
@@ -51,15 +59,25 @@ class TableKeys : public QObject {
         bool separatorAfter = false;
     };
     // One command: adding a command is one call.
-    void add(QString menuText, QList<QKeySequence> keys, std::function<QWidget*()> control,
-             std::function<void(QWidget*)> run, bool separatorAfter = false);
-    void addButton(QPushButton* button, QList<QKeySequence> keys = {});
+    void add(std::function<QString()> menuText, QList<QKeySequence> keys,
+             std::function<QWidget*()> control, std::function<void(QWidget*)> run,
+             bool separatorAfter = false);
+    // caption: a source text of this class, with "&" before the letter that Alt presses.
+    void addButton(QPushButton* button, const char* caption, QList<QKeySequence> keys = {});
     struct Option {
-        QString text;
+        std::function<QString()> text;
         std::function<bool()> isOn;
         std::function<void(bool)> set;
     };
+    struct Choice {
+        QString title;
+        std::function<QStringList()> names;
+        std::function<int()> current;
+        std::function<void(int)> choose;
+    };
     std::vector<Option> options_;
+    std::vector<Choice> choices_;
+    std::vector<std::pair<QPushButton*, const char*>> captions_;
     void trigger(const Command& command) const;
     QPushButton* multiplierButton(int step) const;
 

@@ -5,6 +5,7 @@
 #include "file_replace.h"
 #include "program_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,9 +57,9 @@ bool saveCardBack(const QString& design, QString* target, QString* errorText) {
     if (!canReplace(path)) {
         path = playerCardBackPath();
         if (path.isEmpty())
-            problem = QStringLiteral("A játékos adatmappája nem ismert.");
+            problem = QCoreApplication::translate("media", "A játékos adatmappája nem ismert.");
         else if (const QString folder = QFileInfo(path).absolutePath(); !QDir().mkpath(folder))
-            problem = QStringLiteral("A mappa nem hozható létre: %1")
+            problem = QCoreApplication::translate("media", "A mappa nem hozható létre: %1")
                           .arg(QDir::toNativeSeparators(folder));
     }
     if (target)

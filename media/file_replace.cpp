@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_replace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -28,38 +29,39 @@ QString systemReason(int code) {
     case ENOSPC:
         return qt_error_string(code);
     case EFBIG:
-        return QStringLiteral("a fájl túllépné a megengedett legnagyobb méretet");
+        return QCoreApplication::translate("media",
+                                           "a fájl túllépné a megengedett legnagyobb méretet");
 #ifdef EDQUOT
     case EDQUOT:
-        return QStringLiteral("betelt a lemezkvóta");
+        return QCoreApplication::translate("media", "betelt a lemezkvóta");
 #endif
     case EROFS:
-        return QStringLiteral("a fájlrendszer csak olvasható");
+        return QCoreApplication::translate("media", "a fájlrendszer csak olvasható");
     case EIO:
-        return QStringLiteral("az eszköz olvasása vagy írása nem sikerült");
+        return QCoreApplication::translate("media", "az eszköz olvasása vagy írása nem sikerült");
     case EPERM:
-        return QStringLiteral("a művelet nem engedélyezett");
+        return QCoreApplication::translate("media", "a művelet nem engedélyezett");
     case EISDIR:
-        return QStringLiteral("mappa, nem fájl");
+        return QCoreApplication::translate("media", "mappa, nem fájl");
     case ENOTDIR:
-        return QStringLiteral("az útvonal egy tagja nem mappa");
+        return QCoreApplication::translate("media", "az útvonal egy tagja nem mappa");
     case ENAMETOOLONG:
-        return QStringLiteral("túl hosszú fájlnév");
+        return QCoreApplication::translate("media", "túl hosszú fájlnév");
 #ifdef ELOOP
     case ELOOP:
-        return QStringLiteral("túl sok szimbolikus hivatkozás az útvonalon");
+        return QCoreApplication::translate("media", "túl sok szimbolikus hivatkozás az útvonalon");
 #endif
     case ENFILE:
-        return QStringLiteral("a rendszerben túl sok a nyitott fájl");
+        return QCoreApplication::translate("media", "a rendszerben túl sok a nyitott fájl");
     case EBUSY:
 #ifdef ETXTBSY
     case ETXTBSY:
 #endif
-        return QStringLiteral("a fájl vagy az eszköz foglalt");
+        return QCoreApplication::translate("media", "a fájl vagy az eszköz foglalt");
     case ENOMEM:
-        return QStringLiteral("nincs elég memória");
+        return QCoreApplication::translate("media", "nincs elég memória");
     default:
-        return QStringLiteral("rendszerhiba (hibakód: %1)").arg(code);
+        return QCoreApplication::translate("media", "rendszerhiba (hibakód: %1)").arg(code);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "program_folder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -137,6 +138,39 @@ QString twinPath(const QString& path) {
                        : path + QStringLiteral("@2x");
 }
 
+namespace {
+QString& languageInForce() {
+    static QString code = QStringLiteral("hu");
+    return code;
+}
+
+QString withLanguage(const QString& path, const QString& code) {
+    const qsizetype dot = path.lastIndexOf('.');
+    const qsizetype slash = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
+    return dot > slash ? QString(path).insert(dot, QLatin1Char('.') + code) : path;
+}
+} // namespace
+
+void setPictureLanguage(const QString& code) {
+    languageInForce() = code;
+}
+
+QString pictureLanguage() {
+    return languageInForce();
+}
+
+QString inPictureLanguage(const QString& path) {
+    const QString& code = languageInForce();
+    if (path.isEmpty() || code == QLatin1String("hu"))
+        return path;
+    for (const QString& c : {code, QStringLiteral("en")}) {
+        const QString variant = withLanguage(path, c);
+        if (variant != path && QFile::exists(variant))
+            return variant;
+    }
+    return path;
+}
+
 QImage readPicture(const QString& path, QString* why) {
     auto fail = [why](const QString& text) {
         if (why)
@@ -156,18 +190,18 @@ QImage readPicture(const QString& path, QString* why) {
     // decoders' warnings are English only, so those faults get the program's own words.
     if (image.isNull())
         return fail(reader.error() == QImageReader::UnknownError
-                        ? QStringLiteral("a fájl nem olvasható kép")
+                        ? QCoreApplication::translate("media", "a fájl nem olvasható kép")
                         : reader.errorString());
     if (!warning.isEmpty())
-        return fail(QStringLiteral("a kép adatai sérültek"));
+        return fail(QCoreApplication::translate("media", "a kép adatai sérültek"));
     if (bitmapCutShort(path))
-        return fail(QStringLiteral("a kép adatai hiányosak"));
+        return fail(QCoreApplication::translate("media", "a kép adatai hiányosak"));
     return image;
 }
 
 QString missingFileMessage(const QString& path) {
-    return QStringLiteral("Hiányzó vagy olvashatatlan fájl: %1\nA program mappája: %2\n"
-                          "A program kilép.")
+    return QCoreApplication::translate("media", "Hiányzó vagy olvashatatlan fájl: %1\n"
+                                                "A program mappája: %2\nA program kilép.")
         .arg(path, programFolder());
 }
 
@@ -179,7 +213,8 @@ MissingFileHandler setMissingFileHandler(MissingFileHandler h) {
     return std::exchange(handler(), std::move(h));
 }
 
-QPixmap loadPicture(const QString& path, qreal ratio) {
+QPixmap loadPicture(const QString& given, qreal ratio) {
+    const QString path = inPictureLanguage(given);
     return loadPictureWithTwin(path, path.isEmpty() ? QString() : twinPath(path), ratio);
 }
 
@@ -197,7 +232,7 @@ QPixmap loadPictureWithTwin(const QString& path, const QString& twin, qreal rati
 }
 
 QPixmap designPicture(const QString& name, qreal ratio) {
-    const QString path = designFolder + name;
+    const QString path = inPictureLanguage(designFolder + name);
     return forDisplay(readImage(path), twinPath(path), ratio);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Morvane
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cards.h"
+#include "translatable.h"
 
 #include <array>
 
@@ -10,10 +11,17 @@ namespace {
 constexpr std::string_view rankCharacters = "023456789JQKA";
 constexpr std::string_view suitLetters = "cdhs";
 // In the order of rankCharacters and suitLetters.
-constexpr std::array<std::string_view, 13> rankNames = {
-    "tízes",   "kettes",   "hármas", "négyes", "ötös",   "hatos", "hetes",
-    "nyolcas", "kilences", "bubi",   "dáma",   "király", "ász"};
-constexpr std::array<std::string_view, 4> suitNames = {"treff", "káró", "kőr", "pikk"};
+constexpr std::array<const char*, 13> rankNames = {
+    QT_TRANSLATE_NOOP("Rules", "tízes"),    QT_TRANSLATE_NOOP("Rules", "kettes"),
+    QT_TRANSLATE_NOOP("Rules", "hármas"),   QT_TRANSLATE_NOOP("Rules", "négyes"),
+    QT_TRANSLATE_NOOP("Rules", "ötös"),     QT_TRANSLATE_NOOP("Rules", "hatos"),
+    QT_TRANSLATE_NOOP("Rules", "hetes"),    QT_TRANSLATE_NOOP("Rules", "nyolcas"),
+    QT_TRANSLATE_NOOP("Rules", "kilences"), QT_TRANSLATE_NOOP("Rules", "bubi"),
+    QT_TRANSLATE_NOOP("Rules", "dáma"),     QT_TRANSLATE_NOOP("Rules", "király"),
+    QT_TRANSLATE_NOOP("Rules", "ász")};
+constexpr std::array<const char*, 4> suitNames = {
+    QT_TRANSLATE_NOOP("Rules", "treff"), QT_TRANSLATE_NOOP("Rules", "káró"),
+    QT_TRANSLATE_NOOP("Rules", "kőr"), QT_TRANSLATE_NOOP("Rules", "pikk")};
 } // namespace
 
 char rankCharacter(int rankIndex) {
@@ -36,13 +44,16 @@ char suitOfCard(std::string_view cardPath) {
     return cardPath.size() >= 5 ? cardPath[cardPath.size() - 5] : '\0';
 }
 
-std::string spokenCardName(std::string_view cardPath) {
+std::string spokenCardName(std::string_view cardPath, const Translate& translate) {
     const auto rank = rankCharacters.find(rankOfCard(cardPath));
     const auto suit = suitLetters.find(suitOfCard(cardPath));
     if (rank == std::string_view::npos || suit == std::string_view::npos ||
         !cardPath.ends_with(".bmp"))
         return {};
-    return std::string{suitNames[suit]} + " " + std::string{rankNames[rank]};
+    // The suit, then the rank: "pikk ász".
+    return fillIn(translated(translate, "Rules", QT_TRANSLATE_NOOP("Rules", "%1 %2")),
+                  {translated(translate, "Rules", suitNames[suit]),
+                   translated(translate, "Rules", rankNames[rank])});
 }
 
 } // namespace kartavo

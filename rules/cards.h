@@ -4,6 +4,8 @@
 // is the rank character, the suit letter and ".bmp" ("0h.bmp" is the ten of hearts).
 #pragma once
 
+#include "translatable.h"
+
 #include <string>
 #include <string_view>
 
@@ -22,8 +24,8 @@ std::string cardFileName(int rankIndex, int suitIndex);
 char rankOfCard(std::string_view cardPath);
 char suitOfCard(std::string_view cardPath);
 
-// Spoken name of the card held at a path, for screen readers: "pikk ász", "kőr tízes".
-// Empty for a text that is not a card.
-std::string spokenCardName(std::string_view cardPath);
+// Spoken name of the card held at a path, for screen readers: "pikk ász", "kőr tízes", its words
+// translated by translate. Empty for a text that is not a card.
+std::string spokenCardName(std::string_view cardPath, const Translate& translate = {});
 
 } // namespace kartavo

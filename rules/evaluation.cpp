@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Morvane
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluation.h"
+#include "translatable.h"
 
 #include "cards.h"
 
@@ -99,25 +100,25 @@ CategoryList evaluateHand(const std::array<std::string, 5>& cardPaths) {
 std::string_view resultText(Category c) {
     switch (c) {
     case Category::OnePair:
-        return "Egy pár";
+        return QT_TRANSLATE_NOOP("Rules", "Egy pár");
     case Category::TwoPairs:
-        return "Két pár";
+        return QT_TRANSLATE_NOOP("Rules", "Két pár");
     case Category::Drill:
-        return "Drill";
+        return QT_TRANSLATE_NOOP("Rules", "Drill");
     case Category::Straight:
-        return "Sor";
+        return QT_TRANSLATE_NOOP("Rules", "Sor");
     case Category::Flush:
-        return "Színflöss";
+        return QT_TRANSLATE_NOOP("Rules", "Színflöss");
     case Category::FullHouse:
-        return "Full";
+        return QT_TRANSLATE_NOOP("Rules", "Full");
     case Category::Poker:
-        return "Póker";
+        return QT_TRANSLATE_NOOP("Rules", "Póker");
     case Category::StraightFlush:
-        return "Flöss";
+        return QT_TRANSLATE_NOOP("Rules", "Flöss");
     case Category::RoyalFlush:
-        return "Royal flöss";
+        return QT_TRANSLATE_NOOP("Rules", "Royal flöss");
     case Category::Nothing:
-        return "Semmi";
+        return QT_TRANSLATE_NOOP("Rules", "Semmi");
     }
     return {};
 }

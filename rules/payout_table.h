@@ -3,6 +3,8 @@
 // The payout table's fixed texts: row labels and the amount of every row at every multiplier.
 #pragma once
 
+#include "translatable.h"
+
 #include <string_view>
 
 namespace kartavo {
@@ -17,10 +19,11 @@ int multiplierOfButton(int index);
 int buttonOfMultiplier(int multiplier);
 std::string_view multiplierCaption(int index);
 
-// Row 1..9 -> "Royal Flös" .. "Pár".
+// Row 1..9 -> "Royal Flös" .. "Pár". The labels and the header are keys of the context "Rules"
+// (see translatable.h); the amounts are the same in every language.
 std::string_view payoutLabel(int row);
 // Row 1..9 at multiplier 1, 2, 5 or 10 -> "1000 Ft" .. ; empty for anything else.
 std::string_view payoutAmountText(int row, int multiplier);
-inline constexpr std::string_view payoutHeader = "Nyeremény";
+inline constexpr std::string_view payoutHeader = QT_TRANSLATE_NOOP("Rules", "Nyeremény");
 
 } // namespace kartavo

@@ -4,6 +4,7 @@
 # build into build/. Sourced, not run; expects $root to be the project folder.
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
+          qt6-l10n-tools qt6-tools-dev
           qt6-svg-dev qt6-translations-l10n libsdl2-dev libbenchmark-dev fonts-liberation
           fonts-dejavu-core clang-format help2man locales
           desktop-file-utils appstream dpkg-dev util-linux xvfb x11-utils lintian reuse)
@@ -11,7 +12,7 @@ packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6
 # building Qt from Debian's source takes (apt-get source unpacks with dpkg-dev).
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                   mingw-w64-tools wine wine64 nsis cmake ninja-build dpkg-dev perl util-linux
-                  qt6-base-dev xvfb)
+                  qt6-base-dev qt6-l10n-tools xvfb)
 # The screen reader test (./test --orca): Orca, speech-dispatcher with espeak-ng, the D-Bus and
 # AT-SPI buses, a display with a window manager, keys sent through XTEST (xdotool), and Python's
 # AT-SPI binding to read the table.

@@ -5,9 +5,10 @@
 #include "card_back.h"
 #include "file_replace.h"
 #include "indit.h"
+#include "language.h"
 #include "pictures.h"
 #include "program_folder.h"
-#include "translation.h"
+#include "table_setup.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -88,13 +89,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     startingUp = false;
     qInstallMessageHandler(nullptr);
-    // Qt's own texts (message boxes' buttons, text fields' menus, file and picture errors) in
-    // Hungarian; without the translation they stay English.
-    shell::installQtTranslation();
-    // The window class and the player's data folder follow the name; desktops match the windows
-    // to the menu entry by the desktop file name.
+    // The window class, the player's data folder and the settings follow the name; desktops
+    // match the windows to the menu entry by the desktop file name.
     QApplication::setApplicationName(QStringLiteral("Kartavo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(KARTAVO_APP_ID));
+    // The player's language, or the system's; Qt's own texts (message boxes' buttons, text
+    // fields' menus, file and picture errors) in it too, where Qt has them.
+    if (!shell::setLanguage(texts::startLanguage()))
+        shell::setLanguage(texts::hungarian);
     // A missing picture is shown to the player before the program ends.
     media::setMissingFileNotice([](const QString& message) {
         QMessageBox::critical(nullptr, QStringLiteral("Kartavo"), message);

@@ -4,6 +4,8 @@
 
 #include "board.h"
 #include "indit.h"
+#include "language.h"
+#include "pictures.h"
 #include "trainer.h"
 #include "ujra.h"
 
@@ -41,10 +43,42 @@ board* openTable(std::unique_ptr<kartavo::RandomSource> random) {
             links->restart->dismiss();
     });
 
+    // The choice of language, named in both of the program's first two languages so that a
+    // player who reads neither finds it.
+    table->addChoice(
+        QStringLiteral("Nyelv / Language"),
+        [] {
+            QStringList names;
+            for (const QString& code : texts::languages())
+                names << texts::languageName(code);
+            return names;
+        },
+        [] { return int(texts::languages().indexOf(texts::language())); },
+        [](int index) { chooseLanguage(texts::languages().value(index)); });
+
     auto* coach = new trainer::Trainer(table);
     QObject::connect(table, &board::tipRequested, coach, &trainer::Trainer::giveTip);
     QObject::connect(table, &board::analysisRequested, coach, &trainer::Trainer::openWindow);
     return table;
+}
+
+bool setLanguage(const QString& code) {
+    if (!texts::languages().contains(code))
+        return false;
+    // The pictures first: the windows redraw theirs when they hear of the new language.
+    const QString before = media::pictureLanguage();
+    media::setPictureLanguage(code);
+    if (texts::setLanguage(code))
+        return true;
+    media::setPictureLanguage(before);
+    return false;
+}
+
+bool chooseLanguage(const QString& code) {
+    if (!setLanguage(code))
+        return false;
+    texts::saveLanguage(code);
+    return true;
 }
 
 ujra* restartDialogOf(const board* table) {

@@ -23,11 +23,23 @@ using controls::Kind;
 namespace {
 constexpr controls::Font sansBold825{"MS Sans Serif", 8.25, true};
 constexpr controls::ControlRow ujraControls[] = {
-    {"Frame1",   Kind::Frame,             nullptr,  nullptr, 120,  0,    3255, 1695, {},          0},
-    {"Label1",   Kind::Label,             "Frame1", nullptr, 120,  240,  1935, 855,  sansBold825, 1},
-    {"Command1", Kind::Button,            "Frame1", "Igen",  480,  1200, 975,  375,  {},          2},
-    {"Command2", Kind::Button,            "Frame1", "Nem",   1800, 1200, 975,  375,  {},          3},
-    {"Picture1", Kind::BorderlessPicture, "Frame1", nullptr, 2280, 240,  855,  855,  {},          4},
+    {"Frame1",   Kind::Frame, nullptr,  nullptr,                  120,               0,                                  3255,    1695, {},          0 },
+    {"Label1",   Kind::Label, "Frame1", nullptr,                  120,               240,                                1935,    855,  sansBold825, 1 },
+    {"Command1",
+     Kind::Button,
+     "Frame1",                          QT_TRANSLATE_NOOP("ujra", "Igen"),
+     480,                                                                                                                1200,
+     975,                                                                                                                               375,
+     {},
+     2},
+    {"Command2",
+     Kind::Button,
+     "Frame1",                      QT_TRANSLATE_NOOP("ujra",                                                    "Nem"),
+     1800, 1200,
+     975,                                                                                                                        375,
+     {},
+     3},
+    {"Picture1",          Kind::BorderlessPicture,                     "Frame1",                    nullptr,            2280, 240,         855, 855,  {},  4},
 };
 ujra::Clock& guardClock() {
     static ujra::Clock c = [] {
@@ -68,7 +80,7 @@ ujra::ujra(board* table) : table_(table) {
     Command1->installEventFilter(this);
     Command2->installEventFilter(this);
 
-    Label1->setText(QStringLiteral("Elfogyott a pénzed.\n\nAkarod újrakezdeni?"));
+    Label1->setText(tr("Elfogyott a pénzed.\n\nAkarod újrakezdeni?"));
     // "Igen" takes the focus when the dialog opens; a screen reader reads the dialog with its
     // question, once, and then the button.
     Label1->setAccessibleName(Label1->text().simplified());

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hold_kinds.h"
 #include "strategy.h"
+#include "translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -17,55 +18,83 @@ constexpr std::uint16_t royalRanks = 0x1F00; // 10, J, Q, K, A
 constexpr std::uint16_t wheel = 0x100F;      // A-2-3-4-5
 
 // "2-es" .. "10-es", then the faces; with the endings "-tól/-től" and "-ig".
-constexpr std::array<std::string_view, 13> rankWords = {"2-es", "3-as",   "4-es", "5-ös",  "6-os",
-                                                        "7-es", "8-as",   "9-es", "10-es", "bubi",
-                                                        "dáma", "király", "ász"};
-constexpr std::array<std::string_view, 13> rankFrom = {
-    "2-estől", "3-astól",  "4-estől", "5-östől", "6-ostól",   "7-estől", "8-astól",
-    "9-estől", "10-estől", "bubitól", "dámától", "királytól", "ásztól"};
-constexpr std::array<std::string_view, 13> rankTo = {
-    "2-esig", "3-asig",  "4-esig", "5-ösig", "6-osig",   "7-esig", "8-asig",
-    "9-esig", "10-esig", "bubiig", "dámáig", "királyig", "ászig"};
+#define K(text) QT_TRANSLATE_NOOP("Strategy", text)
+constexpr std::array<const char*, 13> rankWords = {
+    K("2-es"), K("3-as"),  K("4-es"), K("5-ös"), K("6-os"),   K("7-es"), K("8-as"),
+    K("9-es"), K("10-es"), K("bubi"), K("dáma"), K("király"), K("ász")};
+constexpr std::array<const char*, 13> rankFrom = {
+    K("2-estől"), K("3-astól"),   K("4-estől"), K("5-östől"),  K("6-ostól"),
+    K("7-estől"), K("8-astól"),   K("9-estől"), K("10-estől"), K("bubitól"),
+    K("dámától"), K("királytól"), K("ásztól")};
+constexpr std::array<const char*, 13> rankTo = {
+    K("2-esig"), K("3-asig"),  K("4-esig"), K("5-ösig"), K("6-osig"),   K("7-esig"), K("8-asig"),
+    K("9-esig"), K("10-esig"), K("bubiig"), K("dámáig"), K("királyig"), K("ászig")};
+#undef K
 
-std::string rankList(std::uint16_t ranks) {
+// The words of a name, each a key of "Strategy" (or of "Rules" for the payout table's names).
+class Words {
+  public:
+    explicit Words(const Translate& translate) : translate_(translate) {}
+    std::string operator()(const char* key) const {
+        return translated(translate_, "Strategy", key);
+    }
+    std::string rules(const char* key) const { return translated(translate_, "Rules", key); }
+    std::string operator()(const char* pattern, std::string_view part) const {
+        return fillIn((*this)(pattern), {part});
+    }
+    std::string operator()(const char* pattern, std::string_view a, std::string_view b) const {
+        return fillIn((*this)(pattern), {a, b});
+    }
+
+  private:
+    const Translate& translate_;
+};
+
+std::string rankList(std::uint16_t ranks, const Words& w) {
     std::vector<int> list;
     for (int r = 0; r < 13; ++r)
         if (ranks & (1u << r))
             list.push_back(r);
     const bool run = !list.empty() && list.back() - list.front() + 1 == int(list.size());
     if (run && list.size() > 3)
-        return std::string(rankFrom[static_cast<std::size_t>(list.front())]) + " " +
-               std::string(rankTo[static_cast<std::size_t>(list.back())]);
+        return w(QT_TRANSLATE_NOOP("Strategy", "%1 %2"),
+                 w(rankFrom[static_cast<std::size_t>(list.front())]),
+                 w(rankTo[static_cast<std::size_t>(list.back())]));
     std::string text;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == list.size() ? " vagy " : ", ";
-        text += rankWords[static_cast<std::size_t>(list[i])];
+        const std::string word = w(rankWords[static_cast<std::size_t>(list[i])]);
+        if (i == 0)
+            text = word;
+        else if (i + 1 == list.size())
+            text = w(QT_TRANSLATE_NOOP("Strategy", "%1 vagy %2"), text, word);
+        else
+            text += ", " + word;
     }
     return text;
 }
 
-std::string straightWords(const HoldKind& k) {
+std::string straightWords(const HoldKind& k, const Words& w) {
     const int low = k.minStraights, high = k.maxStraights;
     if (low <= 1 && high >= 10)
         return {};
     if (k.cards == 4 && low >= 2)
-        return "nyitott";
+        return w(QT_TRANSLATE_NOOP("Strategy", "nyitott"));
     if (k.cards == 4 && high == 1)
-        return "belső";
+        return w(QT_TRANSLATE_NOOP("Strategy", "belső"));
     if (low == high)
-        return std::to_string(low) + " sorba illik";
+        return w(QT_TRANSLATE_NOOP("Strategy", "%1 sorba illik"), std::to_string(low));
     if (high >= 10)
-        return "legalább " + std::to_string(low) + " sorba illik";
-    return "legfeljebb " + std::to_string(high) + " sorba illik";
+        return w(QT_TRANSLATE_NOOP("Strategy", "legalább %1 sorba illik"), std::to_string(low));
+    return w(QT_TRANSLATE_NOOP("Strategy", "legfeljebb %1 sorba illik"), std::to_string(high));
 }
 
-std::string highWords(const HoldKind& k) {
+std::string highWords(const HoldKind& k, const Words& w) {
     if (k.minHighCards <= 0 || k.shape == HoldShape::HighCards)
         return {};
     if (k.minHighCards >= k.cards)
-        return "csupa magas lap";
-    return "legalább " + std::to_string(k.minHighCards) + " magas lappal";
+        return w(QT_TRANSLATE_NOOP("Strategy", "csupa magas lap"));
+    return w(QT_TRANSLATE_NOOP("Strategy", "legalább %1 magas lappal"),
+             std::to_string(k.minHighCards));
 }
 
 } // namespace
@@ -78,60 +107,65 @@ ChartRules jacksOrBetterChartRules() {
     return {true, 0x1E00};
 }
 
-std::string kindName(const HoldKind& k) {
+std::string kindName(const HoldKind& k, const Translate& translate) {
+    const Words w(translate);
     const std::string n = std::to_string(k.cards);
     std::string name;
     switch (k.shape) {
     case HoldShape::RoyalFlush:
-        return "Royal Flös";
+        return w.rules(QT_TRANSLATE_NOOP("Rules", "Royal Flös"));
     case HoldShape::StraightFlush:
-        return "Flös";
+        return w.rules(QT_TRANSLATE_NOOP("Rules", "Flös"));
     case HoldShape::FourOfAKind:
-        return "Póker";
+        return w.rules(QT_TRANSLATE_NOOP("Rules", "Póker"));
     case HoldShape::FullHouse:
-        return "Full";
+        return w.rules(QT_TRANSLATE_NOOP("Rules", "Full"));
     case HoldShape::Flush:
-        return "Színflös";
+        return w.rules(QT_TRANSLATE_NOOP("Rules", "Színflös"));
     case HoldShape::Straight:
-        return "Sor";
+        return w.rules(QT_TRANSLATE_NOOP("Rules", "Sor"));
     case HoldShape::ThreeOfAKind:
-        return "Drill";
+        return w.rules(QT_TRANSLATE_NOOP("Rules", "Drill"));
     case HoldShape::TwoPairs:
-        return "Két pár";
+        return w.rules(QT_TRANSLATE_NOOP("Rules", "Két pár"));
     case HoldShape::Pair:
         if (k.ranks == allRanks)
-            return "Pár";
+            return w.rules(QT_TRANSLATE_NOOP("Rules", "Pár"));
         if (k.ranks == jacksOrBetterChartRules().highRanks)
-            return "Magas pár (bubi vagy jobb)";
+            return w(QT_TRANSLATE_NOOP("Strategy", "Magas pár (bubi vagy jobb)"));
         if (k.ranks == (allRanks & ~jacksOrBetterChartRules().highRanks))
-            return "Alacsony pár (2-estől 10-esig)";
-        return "Pár: " + rankList(k.ranks);
+            return w(QT_TRANSLATE_NOOP("Strategy", "Alacsony pár (2-estől 10-esig)"));
+        return w(QT_TRANSLATE_NOOP("Strategy", "Pár: %1"), rankList(k.ranks, w));
     case HoldShape::StraightOrBetter:
-        return "Sor vagy jobb (mind az öt lap)";
+        return w(QT_TRANSLATE_NOOP("Strategy", "Sor vagy jobb (mind az öt lap)"));
     case HoldShape::PairedCards:
-        return "Két pár, Drill, Full vagy Póker (a párosított lapok)";
+        return w(
+            QT_TRANSLATE_NOOP("Strategy", "Két pár, Drill, Full vagy Póker (a párosított lapok)"));
     case HoldShape::ToRoyalFlush:
-        name = n + " lap royal flöshöz";
+        name = w(QT_TRANSLATE_NOOP("Strategy", "%1 lap royal flöshöz"), n);
         break;
     case HoldShape::ToStraightFlush:
-        name = n + " lap színsorhoz";
+        name = w(QT_TRANSLATE_NOOP("Strategy", "%1 lap színsorhoz"), n);
         break;
     case HoldShape::ToFlush:
-        name = n + " lap színhez";
+        name = w(QT_TRANSLATE_NOOP("Strategy", "%1 lap színhez"), n);
         break;
     case HoldShape::ToStraight:
-        name = n + " lap sorhoz";
+        name = w(QT_TRANSLATE_NOOP("Strategy", "%1 lap sorhoz"), n);
         break;
     case HoldShape::HighCards:
-        name = k.cards == 1 ? "egy magas lap" : n + " magas lap";
+        name = k.cards == 1 ? w(QT_TRANSLATE_NOOP("Strategy", "egy magas lap"))
+                            : w(QT_TRANSLATE_NOOP("Strategy", "%1 magas lap"), n);
         break;
     case HoldShape::OneCard:
-        name = k.ranks == allRanks ? "egy lap" : "egy lap: " + rankList(k.ranks);
+        name = k.ranks == allRanks
+                   ? w(QT_TRANSLATE_NOOP("Strategy", "egy lap"))
+                   : w(QT_TRANSLATE_NOOP("Strategy", "egy lap: %1"), rankList(k.ranks, w));
         break;
     case HoldShape::Nothing:
-        return "semmi: mind az öt lap csere";
+        return w(QT_TRANSLATE_NOOP("Strategy", "semmi: mind az öt lap csere"));
     }
-    for (const std::string& words : {straightWords(k), highWords(k)})
+    for (const std::string& words : {straightWords(k, w), highWords(k, w)})
         if (!words.empty())
             name += ", " + words;
     return name;

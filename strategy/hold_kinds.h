@@ -30,6 +30,7 @@
 #pragma once
 
 #include "fast_evaluation.h"
+#include "translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -85,8 +86,9 @@ struct HoldKind {
     bool operator==(const HoldKind&) const = default;
 };
 
-// The name a player reads, in Hungarian.
-std::string kindName(const HoldKind& kind);
+// The name a player reads: Hungarian, or its words translated by translate (keys of the contexts
+// "Strategy" and "Rules", see translatable.h).
+std::string kindName(const HoldKind& kind, const Translate& translate = {});
 
 // A hand's 32 sets of cards described once, for matching many kinds against it.
 class HoldMatcher {

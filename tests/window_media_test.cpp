@@ -4,10 +4,10 @@
 // card-back chooser, which shows its own thumbnails and reads a design only at OK.
 #include "board.h"
 #include "indit.h"
+#include "language.h"
 #include "options.h"
 #include "picture_box.h"
 #include "test_support.h"
-#include "translation.h"
 
 #include <QBuffer>
 #include <QLabel>
@@ -110,7 +110,8 @@ class WindowMediaTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY2(shell::installQtTranslation(),
+        QVERIFY(shell::setLanguage(texts::hungarian));
+        QVERIFY2(texts::qtTextsInForce(),
                  "Qt's Hungarian translation is missing (Debian: qt6-translations-l10n)");
     }
     void init() { folder = std::make_unique<MediaFolder>(); }

@@ -271,7 +271,8 @@ QImage casinoPicture(int n, int scale) {
     return img;
 }
 
-QImage splashPicture(bool first, int scale) {
+// The words are Hungarian, or English for the pictures of the English interface.
+QImage splashPicture(bool first, bool english, int scale) {
     QImage img = art::canvas(501, 341, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -285,7 +286,8 @@ QImage splashPicture(bool first, int scale) {
                      font("DejaVu Serif", 60), QColor(230, 190, 90));
         p.setFont(font("DejaVu Sans", 20, false));
         p.setPen(QColor(220, 220, 230));
-        p.drawText(QRectF(0, 190, 501, 40), Qt::AlignCenter, QStringLiteral("bemutatja"));
+        p.drawText(QRectF(0, 190, 501, 40), Qt::AlignCenter,
+                   english ? QStringLiteral("presents") : QStringLiteral("bemutatja"));
     } else { // the game's title
         feltBackground(p, art::area(img));
         drawHand(p, {"0s", "Js", "Qs", "Ks", "As"}, QPointF(90, 150), 140, 68);
@@ -293,7 +295,8 @@ QImage splashPicture(bool first, int scale) {
                      QColor(250, 215, 90));
         p.setFont(font("DejaVu Sans", 18));
         p.setPen(QColor(240, 240, 240));
-        p.drawText(QRectF(0, 100, 501, 36), Qt::AlignCenter, QStringLiteral("Videopóker"));
+        p.drawText(QRectF(0, 100, 501, 36), Qt::AlignCenter,
+                   english ? QStringLiteral("Video Poker") : QStringLiteral("Videopóker"));
     }
     return img;
 }
@@ -431,7 +434,7 @@ QImage logoPicture(int scale) {
     return img;
 }
 
-QImage rewardStartPicture(int scale) {
+QImage rewardStartPicture(bool english, int scale) {
     QImage img = art::canvas(338, 265, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -440,7 +443,8 @@ QImage rewardStartPicture(int scale) {
     drawHand(p, {"Ah", "Ks", "Qd", "Jc", "0h"}, QPointF(45, 70), 100, 50);
     p.setFont(font("DejaVu Serif", 30));
     p.setPen(QColor(250, 215, 90));
-    p.drawText(QRectF(0, 10, 330, 50), Qt::AlignCenter, QStringLiteral("Sok szerencsét!"));
+    p.drawText(QRectF(0, 10, 330, 50), Qt::AlignCenter,
+               english ? QStringLiteral("Good luck!") : QStringLiteral("Sok szerencsét!"));
     return img;
 }
 
@@ -744,10 +748,15 @@ int main(int argc, char** argv) {
     for (int n = 1; n <= 8; ++n)
         saveWithTwin(outDir, QString("casino%1.jpg").arg(n),
                      [n](int scale) { return casinoPicture(n, scale); });
-    saveWithTwin(outDir, QStringLiteral("splash2.jpg"),
-                 [](int scale) { return splashPicture(true, scale); });
-    saveWithTwin(outDir, QStringLiteral("splash.jpg"),
-                 [](int scale) { return splashPicture(false, scale); });
+    // The pictures with words also in English, "<name>.en.<ext>", chosen by the interface's
+    // language as a twin is chosen by the display's density.
+    for (const bool english : {false, true}) {
+        const QString ending = english ? QStringLiteral(".en.jpg") : QStringLiteral(".jpg");
+        saveWithTwin(outDir, QStringLiteral("splash2") + ending,
+                     [english](int scale) { return splashPicture(true, english, scale); });
+        saveWithTwin(outDir, QStringLiteral("splash") + ending,
+                     [english](int scale) { return splashPicture(false, english, scale); });
+    }
 
     const std::vector<std::pair<const char*, std::vector<const char*>>> combinations = {
         {"mroyal.jpg",   {"0s", "Js", "Qs", "Ks", "As"}},
@@ -777,14 +786,15 @@ int main(int argc, char** argv) {
 
     // The windows' own pictures; the build compiles each with its twin into the program.
     const std::vector<std::pair<const char*, Drawing>> design = {
-        {"board_icon.png",   [](int s) { return iconPicture(32, QColor(200, 16, 32), 'h', s); }},
-        {"board_logo.jpg",   logoPicture                                                       },
-        {"board_reward.jpg", rewardStartPicture                                                },
-        {"options_icon.png", [](int s) { return iconPicture(32, QColor(20, 20, 20), 's', s); } },
-        {"about_photo.jpg",  aboutPhoto                                                        },
-        {"about_title.jpg",  aboutTitle                                                        },
-        {"ujra_icon.png",    [](int s) { return iconPicture(48, QColor(200, 16, 32), 'd', s); }},
-        {"ujra_picture.png", restartPicture                                                    },
+        {"board_icon.png",      [](int s) { return iconPicture(32, QColor(200, 16, 32), 'h', s); }},
+        {"board_logo.jpg",      logoPicture                                                       },
+        {"board_reward.jpg",    [](int s) { return rewardStartPicture(false, s); }                },
+        {"board_reward.en.jpg", [](int s) { return rewardStartPicture(true, s); }                 },
+        {"options_icon.png",    [](int s) { return iconPicture(32, QColor(20, 20, 20), 's', s); } },
+        {"about_photo.jpg",     aboutPhoto                                                        },
+        {"about_title.jpg",     aboutTitle                                                        },
+        {"ujra_icon.png",       [](int s) { return iconPicture(48, QColor(200, 16, 32), 'd', s); }},
+        {"ujra_picture.png",    restartPicture                                                    },
     };
     for (const auto& [name, draw] : design)
         saveWithTwin(designDir, QString::fromLatin1(name), draw);

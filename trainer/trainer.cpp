@@ -37,7 +37,7 @@ Trainer::Trainer(board* table) : QObject(table), table_(table) {
         refresh();
     });
     table->installEventFilter(this);
-    table->addOption(QStringLiteral("Figyelmeztetés rossz cserénél"), warnsOfCostlyExchange,
+    table->addOption([] { return tr("Figyelmeztetés rossz cserénél"); }, warnsOfCostlyExchange,
                      [this](bool on) {
                          setWarnsOfCostlyExchange(on);
                          if (on)

@@ -1,0 +1,177 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+#include <memory>
+
+namespace texts {
+
+namespace {
+
+QStringList folders;
+QString current = hungarian;
+// The translators installed for the language in force: the program's own and Qt's.
+std::unique_ptr<QTranslator> own, qt;
+
+const QString settingsKey = QStringLiteral("language");
+
+std::unique_ptr<QSettings> settings() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Kartavo"), QStringLiteral("Kartavo"));
+}
+
+QString fileOf(const QString& code) {
+    for (const QString& folder : translationFolders()) {
+        const QString path = QDir(folder).filePath(QStringLiteral("kartavo_%1.qm").arg(code));
+        if (QFile::exists(path))
+            return path;
+    }
+    return {};
+}
+
+// Qt's own texts for the language: message boxes' buttons, text fields' menus, the reasons Qt
+// gives for a failed file or picture read. Looked for beside the program first (where a build for
+// Windows ships them) and then in Qt's own folder (where a Linux distribution installs them).
+std::unique_ptr<QTranslator> qtTexts(const QString& code) {
+    auto translator = std::make_unique<QTranslator>();
+    QStringList places = translationFolders();
+    places << QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString& folder : places)
+        if (translator->load(QStringLiteral("qtbase_") + code, folder))
+            return translator;
+    return nullptr;
+}
+
+} // namespace
+
+void setTranslationFolders(const QStringList& list) {
+    folders = list;
+}
+
+QStringList translationFolders() {
+    if (!folders.isEmpty())
+        return folders;
+    return {QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
+}
+
+QStringList languages() {
+    QStringList codes;
+    for (const QString& folder : translationFolders())
+        for (const QString& name :
+             QDir(folder).entryList({QStringLiteral("kartavo_*.qm")}, QDir::Files, QDir::Name)) {
+            const QString code = name.mid(8, name.size() - 11);
+            if (code != hungarian && !codes.contains(code))
+                codes << code;
+        }
+    codes.sort();
+    codes.prepend(hungarian);
+    return codes;
+}
+
+QString languageName(const QString& code) {
+    if (code == hungarian)
+        return QStringLiteral("Magyar");
+    if (code == english)
+        return QStringLiteral("English");
+    QString name = QLocale(code).nativeLanguageName();
+    if (name.isEmpty())
+        return code;
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+QString defaultLanguage(const QStringList& uiLanguages, const QStringList& available) {
+    if (uiLanguages.isEmpty())
+        return hungarian;
+    const QLocale first(uiLanguages.first());
+    if (first.language() == QLocale::Hungarian || first.language() == QLocale::C)
+        return hungarian;
+    for (const QString& wanted : uiLanguages) {
+        const QString code = QLocale(wanted).name().section(QLatin1Char('_'), 0, 0);
+        if (code != hungarian && available.contains(code))
+            return code;
+    }
+    return english;
+}
+
+QString startLanguage() {
+    const QStringList available = languages();
+    const auto s = settings();
+    if (s->status() == QSettings::NoError) {
+        const QString saved = s->value(settingsKey).toString();
+        if (available.contains(saved))
+            return saved;
+    }
+    return defaultLanguage(QLocale::system().uiLanguages(), available);
+}
+
+void saveLanguage(const QString& code) {
+    auto s = settings();
+    if (s->status() != QSettings::NoError && QFile::exists(s->fileName())) {
+        // What could not be read stays for whoever wants it; the settings start afresh.
+        const QString file = s->fileName(), bad = file + QStringLiteral(".bad");
+        s.reset();
+        QFile::remove(bad);
+        QFile::rename(file, bad);
+        s = settings();
+    }
+    s->setValue(settingsKey, code);
+    s->sync();
+}
+
+bool setLanguage(const QString& code) {
+    std::unique_ptr<QTranslator> ownNext;
+    if (code != hungarian) {
+        const QString file = fileOf(code);
+        ownNext = std::make_unique<QTranslator>();
+        if (file.isEmpty() || !ownNext->load(file))
+            return false;
+    }
+    for (auto* old : {own.get(), qt.get()})
+        if (old)
+            QCoreApplication::removeTranslator(old);
+    own = std::move(ownNext);
+    qt = qtTexts(code);
+    for (auto* t : {own.get(), qt.get()})
+        if (t)
+            QCoreApplication::installTranslator(t);
+    current = code;
+    return true;
+}
+
+QString language() {
+    return current;
+}
+
+bool qtTextsInForce() {
+    return current == english || qt != nullptr;
+}
+
+QString fromKey(const char* context, std::string_view key) {
+    const std::string text(key);
+    return QCoreApplication::translate(context, text.c_str());
+}
+
+kartavo::Translate keyTranslator() {
+    return [](const char* context, const char* key) {
+        return QCoreApplication::translate(context, key).toStdString();
+    };
+}
+
+QLocale locale() {
+    QLocale l(current);
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l;
+}
+
+QString decimal(double value, int decimals) {
+    return locale().toString(value, 'f', decimals);
+}
+
+} // namespace texts
