@@ -1,15 +1,15 @@
 # SPDX-FileCopyrightText: 2026 Morvane
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Windows: the program folder is what is installed, as it is: kartavo.exe with every media file,
-# the Qt and MinGW runtime DLLs it needs, the window-system, style and picture plugins, and Qt's own
-# Hungarian texts in translations/; beside it the analyzer kartavo-analyze.exe, a console program
+# the Qt and MinGW runtime DLLs it needs, the window-system, style and picture plugins, the
+# program's translations and Qt's own Hungarian texts in translations/; beside it the analyzer kartavo-analyze.exe, a console program
 # for the command prompt (it needs only the MinGW runtime). CPack makes the portable ZIP (a folder
 # kartavo/) and the NSIS installer (Program Files\Kartavo, a Start menu entry, an uninstaller in
 # "Apps & features" that removes what was installed).
 install(TARGETS kartavo kartavo-analyze RUNTIME DESTINATION .)
 install(DIRECTORY ${KARTAVO_PROGRAM_DIR}/ DESTINATION .
         FILES_MATCHING PATTERN "*.bmp" PATTERN "*.jpg" PATTERN "*.wav" PATTERN "*.cur"
-        PATTERN "*@2x.*" PATTERN "hatlap.bmp" EXCLUDE PATTERN "wineprefix" EXCLUDE)
+        PATTERN "*.qm" PATTERN "*@2x.*" PATTERN "hatlap.bmp" EXCLUDE PATTERN "wineprefix" EXCLUDE)
 
 # The licences: Kartavo's (LICENSE.txt, the GPL, also the installer's licence page) and what the
 # package carries besides (THIRD-PARTY.txt: Qt and the MinGW runtime, where their source is, and

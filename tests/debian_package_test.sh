@@ -21,13 +21,14 @@ has() { grep -qxF "$1" "$tmp/paths" || fail "the package lacks $1"; }
 has "./usr/games/kartavo -> ../lib/kartavo/kartavo"
 has ./usr/lib/kartavo/kartavo
 for f in As.bmp As@2x.bmp hatlap.bmp hat7.bmp hat7@2x.bmp casino8.jpg mpar.jpg splash.jpg \
-    start.wav kilepes.wav hand.cur hand@2x.cur; do
+    splash.en.jpg start.wav kilepes.wav hand.cur hand@2x.cur translations/kartavo_en.qm; do
     has "./usr/lib/kartavo/$f"
 done
 media=$(grep -c '^\./usr/lib/kartavo/.' "$tmp/paths")
-# 90 media files, 81 double-size twins and the program.
-[ "$media" -eq 172 ] ||
-    fail "usr/lib/kartavo holds $media entries, expected 90 media files, 81 twins and the program"
+# 92 media files, 83 double-size twins, the program and translations/ with the English.
+[ "$media" -eq 178 ] ||
+    fail "usr/lib/kartavo holds $media entries, expected 92 media files, 83 twins, the program" \
+        "and the English translation"
 has "./usr/share/applications/$id.desktop"
 has "./usr/share/metainfo/$id.metainfo.xml"
 for size in 16 22 24 32 48 64 128 256; do

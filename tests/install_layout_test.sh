@@ -25,7 +25,7 @@ for suit in c d h s; do
 done
 for n in 0 1 2 3 4 5 6 7; do media+=("hat$n.bmp"); done
 for n in 1 2 3 4 5 6 7 8; do media+=("casino$n.jpg"); done
-media+=(hatlap.bmp splash.jpg splash2.jpg hand.cur handk.cur
+media+=(hatlap.bmp splash.jpg splash2.jpg splash.en.jpg splash2.en.jpg hand.cur handk.cur
         mroyal.jpg mflos.jpg mpoker.jpg mfull.jpg mszfloss.jpg msor.jpg mdrill.jpg mketpar.jpg
         mpar.jpg start.wav keveres.wav szorzo.wav options.wav nyert.wav semmi.wav ok.wav
         kilepes.wav)
@@ -35,10 +35,18 @@ for f in "${media[@]}"; do
     case $f in hatlap.bmp | *.wav) ;; *) twins+=("${f%.*}@2x.${f##*.}") ;; esac
 done
 for f in "${media[@]}" "${twins[@]}"; do [ -s "$program/$f" ] || fail "missing $f in lib/kartavo"; done
+# The translations: one compiled file for each in the sources, in translations/.
+translations=()
+for ts in "$(dirname "$0")"/../translations/kartavo_*.ts; do
+    name=$(basename "$ts" .ts)
+    translations+=("translations/$name.qm")
+done
+for f in "${translations[@]}"; do [ -s "$program/$f" ] || fail "missing $f in lib/kartavo"; done
 found=$(find "$program" -mindepth 1 | wc -l)
 expected=$((${#media[@]} + ${#twins[@]}))
-[ "$found" -eq $((expected + 1)) ] ||
-    fail "lib/kartavo holds $found entries, expected $expected media files and the program"
+[ "$found" -eq $((expected + ${#translations[@]} + 2)) ] ||
+    fail "lib/kartavo holds $found entries, expected $expected media files, the program and" \
+        "translations/ with ${#translations[@]} files"
 
 # games/ holds the game's link, relative so that it survives a staging folder; bin/ the analyzer
 # itself, which needs no media; the manual pages are in man6 and man1.

@@ -28,7 +28,7 @@ WINEPREFIX=$prefix wineserver -w
 [ -f "$folder/kartavo.exe" ] && [ -f "$folder/kartavo-analyze.exe" ] &&
     [ -f "$folder/platforms/qwindows.dll" ] && [ -f "$folder/hatlap.bmp" ] &&
     [ -f "$folder/Uninstall.exe" ] && [ -f "$folder/LICENSE.txt" ] &&
-    [ -f "$folder/THIRD-PARTY.txt" ] || fail "not installed: $(ls "$folder")"
+    [ -f "$folder/THIRD-PARTY.txt" ] && [ -f "$folder/translations/kartavo_en.qm" ] || fail "not installed: $(ls "$folder")"
 find "$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu" -name 'Kartavo.lnk' | grep -q . ||
     fail "no Start menu entry"
 grep -q 'CurrentVersion\\\\Uninstall\\\\Kartavo' "$prefix/system.reg" || fail "no uninstaller registered"
