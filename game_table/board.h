@@ -85,8 +85,8 @@ class board : public QWidget {
     // A checkable entry at the end of the right-click menu; its text is asked for at every showing.
     void addOption(std::function<QString()> text, std::function<bool()> isOn,
                    std::function<void(bool)> set);
-    // A submenu at the very end of the right-click menu: entries of which the current one is
-    // checked; choosing one calls choose with its index.
+    // A submenu after the table's commands, before the options: entries of which the current
+    // one is checked; choosing one calls choose with its index.
     void addChoice(const QString& title, std::function<QStringList()> names,
                    std::function<int()> current, std::function<void(int)> choose);
     // Asked before every exchange that "Csere" starts, however it is pressed: false holds the

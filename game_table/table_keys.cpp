@@ -146,18 +146,8 @@ QMenu* TableKeys::menu(QWidget* parent) const {
         if (command.separatorAfter)
             menu->addSeparator();
     }
-    if (!options_.empty())
+    if (!options_.empty() || !choices_.empty())
         menu->addSeparator();
-    for (std::size_t i = 0; i < options_.size(); ++i) {
-        // The state in words too: a screen reader reads a menu entry's check mark only when set.
-        const bool on = options_[i].isOn();
-        QAction* action = menu->addAction(
-            (on ? tr("%1, bekapcsolva") : tr("%1, kikapcsolva")).arg(options_[i].text()));
-        action->setCheckable(true);
-        action->setChecked(on);
-        connect(action, &QAction::toggled, menu,
-                [this, i](bool turnOn) { options_[i].set(turnOn); });
-    }
     for (const Choice& choice : choices_) {
         QMenu* sub = menu->addMenu(choice.title);
         auto* group = new QActionGroup(sub);
@@ -170,6 +160,16 @@ QMenu* TableKeys::menu(QWidget* parent) const {
             group->addAction(action);
             connect(action, &QAction::triggered, menu, [&choice, i] { choice.choose(i); });
         }
+    }
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        // The state in words too: a screen reader reads a menu entry's check mark only when set.
+        const bool on = options_[i].isOn();
+        QAction* action = menu->addAction(
+            (on ? tr("%1, bekapcsolva") : tr("%1, kikapcsolva")).arg(options_[i].text()));
+        action->setCheckable(true);
+        action->setChecked(on);
+        connect(action, &QAction::toggled, menu,
+                [this, i](bool turnOn) { options_[i].set(turnOn); });
     }
     return menu;
 }

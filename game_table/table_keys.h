@@ -37,7 +37,7 @@ class TableKeys : public QObject {
     // (so in the language then in force).
     void addOption(std::function<QString()> text, std::function<bool()> isOn,
                    std::function<void(bool)> set);
-    // A submenu of entries of which one is checked, after the options.
+    // A submenu of entries of which one is checked, before the options.
     void addChoice(const QString& title, std::function<QStringList()> names,
                    std::function<int()> current, std::function<void(int)> choose);
     // The buttons' captions again, with their Alt letters, in the language now in force.

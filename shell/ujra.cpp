@@ -67,7 +67,8 @@ ujra::ujra(board* table) : table_(table) {
     setAttribute(Qt::WA_DeleteOnClose);
     controls::makeFixedWindow(this, 3510, 1785);
     move(controls::px(4215), controls::px(3735));
-    const controls::ControlSet c(this, ujraControls);
+    c_ = std::make_unique<controls::ControlSet>(this, ujraControls);
+    const controls::ControlSet& c = *c_;
     Label1 = c.get<QLabel>("Label1");
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Command1 = c.get<QPushButton>("Command1");
@@ -80,12 +81,26 @@ ujra::ujra(board* table) : table_(table) {
     Command1->installEventFilter(this);
     Command2->installEventFilter(this);
 
+    showQuestion();
+    if (table_)
+        table_->setEnabled(false);
+}
+
+ujra::~ujra() = default;
+
+void ujra::showQuestion() {
     Label1->setText(tr("Elfogyott a pénzed.\n\nAkarod újrakezdeni?"));
     // "Igen" takes the focus when the dialog opens; a screen reader reads the dialog with its
     // question, once, and then the button.
     Label1->setAccessibleName(Label1->text().simplified());
-    if (table_)
-        table_->setEnabled(false);
+}
+
+void ujra::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        c_->retranslate();
+        showQuestion();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ujra::showEvent(QShowEvent* event) {

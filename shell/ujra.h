@@ -7,6 +7,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
+
+namespace controls {
+class ControlSet;
+}
 
 class board;
 class QLabel;
@@ -17,6 +22,7 @@ class ujra : public QWidget {
   public:
     // Loads the dialog: writes the message and disables the game table.
     explicit ujra(board* table);
+    ~ujra() override;
 
     void Command1_Click(); // "Igen"
     void Command2_Click(); // "Nem"
@@ -35,8 +41,11 @@ class ujra : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void showQuestion();
+    std::unique_ptr<controls::ControlSet> c_;
     QPointer<board> table_;
     QLabel* Label1;
     QPushButton* Command1;

@@ -18,18 +18,30 @@ constexpr std::uint16_t royalRanks = 0x1F00; // 10, J, Q, K, A
 constexpr std::uint16_t wheel = 0x100F;      // A-2-3-4-5
 
 // "2-es" .. "10-es", then the faces; with the endings "-tól/-től" and "-ig".
-#define K(text) QT_TRANSLATE_NOOP("Strategy", text)
 constexpr std::array<const char*, 13> rankWords = {
-    K("2-es"), K("3-as"),  K("4-es"), K("5-ös"), K("6-os"),   K("7-es"), K("8-as"),
-    K("9-es"), K("10-es"), K("bubi"), K("dáma"), K("király"), K("ász")};
+    QT_TRANSLATE_NOOP("Strategy", "2-es"),  QT_TRANSLATE_NOOP("Strategy", "3-as"),
+    QT_TRANSLATE_NOOP("Strategy", "4-es"),  QT_TRANSLATE_NOOP("Strategy", "5-ös"),
+    QT_TRANSLATE_NOOP("Strategy", "6-os"),  QT_TRANSLATE_NOOP("Strategy", "7-es"),
+    QT_TRANSLATE_NOOP("Strategy", "8-as"),  QT_TRANSLATE_NOOP("Strategy", "9-es"),
+    QT_TRANSLATE_NOOP("Strategy", "10-es"), QT_TRANSLATE_NOOP("Strategy", "bubi"),
+    QT_TRANSLATE_NOOP("Strategy", "dáma"),  QT_TRANSLATE_NOOP("Strategy", "király"),
+    QT_TRANSLATE_NOOP("Strategy", "ász")};
 constexpr std::array<const char*, 13> rankFrom = {
-    K("2-estől"), K("3-astól"),   K("4-estől"), K("5-östől"),  K("6-ostól"),
-    K("7-estől"), K("8-astól"),   K("9-estől"), K("10-estől"), K("bubitól"),
-    K("dámától"), K("királytól"), K("ásztól")};
+    QT_TRANSLATE_NOOP("Strategy", "2-estől"),  QT_TRANSLATE_NOOP("Strategy", "3-astól"),
+    QT_TRANSLATE_NOOP("Strategy", "4-estől"),  QT_TRANSLATE_NOOP("Strategy", "5-östől"),
+    QT_TRANSLATE_NOOP("Strategy", "6-ostól"),  QT_TRANSLATE_NOOP("Strategy", "7-estől"),
+    QT_TRANSLATE_NOOP("Strategy", "8-astól"),  QT_TRANSLATE_NOOP("Strategy", "9-estől"),
+    QT_TRANSLATE_NOOP("Strategy", "10-estől"), QT_TRANSLATE_NOOP("Strategy", "bubitól"),
+    QT_TRANSLATE_NOOP("Strategy", "dámától"),  QT_TRANSLATE_NOOP("Strategy", "királytól"),
+    QT_TRANSLATE_NOOP("Strategy", "ásztól")};
 constexpr std::array<const char*, 13> rankTo = {
-    K("2-esig"), K("3-asig"),  K("4-esig"), K("5-ösig"), K("6-osig"),   K("7-esig"), K("8-asig"),
-    K("9-esig"), K("10-esig"), K("bubiig"), K("dámáig"), K("királyig"), K("ászig")};
-#undef K
+    QT_TRANSLATE_NOOP("Strategy", "2-esig"),  QT_TRANSLATE_NOOP("Strategy", "3-asig"),
+    QT_TRANSLATE_NOOP("Strategy", "4-esig"),  QT_TRANSLATE_NOOP("Strategy", "5-ösig"),
+    QT_TRANSLATE_NOOP("Strategy", "6-osig"),  QT_TRANSLATE_NOOP("Strategy", "7-esig"),
+    QT_TRANSLATE_NOOP("Strategy", "8-asig"),  QT_TRANSLATE_NOOP("Strategy", "9-esig"),
+    QT_TRANSLATE_NOOP("Strategy", "10-esig"), QT_TRANSLATE_NOOP("Strategy", "bubiig"),
+    QT_TRANSLATE_NOOP("Strategy", "dámáig"),  QT_TRANSLATE_NOOP("Strategy", "királyig"),
+    QT_TRANSLATE_NOOP("Strategy", "ászig")};
 
 // The words of a name, each a key of "Strategy" (or of "Rules" for the payout table's names).
 class Words {
@@ -81,11 +93,15 @@ std::string straightWords(const HoldKind& k, const Words& w) {
         return w(QT_TRANSLATE_NOOP("Strategy", "nyitott"));
     if (k.cards == 4 && high == 1)
         return w(QT_TRANSLATE_NOOP("Strategy", "belső"));
+    // One straight is a word of its own where a language says "straight" and "straights".
     if (low == high)
-        return w(QT_TRANSLATE_NOOP("Strategy", "%1 sorba illik"), std::to_string(low));
+        return low == 1 ? w(QT_TRANSLATE_NOOP("Strategy", "1 sorba illik"))
+                        : w(QT_TRANSLATE_NOOP("Strategy", "%1 sorba illik"), std::to_string(low));
     if (high >= 10)
         return w(QT_TRANSLATE_NOOP("Strategy", "legalább %1 sorba illik"), std::to_string(low));
-    return w(QT_TRANSLATE_NOOP("Strategy", "legfeljebb %1 sorba illik"), std::to_string(high));
+    return high == 1 ? w(QT_TRANSLATE_NOOP("Strategy", "legfeljebb 1 sorba illik"))
+                     : w(QT_TRANSLATE_NOOP("Strategy", "legfeljebb %1 sorba illik"),
+                         std::to_string(high));
 }
 
 std::string highWords(const HoldKind& k, const Words& w) {
@@ -93,8 +109,9 @@ std::string highWords(const HoldKind& k, const Words& w) {
         return {};
     if (k.minHighCards >= k.cards)
         return w(QT_TRANSLATE_NOOP("Strategy", "csupa magas lap"));
-    return w(QT_TRANSLATE_NOOP("Strategy", "legalább %1 magas lappal"),
-             std::to_string(k.minHighCards));
+    return k.minHighCards == 1 ? w(QT_TRANSLATE_NOOP("Strategy", "legalább 1 magas lappal"))
+                               : w(QT_TRANSLATE_NOOP("Strategy", "legalább %1 magas lappal"),
+                                   std::to_string(k.minHighCards));
 }
 
 } // namespace

@@ -193,7 +193,7 @@ class TrainerTest : public QObject {
         QPushButton* control = button(tables[0], names[entry]);
         std::unique_ptr<QMenu> menu(tables[1]->contextMenu());
         const QList<QAction*> actions = menu->actions();
-        // Tipp, Elemzés…, a separator, four buttons, a separator, the warning, the language
+        // Tipp, Elemzés…, a separator, four buttons, a separator, the language, the warning
         QCOMPARE(actions.size(), 10);
         QCOMPARE(plain(actions.at(0)->text()), QStringLiteral("Tipp"));
         QCOMPARE(actions.at(0)->isEnabled(), button(tables[1], "Command4")->isEnabled());

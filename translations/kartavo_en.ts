@@ -5,523 +5,695 @@
     <name>Rules</name>
     <message>
         <source>tízes</source>
-        <translation type="unfinished"></translation>
+        <translation>ten</translation>
     </message>
     <message>
         <source>kettes</source>
-        <translation type="unfinished"></translation>
+        <translation>two</translation>
     </message>
     <message>
         <source>hármas</source>
-        <translation type="unfinished"></translation>
+        <translation>three</translation>
     </message>
     <message>
         <source>négyes</source>
-        <translation type="unfinished"></translation>
+        <translation>four</translation>
     </message>
     <message>
         <source>ötös</source>
-        <translation type="unfinished"></translation>
+        <translation>five</translation>
     </message>
     <message>
         <source>hatos</source>
-        <translation type="unfinished"></translation>
+        <translation>six</translation>
     </message>
     <message>
         <source>hetes</source>
-        <translation type="unfinished"></translation>
+        <translation>seven</translation>
     </message>
     <message>
         <source>nyolcas</source>
-        <translation type="unfinished"></translation>
+        <translation>eight</translation>
     </message>
     <message>
         <source>kilences</source>
-        <translation type="unfinished"></translation>
+        <translation>nine</translation>
     </message>
     <message>
         <source>bubi</source>
-        <translation type="unfinished"></translation>
+        <translation>jack</translation>
     </message>
     <message>
         <source>dáma</source>
-        <translation type="unfinished"></translation>
+        <translation>queen</translation>
     </message>
     <message>
         <source>király</source>
-        <translation type="unfinished"></translation>
+        <translation>king</translation>
     </message>
     <message>
         <source>ász</source>
-        <translation type="unfinished"></translation>
+        <translation>ace</translation>
     </message>
     <message>
         <source>treff</source>
-        <translation type="unfinished"></translation>
+        <translation>clubs</translation>
     </message>
     <message>
         <source>káró</source>
-        <translation type="unfinished"></translation>
+        <translation>diamonds</translation>
     </message>
     <message>
         <source>kőr</source>
-        <translation type="unfinished"></translation>
+        <translation>hearts</translation>
     </message>
     <message>
         <source>pikk</source>
-        <translation type="unfinished"></translation>
+        <translation>spades</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 of %1</translation>
     </message>
     <message>
         <source>Egy pár</source>
-        <translation type="unfinished"></translation>
+        <translation>One Pair</translation>
     </message>
     <message>
         <source>Két pár</source>
-        <translation type="unfinished"></translation>
+        <translation>Two Pair</translation>
     </message>
     <message>
         <source>Drill</source>
-        <translation type="unfinished"></translation>
+        <translation>Three of a Kind</translation>
     </message>
     <message>
         <source>Sor</source>
-        <translation type="unfinished"></translation>
+        <translation>Straight</translation>
     </message>
     <message>
         <source>Színflöss</source>
-        <translation type="unfinished"></translation>
+        <translation>Flush</translation>
     </message>
     <message>
         <source>Full</source>
-        <translation type="unfinished"></translation>
+        <translation>Full House</translation>
     </message>
     <message>
         <source>Póker</source>
-        <translation type="unfinished"></translation>
+        <translation>Four of a Kind</translation>
     </message>
     <message>
         <source>Flöss</source>
-        <translation type="unfinished"></translation>
+        <translation>Straight Flush</translation>
     </message>
     <message>
         <source>Royal flöss</source>
-        <translation type="unfinished"></translation>
+        <translation>Royal Flush</translation>
     </message>
     <message>
         <source>Semmi</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing</translation>
     </message>
     <message>
         <source>Royal Flös</source>
-        <translation type="unfinished"></translation>
+        <translation>Royal Flush</translation>
     </message>
     <message>
         <source>Flös</source>
-        <translation type="unfinished"></translation>
+        <translation>Straight Flush</translation>
     </message>
     <message>
         <source>Színflös</source>
-        <translation type="unfinished"></translation>
+        <translation>Flush</translation>
     </message>
     <message>
         <source>Pár</source>
-        <translation type="unfinished"></translation>
+        <translation>Pair</translation>
     </message>
     <message>
         <source>Nyeremény</source>
-        <translation type="unfinished"></translation>
+        <translation>Payout</translation>
     </message>
 </context>
 <context>
     <name>Strategy</name>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to %2</translation>
     </message>
     <message>
         <source>%1 vagy %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 or %2</translation>
     </message>
     <message>
         <source>nyitott</source>
-        <translation type="unfinished"></translation>
+        <translation>open-ended</translation>
     </message>
     <message>
         <source>belső</source>
-        <translation type="unfinished"></translation>
+        <translation>inside</translation>
     </message>
     <message>
         <source>%1 sorba illik</source>
-        <translation type="unfinished"></translation>
+        <translation>fits %1 straights</translation>
     </message>
     <message>
         <source>legalább %1 sorba illik</source>
-        <translation type="unfinished"></translation>
+        <translation>fits at least %1 straights</translation>
     </message>
     <message>
         <source>legfeljebb %1 sorba illik</source>
-        <translation type="unfinished"></translation>
+        <translation>fits at most %1 straights</translation>
     </message>
     <message>
         <source>csupa magas lap</source>
-        <translation type="unfinished"></translation>
+        <translation>all high cards</translation>
     </message>
     <message>
         <source>legalább %1 magas lappal</source>
-        <translation type="unfinished"></translation>
+        <translation>with at least %1 high cards</translation>
     </message>
     <message>
         <source>Magas pár (bubi vagy jobb)</source>
-        <translation type="unfinished"></translation>
+        <translation>High pair (jacks or better)</translation>
     </message>
     <message>
         <source>Alacsony pár (2-estől 10-esig)</source>
-        <translation type="unfinished"></translation>
+        <translation>Low pair (2s to 10s)</translation>
     </message>
     <message>
         <source>Pár: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pair: %1</translation>
     </message>
     <message>
         <source>Sor vagy jobb (mind az öt lap)</source>
-        <translation type="unfinished"></translation>
+        <translation>Straight or better (all five cards)</translation>
     </message>
     <message>
         <source>Két pár, Drill, Full vagy Póker (a párosított lapok)</source>
-        <translation type="unfinished"></translation>
+        <translation>Two pair, three of a kind, full house or four of a kind (the paired cards)</translation>
     </message>
     <message>
         <source>%1 lap royal flöshöz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to a royal flush</translation>
     </message>
     <message>
         <source>%1 lap színsorhoz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to a straight flush</translation>
     </message>
     <message>
         <source>%1 lap színhez</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to a flush</translation>
     </message>
     <message>
         <source>%1 lap sorhoz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to a straight</translation>
     </message>
     <message>
         <source>egy magas lap</source>
-        <translation type="unfinished"></translation>
+        <translation>one high card</translation>
     </message>
     <message>
         <source>%1 magas lap</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 high cards</translation>
     </message>
     <message>
         <source>egy lap</source>
-        <translation type="unfinished"></translation>
+        <translation>one card</translation>
     </message>
     <message>
         <source>egy lap: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>one card: %1</translation>
     </message>
     <message>
         <source>semmi: mind az öt lap csere</source>
-        <translation type="unfinished"></translation>
+        <translation>nothing: draw all five cards</translation>
+    </message>
+    <message>
+        <source>1 sorba illik</source>
+        <translation>fits 1 straight</translation>
+    </message>
+    <message>
+        <source>legfeljebb 1 sorba illik</source>
+        <translation>fits at most 1 straight</translation>
+    </message>
+    <message>
+        <source>legalább 1 magas lappal</source>
+        <translation>with at least 1 high card</translation>
+    </message>
+    <message>
+        <source>2-es</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3-as</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4-es</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5-ös</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6-os</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7-es</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8-as</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9-es</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10-es</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>bubi</source>
+        <translation>jack</translation>
+    </message>
+    <message>
+        <source>dáma</source>
+        <translation>queen</translation>
+    </message>
+    <message>
+        <source>király</source>
+        <translation>king</translation>
+    </message>
+    <message>
+        <source>ász</source>
+        <translation>ace</translation>
+    </message>
+    <message>
+        <source>2-estől</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3-astól</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4-estől</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5-östől</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6-ostól</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7-estől</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8-astól</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9-estől</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10-estől</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>bubitól</source>
+        <translation>jack</translation>
+    </message>
+    <message>
+        <source>dámától</source>
+        <translation>queen</translation>
+    </message>
+    <message>
+        <source>királytól</source>
+        <translation>king</translation>
+    </message>
+    <message>
+        <source>ásztól</source>
+        <translation>ace</translation>
+    </message>
+    <message>
+        <source>2-esig</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3-asig</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4-esig</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5-ösig</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6-osig</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7-esig</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8-asig</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9-esig</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10-esig</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>bubiig</source>
+        <translation>jack</translation>
+    </message>
+    <message>
+        <source>dámáig</source>
+        <translation>queen</translation>
+    </message>
+    <message>
+        <source>királyig</source>
+        <translation>king</translation>
+    </message>
+    <message>
+        <source>ászig</source>
+        <translation>ace</translation>
     </message>
 </context>
 <context>
     <name>TableAnnouncer</name>
     <message>
         <source>Tét %1 Ft, összeg %2 Ft</source>
-        <translation type="unfinished"></translation>
+        <translation>Stake %1 Ft, balance %2 Ft</translation>
     </message>
     <message>
         <source>Osztás, %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Deal, %1. %2</translation>
     </message>
     <message>
         <source>Újrakezdés, összeg %1 Ft</source>
-        <translation type="unfinished"></translation>
+        <translation>Fresh start, balance %1 Ft</translation>
     </message>
     <message>
         <source>%1, nyeremény %2 Ft, összeg %3 Ft</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, win %2 Ft, balance %3 Ft</translation>
     </message>
     <message>
         <source>%1, nincs nyeremény, összeg %2 Ft</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, no win, balance %2 Ft</translation>
     </message>
     <message>
         <source>%1. Lapok, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Cards, %2</translation>
     </message>
     <message>
         <source>Nyeremények %1 szorzóval. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Payouts at %1. %2.</translation>
     </message>
     <message>
         <source>Nyert %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Won %1.</translation>
     </message>
 </context>
 <context>
     <name>TableKeys</name>
     <message>
         <source>Tipp</source>
-        <translation type="unfinished"></translation>
+        <translation>Hint</translation>
     </message>
     <message>
         <source>Elemzés…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analysis…</translation>
     </message>
     <message>
         <source>&amp;Keverés</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deal</translation>
     </message>
     <message>
         <source>&amp;Csere</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;raw</translation>
     </message>
     <message>
         <source>&amp;Beállítások</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Ki&amp;lépés</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>%1, bekapcsolva</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, on</translation>
     </message>
     <message>
         <source>%1, kikapcsolva</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, off</translation>
     </message>
 </context>
 <context>
     <name>board</name>
     <message>
         <source>Keverés</source>
-        <translation type="unfinished"></translation>
+        <translation>Deal</translation>
     </message>
     <message>
         <source>A Te lapjaid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Your cards:</translation>
     </message>
     <message>
         <source>Kilépés</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>Csere</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw</translation>
     </message>
     <message>
         <source>Összeg:</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance:</translation>
     </message>
     <message>
         <source>Beállítások</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Tét:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stake:</translation>
     </message>
     <message>
         <source>Sok szerencsét, egy royal flös</source>
-        <translation type="unfinished"></translation>
+        <translation>Good luck, a royal flush</translation>
     </message>
     <message>
         <source>rulettkerék</source>
-        <translation type="unfinished"></translation>
+        <translation>roulette wheel</translation>
     </message>
     <message>
         <source>zsetonoszlopok</source>
-        <translation type="unfinished"></translation>
+        <translation>stacks of chips</translation>
     </message>
     <message>
         <source>két dobókocka</source>
-        <translation type="unfinished"></translation>
+        <translation>two dice</translation>
     </message>
     <message>
         <source>játékgép három hetessel</source>
-        <translation type="unfinished"></translation>
+        <translation>slot machine with three sevens</translation>
     </message>
     <message>
         <source>royal flös legyezőben</source>
-        <translation type="unfinished"></translation>
+        <translation>royal flush fanned out</translation>
     </message>
     <message>
         <source>CASINO neonfelirat</source>
-        <translation type="unfinished"></translation>
+        <translation>CASINO neon sign</translation>
     </message>
     <message>
         <source>kártyaasztal lapokkal és zsetonokkal</source>
-        <translation type="unfinished"></translation>
+        <translation>card table with cards and chips</translation>
     </message>
     <message>
         <source>jackpot, egy halom érme</source>
-        <translation type="unfinished"></translation>
+        <translation>jackpot, a pile of coins</translation>
     </message>
     <message>
         <source>Jutalomkép, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reward picture, %1</translation>
     </message>
     <message>
         <source>Összeg</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>Tét</source>
-        <translation type="unfinished"></translation>
+        <translation>Stake</translation>
     </message>
     <message>
         <source>Nyereménytábla</source>
-        <translation type="unfinished"></translation>
+        <translation>Payout table</translation>
     </message>
     <message>
         <source>üres kártyahely</source>
-        <translation type="unfinished"></translation>
+        <translation>empty card place</translation>
     </message>
     <message>
         <source>%1, cserére jelölve</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, marked to draw</translation>
     </message>
     <message>
         <source>%1. lap, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Card %1, %2</translation>
     </message>
     <message>
         <source>Tipp. Mind az öt lapot cseréld.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hint. Draw all five cards.</translation>
     </message>
     <message>
         <source>Tipp. Tartsd meg ezeket, %1. A többi cserére jelölve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hint. Hold these, %1. The others are marked to draw.</translation>
     </message>
 </context>
 <context>
     <name>controls</name>
     <message>
         <source>mínusz %1</source>
-        <translation type="unfinished"></translation>
+        <translation>minus %1</translation>
     </message>
     <message>
         <source>%1. lap, összesen %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tab %1 of %2</translation>
     </message>
     <message>
         <source>%1 nincs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 none</translation>
     </message>
 </context>
 <context>
     <name>media</name>
     <message>
         <source>A játékos adatmappája nem ismert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The player&apos;s data folder is not known.</translation>
     </message>
     <message>
         <source>A mappa nem hozható létre: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder cannot be created: %1</translation>
     </message>
     <message>
         <source>a fájl túllépné a megengedett legnagyobb méretet</source>
-        <translation type="unfinished"></translation>
+        <translation>the file would exceed the largest size allowed</translation>
     </message>
     <message>
         <source>betelt a lemezkvóta</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk quota is full</translation>
     </message>
     <message>
         <source>a fájlrendszer csak olvasható</source>
-        <translation type="unfinished"></translation>
+        <translation>the file system is read-only</translation>
     </message>
     <message>
         <source>az eszköz olvasása vagy írása nem sikerült</source>
-        <translation type="unfinished"></translation>
+        <translation>reading or writing the device failed</translation>
     </message>
     <message>
         <source>a művelet nem engedélyezett</source>
-        <translation type="unfinished"></translation>
+        <translation>the operation is not permitted</translation>
     </message>
     <message>
         <source>mappa, nem fájl</source>
-        <translation type="unfinished"></translation>
+        <translation>a folder, not a file</translation>
     </message>
     <message>
         <source>az útvonal egy tagja nem mappa</source>
-        <translation type="unfinished"></translation>
+        <translation>a part of the path is not a folder</translation>
     </message>
     <message>
         <source>túl hosszú fájlnév</source>
-        <translation type="unfinished"></translation>
+        <translation>the file name is too long</translation>
     </message>
     <message>
         <source>túl sok szimbolikus hivatkozás az útvonalon</source>
-        <translation type="unfinished"></translation>
+        <translation>too many symbolic links in the path</translation>
     </message>
     <message>
         <source>a rendszerben túl sok a nyitott fájl</source>
-        <translation type="unfinished"></translation>
+        <translation>too many files are open in the system</translation>
     </message>
     <message>
         <source>a fájl vagy az eszköz foglalt</source>
-        <translation type="unfinished"></translation>
+        <translation>the file or the device is busy</translation>
     </message>
     <message>
         <source>nincs elég memória</source>
-        <translation type="unfinished"></translation>
+        <translation>not enough memory</translation>
     </message>
     <message>
         <source>rendszerhiba (hibakód: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>system error (code %1)</translation>
     </message>
     <message>
         <source>a fájl nem olvasható kép</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is not a readable picture</translation>
     </message>
     <message>
         <source>a kép adatai sérültek</source>
-        <translation type="unfinished"></translation>
+        <translation>the picture&apos;s data is damaged</translation>
     </message>
     <message>
         <source>a kép adatai hiányosak</source>
-        <translation type="unfinished"></translation>
+        <translation>the picture&apos;s data is incomplete</translation>
     </message>
     <message>
         <source>Hiányzó vagy olvashatatlan fájl: %1
 A program mappája: %2
 A program kilép.</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing or unreadable file: %1
+Program folder: %2
+The program ends.</translation>
     </message>
 </context>
 <context>
     <name>trainer::Trainer</name>
     <message>
         <source>Figyelmeztetés rossz cserénél</source>
-        <translation type="unfinished"></translation>
+        <translation>Warn before a costly draw</translation>
     </message>
 </context>
 <context>
     <name>ujra</name>
     <message>
         <source>Igen</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>Nem</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Elfogyott a pénzed.
 
 Akarod újrakezdeni?</source>
-        <translation type="unfinished"></translation>
+        <translation>You are out of money.
+
+Start again?</translation>
     </message>
 </context>
 </TS>
