@@ -21,6 +21,10 @@
 namespace {
 
 bool startingUp = true;
+
+QString early(const char* source) {
+    return texts::translatedEarly("main", source);
+}
 QStringList platformReasons;
 QString missingPlugin;
 
@@ -39,18 +43,22 @@ QString namedDisplays() {
 void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (startingUp && type == QtFatalMsg) {
         const QString displays = namedDisplays();
-        QString line = QStringLiteral("kartavo: nem érhető el a grafikus kijelző (%1)")
-                           .arg(displays.isEmpty() ? QStringLiteral("nincs megadva") : displays);
+        QString line =
+            early(QT_TRANSLATE_NOOP("main", "kartavo: nem érhető el a grafikus kijelző (%1)"))
+                .arg(displays.isEmpty() ? early(QT_TRANSLATE_NOOP("main", "nincs megadva"))
+                                        : displays);
         // A platform plugin that is not there at all is a fault of the installation, not of the
         // display.
         if (!missingPlugin.isEmpty())
-            line = QStringLiteral("kartavo: hiányzik a Qt „%1” platformbővítménye, ezért nem "
-                                  "nyitható meg ablak (QT_QPA_PLATFORM=%2)")
+            line = early(QT_TRANSLATE_NOOP("main",
+                                           "kartavo: hiányzik a Qt „%1” platformbővítménye, ezért "
+                                           "nem nyitható meg ablak (QT_QPA_PLATFORM=%2)"))
                        .arg(missingPlugin, qEnvironmentVariable("QT_QPA_PLATFORM"));
         else if (!platformReasons.isEmpty())
             // Qt's platform warnings have no translation: they follow as Qt's own words, for
             // whoever looks into the fault.
-            line += QStringLiteral("; a Qt üzenete: ") + platformReasons.join(QStringLiteral("; "));
+            line += early(QT_TRANSLATE_NOOP("main", "; a Qt üzenete: ")) +
+                    platformReasons.join(QStringLiteral("; "));
         std::fprintf(stderr, "%s.\n", qPrintable(line));
         std::_Exit(1);
     }
@@ -81,8 +89,11 @@ bool displayReachable() {
 
 int main(int argc, char** argv) {
     if (!displayReachable()) {
-        std::fprintf(stderr, "kartavo: nincs grafikus kijelző (sem DISPLAY, sem WAYLAND_DISPLAY "
-                             "nincs beállítva); a játék csak asztali környezetben indul.\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(early(QT_TRANSLATE_NOOP(
+                         "main", "kartavo: nincs grafikus kijelző (sem DISPLAY, sem "
+                                 "WAYLAND_DISPLAY nincs beállítva); a játék csak asztali "
+                                 "környezetben indul."))));
         return 1;
     }
     qInstallMessageHandler(startupMessages);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -57,7 +58,24 @@ void setTranslationFolders(const QStringList& list) {
 QStringList translationFolders() {
     if (!folders.isEmpty())
         return folders;
-    return {QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
+    QString program =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+#ifdef Q_OS_LINUX
+    // Before the application object: the folder of the running program, links resolved.
+    if (program.isEmpty())
+        program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+#endif
+    return {program + QStringLiteral("/translations")};
+}
+
+QString translatedEarly(const char* context, const char* source) {
+    static const std::unique_ptr<QTranslator> early = [] {
+        auto t = std::make_unique<QTranslator>();
+        const QString file = fileOf(startLanguage());
+        return !file.isEmpty() && t->load(file) ? std::move(t) : nullptr;
+    }();
+    const QString text = early ? early->translate(context, source) : QString();
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
 }
 
 QStringList languages() {

@@ -50,6 +50,10 @@ QString language();
 // needs Qt's translation file for it).
 bool qtTextsInForce();
 
+// A source text in the language the program will speak, before the application object or its
+// translations exist (for the lines that say why no window can open).
+QString translatedEarly(const char* context, const char* source);
+
 // A key of the Qt-free libraries (see translatable.h) in the language in force.
 QString fromKey(const char* context, std::string_view key);
 // The translation function that those libraries take.

@@ -588,6 +588,29 @@
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>kartavo: nem érhető el a grafikus kijelző (%1)</source>
+        <translation>kartavo: the graphical display cannot be reached (%1)</translation>
+    </message>
+    <message>
+        <source>nincs megadva</source>
+        <translation>none given</translation>
+    </message>
+    <message>
+        <source>kartavo: hiányzik a Qt „%1” platformbővítménye, ezért nem nyitható meg ablak (QT_QPA_PLATFORM=%2)</source>
+        <translation>kartavo: Qt&apos;s platform plugin &quot;%1&quot; is missing, so no window can open (QT_QPA_PLATFORM=%2)</translation>
+    </message>
+    <message>
+        <source>; a Qt üzenete: </source>
+        <translation>; Qt says: </translation>
+    </message>
+    <message>
+        <source>kartavo: nincs grafikus kijelző (sem DISPLAY, sem WAYLAND_DISPLAY nincs beállítva); a játék csak asztali környezetben indul.</source>
+        <translation>kartavo: no graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set); the game starts only in a desktop session.</translation>
+    </message>
+</context>
+<context>
     <name>media</name>
     <message>
         <source>A játékos adatmappája nem ismert.</source>
