@@ -3,7 +3,6 @@
 #include "how_to_play.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 namespace howto {
 
