@@ -2,29 +2,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "how_to_play.h"
 
-#include <QStringList>
+#include <QCoreApplication>
 
 namespace howto {
 
 QString howToPlayText() {
-    // Each paragraph is its pieces joined with nothing between; the blanks belong to the pieces.
-    const QStringList paragraphs = {
-        QStringLiteral("A Keverés gombra kattintva öt lapot oszt nekünk a program."),
-        QStringLiteral("Ezután az egérrel kijelölhetjük azokat a lapokat, amelyeket cserélni "
-                       "akarunk, ") +
-            QStringLiteral("majd a Csere gombra kattintva ez meg is történik."),
-        QStringLiteral("A x1  x2  x5  x10  gombok valamelyikére kattintva a nyeremények összege "
-                       "ennyiszeresére ") +
-            QStringLiteral("növelhető. Természetesen ekkor a tét összege is ennyiszeres lesz!"),
-        QStringLiteral("A szorzók módosítása is pénzbe kerül, ára az alaptét összege.") +
-            QStringLiteral(" Ez kizárólag osztás után és csere előtt tehetjük meg,") +
-            QStringLiteral(" hiszen tulajdonképpen ezzel licitálunk a leosztott lapokra."),
+    // Each paragraph is one text to translate; the blanks belong to the paragraphs.
+    static constexpr const char* paragraphs[] = {
+        QT_TRANSLATE_NOOP("options", "A Keverés gombra kattintva öt lapot oszt nekünk a program."),
+        QT_TRANSLATE_NOOP("options",
+                          "Ezután az egérrel kijelölhetjük azokat a lapokat, amelyeket cserélni "
+                          "akarunk, majd a Csere gombra kattintva ez meg is történik."),
+        QT_TRANSLATE_NOOP("options",
+                          "A x1  x2  x5  x10  gombok valamelyikére kattintva a nyeremények összege "
+                          "ennyiszeresére növelhető. Természetesen ekkor a tét összege is "
+                          "ennyiszeres lesz!"),
+        QT_TRANSLATE_NOOP("options",
+                          "A szorzók módosítása is pénzbe kerül, ára az alaptét összege. Ez "
+                          "kizárólag osztás után és csere előtt tehetjük meg, hiszen "
+                          "tulajdonképpen ezzel licitálunk a leosztott lapokra."),
     };
     QString text;
-    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
-        if (i > 0)
+    for (const char* paragraph : paragraphs) {
+        if (!text.isEmpty())
             text += QStringLiteral("\n\r\n\r");
-        text += paragraphs[i];
+        text += QCoreApplication::translate("options", paragraph);
     }
     return text;
 }

@@ -7,7 +7,8 @@
 
 namespace howto {
 
-// Four paragraphs separated by line feed, carriage return, line feed, carriage return.
+// Four paragraphs separated by line feed, carriage return, line feed, carriage return, in the
+// language in force.
 QString howToPlayText();
 // For showing: the carriage returns dropped, so each separator reads as one empty line.
 QString displayText(const QString& text);

@@ -7,6 +7,7 @@
 #include "control_table.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -49,8 +50,12 @@ class options : public QWidget {
     // Escape is "Mégsem", Enter is OK (or the focused button).
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Shows every text again in the language now in force.
+    void changeEvent(QEvent* event) override;
 
   private:
+    static QStringList captions(); // the page tabs'
+    void nameTexts();
     void showPictures(); // the about page's pictures and the card-back thumbnails
     void setHint(const QString& text);
 
@@ -62,6 +67,9 @@ class options : public QWidget {
     std::array<QLabel*, 9> combinationLabels{};
     QString chosenBackFile_;
     QString howToPlay_;
+    int hintDesign_ = -1;        // the design the hint line names; -1: it shows the page's hint
+    int pickedDesign_ = -1;      // the card back picked last; -1: none
+    int pickedCombination_ = -1; // the gallery's combination picked last; -1: none
     bool picturesShown_ = false;
     std::unique_ptr<controls::ControlSet> c_;
 };
