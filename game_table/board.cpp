@@ -272,9 +272,9 @@ void board::nameFixedTexts() {
 }
 
 void board::fillPayoutTexts() {
-    MSFlexGrid1->setCellText(0, 1, texts::fromKey("Rules", kartavo::payoutHeader));
+    MSFlexGrid1->setCellText(0, 1, texts::fromKey("Payout", kartavo::payoutHeader));
     for (int row = 1; row <= 9; ++row)
-        MSFlexGrid1->setCellText(row, 0, texts::fromKey("Rules", kartavo::payoutLabel(row)));
+        MSFlexGrid1->setCellText(row, 0, texts::fromKey("Payout", kartavo::payoutLabel(row)));
 }
 
 void board::changeEvent(QEvent* event) {

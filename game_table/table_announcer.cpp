@@ -128,7 +128,9 @@ void TableAnnouncer::describePayoutTable() {
     QStringList rows;
     QString paid;
     for (int row = 1; row <= 9; ++row) {
-        const QString line = grid->cellText(row, 0) + QLatin1Char(' ') + grid->cellText(row, 1);
+        // The hand's name in full, as the grid's cell may be short.
+        const QString line = texts::fromKey("Rules", kartavo::payoutLabel(row)) + QLatin1Char(' ') +
+                             grid->cellText(row, 1);
         rows << line;
         if (grid->cellBold(row, 1))
             paid = line;

@@ -11,11 +11,11 @@ namespace {
 constexpr std::array<int, 4> multipliers = {1, 2, 5, 10};
 constexpr std::array<std::string_view, 4> captions = {"x 1", "x 2", "x 5", "x 10"};
 constexpr std::array<std::string_view, 9> labels = {
-    QT_TRANSLATE_NOOP("Rules", "Royal Flös"), QT_TRANSLATE_NOOP("Rules", "Flös"),
-    QT_TRANSLATE_NOOP("Rules", "Póker"),      QT_TRANSLATE_NOOP("Rules", "Full"),
-    QT_TRANSLATE_NOOP("Rules", "Színflös"),   QT_TRANSLATE_NOOP("Rules", "Sor"),
-    QT_TRANSLATE_NOOP("Rules", "Drill"),      QT_TRANSLATE_NOOP("Rules", "Két pár"),
-    QT_TRANSLATE_NOOP("Rules", "Pár")};
+    QT_TRANSLATE_NOOP("Payout", "Royal Flös"), QT_TRANSLATE_NOOP("Payout", "Flös"),
+    QT_TRANSLATE_NOOP("Payout", "Póker"),      QT_TRANSLATE_NOOP("Payout", "Full"),
+    QT_TRANSLATE_NOOP("Payout", "Színflös"),   QT_TRANSLATE_NOOP("Payout", "Sor"),
+    QT_TRANSLATE_NOOP("Payout", "Drill"),      QT_TRANSLATE_NOOP("Payout", "Két pár"),
+    QT_TRANSLATE_NOOP("Payout", "Pár")};
 // Columns x 1, x 2, x 5, x 10. Fixed texts: the table shows exactly what is paid.
 constexpr std::array<std::array<std::string_view, 4>, 9> amounts = {
     {

@@ -19,11 +19,12 @@ int multiplierOfButton(int index);
 int buttonOfMultiplier(int multiplier);
 std::string_view multiplierCaption(int index);
 
-// Row 1..9 -> "Royal Flös" .. "Pár". The labels and the header are keys of the context "Rules"
-// (see translatable.h); the amounts are the same in every language.
+// Row 1..9 -> "Royal Flös" .. "Pár". The labels and the header are keys of the context "Payout"
+// (see translatable.h), in words as short as a machine's pay table has them; the same names in
+// full are keys of "Rules". The amounts are the same in every language.
 std::string_view payoutLabel(int row);
 // Row 1..9 at multiplier 1, 2, 5 or 10 -> "1000 Ft" .. ; empty for anything else.
 std::string_view payoutAmountText(int row, int multiplier);
-inline constexpr std::string_view payoutHeader = QT_TRANSLATE_NOOP("Rules", "Nyeremény");
+inline constexpr std::string_view payoutHeader = QT_TRANSLATE_NOOP("Payout", "Nyeremény");
 
 } // namespace kartavo

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="hu">
 <context>
+    <name>CardBackDesign</name>
+    <message>
+        <source>Standard kék</source>
+        <translation>Standard blue</translation>
+    </message>
+    <message>
+        <source>Berakásos</source>
+        <translation>Inlaid</translation>
+    </message>
+    <message>
+        <source>Kisfiú</source>
+        <translation>Little boy</translation>
+    </message>
+    <message>
+        <source>Kislány</source>
+        <translation>Little girl</translation>
+    </message>
+    <message>
+        <source>Névjegy</source>
+        <translation>Calling card</translation>
+    </message>
+</context>
+<context>
+    <name>Payout</name>
+    <message>
+        <source>Royal Flös</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>Flös</source>
+        <translation>Str. Flush</translation>
+    </message>
+    <message>
+        <source>Póker</source>
+        <translation>4 of a Kind</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Színflös</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>Sor</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>3 of a Kind</translation>
+    </message>
+    <message>
+        <source>Két pár</source>
+        <translation>Two Pair</translation>
+    </message>
+    <message>
+        <source>Pár</source>
+        <translation>Pair</translation>
+    </message>
+    <message>
+        <source>Nyeremény</source>
+        <translation>Payout</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>tízes</source>
@@ -130,10 +196,6 @@
     <message>
         <source>Pár</source>
         <translation>Pair</translation>
-    </message>
-    <message>
-        <source>Nyeremény</source>
-        <translation>Payout</translation>
     </message>
 </context>
 <context>
@@ -691,6 +753,125 @@ A program kilép.</source>
         <translation>Missing or unreadable file: %1
 Program folder: %2
 The program ends.</translation>
+    </message>
+</context>
+<context>
+    <name>options</name>
+    <message>
+        <source>A Keverés gombra kattintva öt lapot oszt nekünk a program.</source>
+        <translation>Click Deal and the program deals you five cards.</translation>
+    </message>
+    <message>
+        <source>Ezután az egérrel kijelölhetjük azokat a lapokat, amelyeket cserélni akarunk, majd a Csere gombra kattintva ez meg is történik.</source>
+        <translation>Then use the mouse to mark the cards you want to replace, and click Draw to replace them.</translation>
+    </message>
+    <message>
+        <source>A x1  x2  x5  x10  gombok valamelyikére kattintva a nyeremények összege ennyiszeresére növelhető. Természetesen ekkor a tét összege is ennyiszeres lesz!</source>
+        <translation>Click one of the x1  x2  x5  x10  buttons to multiply your winnings by that much. Of course, your stake is then multiplied by the same amount!</translation>
+    </message>
+    <message>
+        <source>A szorzók módosítása is pénzbe kerül, ára az alaptét összege. Ez kizárólag osztás után és csere előtt tehetjük meg, hiszen tulajdonképpen ezzel licitálunk a leosztott lapokra.</source>
+        <translation>Changing the multiplier costs money too, the amount of the base stake. You can only do this after the deal and before the draw, since in effect you are betting on the cards you have been dealt.</translation>
+    </message>
+    <message>
+        <source>Hátlap választás</source>
+        <translation>Card back</translation>
+    </message>
+    <message>
+        <source>Irányítás</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Játékszabályok</source>
+        <translation>Game rules</translation>
+    </message>
+    <message>
+        <source>Egyéb beállítások</source>
+        <translation>Other options</translation>
+    </message>
+    <message>
+        <source>Névjegy</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Ez a program szerzői jogi védelem alatt áll. Engedély nélküli másolása, terjesztése vagy módosítása tilos, és jogi következményekkel járhat.</source>
+        <translation>This program is protected by copyright. Copying, distributing or modifying it without permission is prohibited and may have legal consequences.</translation>
+    </message>
+    <message>
+        <source>Lehetséges kombinációk</source>
+        <translation>Winning hands</translation>
+    </message>
+    <message>
+        <source>Royal flös</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>Hang</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Zene</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>Effektek</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>Minden jog fenntartva.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Mégsem</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>kiválasztva</source>
+        <translation>selected</translation>
+    </message>
+    <message>
+        <source>Beállítások</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>A kombináció képe</source>
+        <translation>Picture of the hand</translation>
+    </message>
+    <message>
+        <source>Két ász</source>
+        <translation>Two aces</translation>
+    </message>
+    <message>
+        <source>Morvane felirat</source>
+        <translation>Morvane lettering</translation>
+    </message>
+    <message>
+        <source>Hátlap, %1</source>
+        <translation>Card back, %1</translation>
+    </message>
+    <message>
+        <source>Kattints valamelyik hátlapra!</source>
+        <translation>Click a card back!</translation>
+    </message>
+    <message>
+        <source>Kattints valamelyik kombinációra!</source>
+        <translation>Click a hand!</translation>
+    </message>
+    <message>
+        <source>Kapcsolat: %1</source>
+        <translation>Contact: %1</translation>
+    </message>
+    <message>
+        <source>a kép mérete %1 × %2 képpont, nem 71 × 96</source>
+        <translation>the picture is %1 × %2 pixels, not 71 × 96</translation>
+    </message>
+    <message>
+        <source>A hátlapot nem sikerült menteni.
+%1 → %2
+%3</source>
+        <translation>The card back could not be saved.
+%1 → %2
+%3</translation>
     </message>
 </context>
 <context>
