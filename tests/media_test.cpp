@@ -146,6 +146,10 @@ class MediaTest : public QObject {
                 << QStringLiteral("casino%1.jpg").arg(n) << QByteArray("jpeg") << QSize(330, 225);
         QTest::newRow("splash") << "splash.jpg" << QByteArray("jpeg") << QSize(501, 341);
         QTest::newRow("splash2") << "splash2.jpg" << QByteArray("jpeg") << QSize(501, 341);
+        QTest::newRow("splash in English")
+            << "splash.en.jpg" << QByteArray("jpeg") << QSize(501, 341);
+        QTest::newRow("splash2 in English")
+            << "splash2.en.jpg" << QByteArray("jpeg") << QSize(501, 341);
         for (const char* name :
              {"mroyal.jpg", "mflos.jpg", "mpoker.jpg", "mfull.jpg", "mszfloss.jpg", "msor.jpg",
               "mdrill.jpg", "mketpar.jpg", "mpar.jpg"})
@@ -192,6 +196,41 @@ class MediaTest : public QObject {
         const auto bytes = qFromLittleEndian<quint32>(wav.constData() + 40);
         const double seconds = double(bytes) / (2.0 * rate);
         QVERIFY(seconds > 0.05 && seconds <= maxSeconds);
+    }
+
+    // A picture with words in the language in force; a language without pictures of its own
+    // takes the English ones, and a picture without words is the same in every language.
+    void pictureInTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Hungarian") << "hu"
+                                   << "splash.jpg"
+                                   << "splash.jpg";
+        QTest::newRow("English") << "en"
+                                 << "splash2.jpg"
+                                 << "splash2.en.jpg";
+        QTest::newRow("German") << "de"
+                                << "splash.jpg"
+                                << "splash.en.jpg";
+        QTest::newRow("no words") << "en"
+                                  << "casino1.jpg"
+                                  << "casino1.jpg";
+        QTest::newRow("design") << "en"
+                                << ":/design/board_reward.jpg"
+                                << ":/design/board_reward.en.jpg";
+    }
+    void pictureInTheLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        const auto path = [](const QString& n) {
+            return n.startsWith(':') ? n : media::mediaPath(n);
+        };
+        media::setPictureLanguage(language);
+        const QString chosen = media::inPictureLanguage(path(name));
+        media::setPictureLanguage(QStringLiteral("hu"));
+        QCOMPARE(chosen, path(shown));
     }
 
     void cursorsHaveTheirHotspotAtTheFingertip_data() {
