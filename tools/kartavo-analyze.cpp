@@ -281,26 +281,21 @@ void findTranslations() {
 // The language: --language where given, else the game's rule for the system's languages. Read
 // before the other arguments, so that what is said of them is said in it.
 void chooseLanguage(int argc, char** argv) {
-    QString code = texts::defaultLanguage(QLocale::system().uiLanguages(), texts::languages());
-    std::optional<std::string> asked;
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]) == "--language" && i + 1 < argc)
-            asked = argv[++i];
+    // Without its translation file a language leaves the words as they are written: Hungarian.
+    texts::setLanguage(texts::defaultLanguage(QLocale::system().uiLanguages(), texts::languages()));
     QStringList known = texts::languages();
     if (!known.contains(texts::english))
         known << texts::english;
-    if (asked) {
-        code = QString::fromStdString(*asked);
-        if (!known.contains(code)) {
-            texts::setLanguage(
-                texts::defaultLanguage(QLocale::system().uiLanguages(), texts::languages()));
-            fail(say(
-                QCoreApplication::translate("kartavo-analyze", "ismeretlen nyelv: %1 (ismert: %2)")
-                    .arg(inQuotes(*asked), known.join(QStringLiteral(", ")))));
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--language") {
+            const std::string asked = argv[++i];
+            const QString code = QString::fromStdString(asked);
+            if (!known.contains(code))
+                fail(say(QCoreApplication::translate("kartavo-analyze",
+                                                     "ismeretlen nyelv: %1 (ismert: %2)")
+                             .arg(inQuotes(asked), known.join(QStringLiteral(", ")))));
+            texts::setLanguage(code);
         }
-    }
-    // Without its translation file a language leaves the words as they are written: Hungarian.
-    texts::setLanguage(code);
 }
 
 } // namespace
