@@ -13,9 +13,18 @@
 //       the cards the chart keeps, a tab, the number of the line that applies; without cards,
 //       for every hand read from standard input, one a line
 //   kartavo-analyze --help | --version
+//   --language hu|en: the language of the words; by default the game's rule from the environment
 // Bad input: one line on stderr naming what is wrong, exit status 2.
+// The words are translated as the game's (its translation files, the same language rule); the
+// numbers, the cards and the tab-separated lines stay the same in every language.
+#include "language.h"
 #include "strategy.h"
 #include "strategy_chart.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QString>
 
 #include <array>
 #include <atomic>
@@ -34,65 +43,91 @@ using namespace kartavo;
 
 namespace {
 
-// The usage lines, printed alone (on stderr) when nothing is asked.
-constexpr const char* synopsis =
-    "Használat: kartavo-analyze [--multiplier N] [--paytable job96] LAPOK\n"
-    "  vagy:  kartavo-analyze --game [--multiplier N] [--paytable job96]\n"
-    "  vagy:  kartavo-analyze --strategy [--derive] [--paytable job96]\n"
-    "  vagy:  kartavo-analyze --chart-hold [--paytable job96] [LAPOK]\n";
+// The words in the language in force.
+std::string say(const QString& text) {
+    return text.toStdString();
+}
 
-// The rest of --help. Laid out as help2man reads it, for the manual page made from it: the
-// usage lines, the description, "Kapcsolók:" (options, descriptions in one column), a heading
-// followed by an indented line (a subsection), "Példák:" (commands after "$ ", kept as they are).
-constexpr const char* help =
-    "A Kartavo ötlapos pókerének pontos elemzője és stratégiai táblázata.\n"
-    "\n"
-    "Öt lapot megadva kiírja a leosztás 32 lehetséges megtartását, a legjobbat elöl:\n"
-    "soronként a megtartott lapokat (\"-\", ha mind az öt cserélődik), egy tabulátort és\n"
-    "a várható nyereményt (a játék táblájával forintban) kilenc tizedesjeggyel.\n"
-    "\n"
-    "Lapok:\n"
-    "  rang   2-9, 0 (a tízes), J, Q, K, A\n"
-    "  szín   c (treff), d (káró), h (kőr), s (pikk)\n"
-    "\n"
-    "Minden lap a rangja és utána a színe, ahogy a játék a képeit nevezi (As, 0h, 9c);\n"
-    "a lapokat szóköz választja el, egy argumentumban vagy ötben.\n"
-    "\n"
-    "Kapcsolók:\n"
-    "      --multiplier N    a szorzó: 1, 2, 5 vagy 10 (alapból 1); a tét és a\n"
-    "                        nyeremények vele szorzódnak\n"
-    "      --paytable job96  a 9/6 Jacks or Better nyereménytáblája a játéké helyett\n"
-    "                        (kreditben; a --multiplier mellett nem adható meg)\n"
-    "      --game            a teljes játék pontos visszatérítése tökéletes játékkal\n"
-    "      --strategy        a stratégiai táblázat: számozott sorai, egy tabulátor és a\n"
-    "                        leosztások része, amelyre a sor érvényes; utána a táblázat\n"
-    "                        és a tökéletes játék visszatérítése\n"
-    "      --derive          a --strategy mellett: a táblázat újra levezetve, minden\n"
-    "                        táblázathossz legjobb visszatérítésével és a sorok árával\n"
-    "      --chart-hold      amit a táblázat megtart, egy tabulátor és az érvényes sor\n"
-    "                        száma; lapok nélkül a szabványos bemenet minden sorára\n"
-    "                        (soronként egy leosztás)\n"
-    "  -h, --help            ez a súgó\n"
-    "      --version         a program változata\n"
-    "\n"
-    "Kilépési érték:\n"
-    "  0   rendben\n"
-    "  2   hibás bemenet, amelyet egy sor nevez meg a szabványos hibakimeneten\n"
-    "\n"
-    "Példák:\n"
-    "  $ kartavo-analyze \"As Ks Qs Js 9h\"\n"
-    "  $ kartavo-analyze --multiplier 5 As Ks Qs Js 9h\n"
-    "  $ kartavo-analyze --game --paytable job96\n"
-    "  $ kartavo-analyze --strategy\n"
-    "  $ kartavo-analyze --chart-hold < leosztasok.txt\n";
+// The usage lines, printed alone (on stderr) when nothing is asked.
+std::string synopsis() {
+    return say(QCoreApplication::translate(
+        "kartavo-analyze", "Használat: kartavo-analyze [--multiplier N] [--paytable job96] LAPOK\n"
+                           "  vagy:  kartavo-analyze --game [--multiplier N] [--paytable job96]\n"
+                           "  vagy:  kartavo-analyze --strategy [--derive] [--paytable job96]\n"
+                           "  vagy:  kartavo-analyze --chart-hold [--paytable job96] [LAPOK]\n"));
+}
+
+// The rest of --help. Laid out as help2man reads it, for the manual page made from it (in
+// Hungarian; the English is laid out the same): the usage lines, the description, "Kapcsolók:"
+// (options, descriptions in one column), a heading followed by an indented line (a subsection),
+// "Példák:" (commands after "$ ", kept as they are).
+std::string help() {
+    return say(QCoreApplication::translate(
+        "kartavo-analyze",
+        "A Kartavo ötlapos pókerének pontos elemzője és stratégiai táblázata.\n"
+        "\n"
+        "Öt lapot megadva kiírja a leosztás 32 lehetséges megtartását, a legjobbat elöl:\n"
+        "soronként a megtartott lapokat (\"-\", ha mind az öt cserélődik), egy tabulátort és\n"
+        "a várható nyereményt (a játék táblájával forintban) kilenc tizedesjeggyel.\n"
+        "\n"
+        "Lapok:\n"
+        "  rang   2-9, 0 (a tízes), J, Q, K, A\n"
+        "  szín   c (treff), d (káró), h (kőr), s (pikk)\n"
+        "\n"
+        "Minden lap a rangja és utána a színe, ahogy a játék a képeit nevezi (As, 0h, 9c);\n"
+        "a lapokat szóköz választja el, egy argumentumban vagy ötben.\n"
+        "\n"
+        "Kapcsolók:\n"
+        "      --multiplier N    a szorzó: 1, 2, 5 vagy 10 (alapból 1); a tét és a\n"
+        "                        nyeremények vele szorzódnak\n"
+        "      --paytable job96  a 9/6 Jacks or Better nyereménytáblája a játéké helyett\n"
+        "                        (kreditben; a --multiplier mellett nem adható meg)\n"
+        "      --game            a teljes játék pontos visszatérítése tökéletes játékkal\n"
+        "      --strategy        a stratégiai táblázat: számozott sorai, egy tabulátor és a\n"
+        "                        leosztások része, amelyre a sor érvényes; utána a táblázat\n"
+        "                        és a tökéletes játék visszatérítése\n"
+        "      --derive          a --strategy mellett: a táblázat újra levezetve, minden\n"
+        "                        táblázathossz legjobb visszatérítésével és a sorok árával\n"
+        "      --chart-hold      amit a táblázat megtart, egy tabulátor és az érvényes sor\n"
+        "                        száma; lapok nélkül a szabványos bemenet minden sorára\n"
+        "                        (soronként egy leosztás)\n"
+        "      --language hu|en  a kiírás nyelve, magyar vagy angol; alapból magyar, ha\n"
+        "                        a rendszer nyelve magyar vagy nincs megadva (C, POSIX),\n"
+        "                        különben angol; a számok és a lapok minden nyelven\n"
+        "                        ugyanazok\n"
+        "  -h, --help            ez a súgó\n"
+        "      --version         a program változata\n"
+        "\n"
+        "Kilépési érték:\n"
+        "  0   rendben\n"
+        "  2   hibás bemenet, amelyet egy sor nevez meg a szabványos hibakimeneten\n"
+        "\n"
+        "Példák:\n"
+        "  $ kartavo-analyze \"As Ks Qs Js 9h\"\n"
+        "  $ kartavo-analyze --multiplier 5 As Ks Qs Js 9h\n"
+        "  $ kartavo-analyze --game --paytable job96\n"
+        "  $ kartavo-analyze --strategy\n"
+        "  $ kartavo-analyze --chart-hold < leosztasok.txt\n"));
+}
+
+// A paytable's unit of money as the language writes it ("Ft" is the same in every language).
+const char* const unitWords[] = {QT_TRANSLATE_NOOP("kartavo-analyze", "kredit")};
+
+std::string unitName(const std::string& unit) {
+    for (const char* word : unitWords)
+        if (unit == word)
+            return say(QCoreApplication::translate("kartavo-analyze", word));
+    return unit;
+}
 
 [[noreturn]] void fail(const std::string& why) {
     std::fprintf(stderr, "kartavo-analyze: %s\n", why.c_str());
     std::exit(2);
 }
 
-std::string quoted(const std::string& s) {
-    return "\"" + s + "\"";
+// What the user wrote, in quotes.
+QString inQuotes(const std::string& s) {
+    return QLatin1Char('"') + QString::fromStdString(s) + QLatin1Char('"');
 }
 
 Hand parseHand(const std::string& text) {
@@ -101,17 +136,24 @@ Hand parseHand(const std::string& text) {
     for (std::string code; in >> code;)
         codes.push_back(code);
     if (codes.size() != 5)
-        fail("pontosan öt lap kell, " + std::to_string(codes.size()) +
-             " érkezett: " + quoted(text));
+        fail(say(
+            QCoreApplication::translate("kartavo-analyze", "pontosan öt lap kell, %1 érkezett: %2")
+                .arg(codes.size())
+                .arg(inQuotes(text))));
     Hand hand{};
     for (std::size_t i = 0; i < 5; ++i) {
         const std::optional<CardId> card = parseCardCode(codes[i]);
         if (!card)
-            fail("ismeretlen lapkód: " + quoted(codes[i]) +
-                 " (rang: 2-9, 0 a tízes, J, Q, K, A; szín: c, d, h, s)");
+            fail(say(
+                QCoreApplication::translate(
+                    "kartavo-analyze",
+                    "ismeretlen lapkód: %1 (rang: 2-9, 0 a tízes, J, Q, K, A; szín: c, d, h, s)")
+                    .arg(inQuotes(codes[i]))));
         for (std::size_t j = 0; j < i; ++j)
             if (hand[j] == *card)
-                fail("kétszer szerepel ugyanaz a lap: " + quoted(codes[i]));
+                fail(say(QCoreApplication::translate("kartavo-analyze",
+                                                     "kétszer szerepel ugyanaz a lap: %1")
+                             .arg(inQuotes(codes[i]))));
         hand[i] = *card;
     }
     return hand;
@@ -121,16 +163,19 @@ Hand parseHand(const std::string& text) {
 class ProgressLine {
   public:
     ProgressLine()
-        : watcher_([this] {
+        : counting_(say(QCoreApplication::translate("kartavo-analyze", "számolás..."))),
+          done_text_(say(QCoreApplication::translate("kartavo-analyze", "kész"))), watcher_([this] {
               std::unique_lock lock(mutex_);
               if (stop_.wait_for(lock, std::chrono::milliseconds(500), [this] { return done_; }))
                   return;
               while (!done_) {
-                  std::fprintf(stderr, "\rkartavo-analyze: számolás... %3d %%", percent_.load());
+                  std::fprintf(stderr, "\rkartavo-analyze: %s %3d %%", counting_.c_str(),
+                               percent_.load());
                   std::fflush(stderr);
                   stop_.wait_for(lock, std::chrono::milliseconds(250), [this] { return done_; });
               }
-              std::fprintf(stderr, "\rkartavo-analyze: számolás... kész \n");
+              std::fprintf(stderr, "\rkartavo-analyze: %s %s \n", counting_.c_str(),
+                           done_text_.c_str());
           }) {}
     ~ProgressLine() {
         {
@@ -143,6 +188,7 @@ class ProgressLine {
     void set(double share) { percent_ = static_cast<int>(share * 100); }
 
   private:
+    const std::string counting_, done_text_; // before the watcher, which reads them
     std::mutex mutex_;
     std::condition_variable stop_;
     bool done_ = false;
@@ -158,31 +204,55 @@ std::string dealsPercent(std::int64_t deals) {
 // The chart's lines and its return beside perfect play's.
 void printChart(const StrategyChart& chart, const ChartPrice& price) {
     for (std::size_t i = 0; i < chart.lines.size(); ++i)
-        std::printf("%zu. %s\t%s\n", i + 1, kindName(chart.lines[i]).c_str(),
+        std::printf("%zu. %s\t%s\n", i + 1,
+                    kindName(chart.lines[i], texts::keyTranslator()).c_str(),
                     dealsPercent(price.lines[i].deals).c_str());
-    std::printf("visszatérítés a táblázattal: %s\n", price.chartReturn.percent(4).c_str());
-    std::printf("visszatérítés tökéletes játékkal: %s\n", price.perfectReturn.percent(4).c_str());
+    std::printf("%s\n", say(QCoreApplication::translate("kartavo-analyze",
+                                                        "visszatérítés a táblázattal: %1")
+                                .arg(QString::fromStdString(price.chartReturn.percent(4))))
+                            .c_str());
+    std::printf("%s\n", say(QCoreApplication::translate("kartavo-analyze",
+                                                        "visszatérítés tökéletes játékkal: %1")
+                                .arg(QString::fromStdString(price.perfectReturn.percent(4))))
+                            .c_str());
 }
 
 // What deriving adds: every length's best return, the derived chart's lines with what the deals
 // they get wrong cost, its exact return, and the chart as the source writes it.
 void printDerivation(const ChartDerivation& d, const ChartPrice& price, const Paytable& paytable) {
     for (std::size_t i = 0; i < d.returnByLength.size(); ++i)
-        std::printf("legfeljebb %zu sor\t%s\n", i + 1, d.returnByLength[i].percent(4).c_str());
+        std::printf(
+            "%s\t%s\n",
+            say(QCoreApplication::translate("kartavo-analyze", "legfeljebb %1 sor").arg(i + 1))
+                .c_str(),
+            d.returnByLength[i].percent(4).c_str());
     std::printf("\n");
     printChart(d.chart, price);
-    std::printf("%s\n", d.goalReached ? "a cél teljesül" : "a cél nem teljesül");
-    std::printf("a táblázat visszatérítése: %s\n", price.chartReturn.ratio().text().c_str());
-    std::printf("\nsoronként: a rossz leosztások része, amit a visszatérítésből elvesznek\n");
-    for (std::size_t i = 0; i < price.lines.size(); ++i)
-        std::printf("%zu.\t%s\t%s százalékpont\n", i + 1,
-                    dealsPercent(price.lines[i].wrongDeals).c_str(),
-                    Fraction::reduced(price.lines[i].costUnits * 100,
-                                      static_cast<Wide>(drawsMultiple) * 2598960 *
-                                          static_cast<Wide>(paytable.stake))
-                        .decimal(4)
+    std::printf("%s\n",
+                say(d.goalReached
+                        ? QCoreApplication::translate("kartavo-analyze", "a cél teljesül")
+                        : QCoreApplication::translate("kartavo-analyze", "a cél nem teljesül"))
+                    .c_str());
+    std::printf("%s\n",
+                say(QCoreApplication::translate("kartavo-analyze", "a táblázat visszatérítése: %1")
+                        .arg(QString::fromStdString(price.chartReturn.ratio().text())))
+                    .c_str());
+    std::printf("\n%s\n",
+                say(QCoreApplication::translate(
+                        "kartavo-analyze",
+                        "soronként: a rossz leosztások része, amit a visszatérítésből elvesznek"))
+                    .c_str());
+    for (std::size_t i = 0; i < price.lines.size(); ++i) {
+        const std::string cost = Fraction::reduced(price.lines[i].costUnits * 100,
+                                                   static_cast<Wide>(drawsMultiple) * 2598960 *
+                                                       static_cast<Wide>(paytable.stake))
+                                     .decimal(4);
+        std::printf("%zu.\t%s\t%s\n", i + 1, dealsPercent(price.lines[i].wrongDeals).c_str(),
+                    say(QCoreApplication::translate("kartavo-analyze", "%1 százalékpont")
+                            .arg(QString::fromStdString(cost)))
                         .c_str());
-    // By HoldShape, as the source names them.
+    }
+    // By HoldShape, as the source names them; the names in the comments are the source's own.
     constexpr std::array<const char*, 18> shapes = {
         "RoyalFlush",  "StraightFlush", "FourOfAKind",     "FullHouse", "Flush",
         "Straight",    "ThreeOfAKind",  "TwoPairs",        "Pair",      "StraightOrBetter",
@@ -200,9 +270,40 @@ void printChartHold(const StrategyChart& chart, const Hand& hand) {
     std::printf("%s\t%d\n", keptCodes(hand, hold.kept).c_str(), hold.line + 1);
 }
 
+// Translations beside the program (the build tree, the Windows install), else in the program
+// folder of the Linux install (lib/kartavo, the analyzer being in bin/).
+void findTranslations() {
+    const QDir here(QCoreApplication::applicationDirPath());
+    texts::setTranslationFolders({here.filePath(QStringLiteral("translations")),
+                                  here.filePath(QStringLiteral("../lib/kartavo/translations"))});
+}
+
+// The language: --language where given, else the game's rule for the system's languages. Read
+// before the other arguments, so that what is said of them is said in it.
+void chooseLanguage(int argc, char** argv) {
+    // Without its translation file a language leaves the words as they are written: Hungarian.
+    texts::setLanguage(texts::defaultLanguage(QLocale::system().uiLanguages(), texts::languages()));
+    QStringList known = texts::languages();
+    if (!known.contains(texts::english))
+        known << texts::english;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--language") {
+            const std::string asked = argv[++i];
+            const QString code = QString::fromStdString(asked);
+            if (!known.contains(code))
+                fail(say(QCoreApplication::translate("kartavo-analyze",
+                                                     "ismeretlen nyelv: %1 (ismert: %2)")
+                             .arg(inQuotes(asked), known.join(QStringLiteral(", ")))));
+            texts::setLanguage(code);
+        }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    findTranslations();
+    chooseLanguage(argc, argv);
     bool game = false, strategy = false, derive = false, holdByChart = false;
     int multiplier = 1;
     bool multiplierGiven = false;
@@ -212,7 +313,8 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         auto value = [&]() -> std::string {
             if (i + 1 >= argc)
-                fail("a " + arg + " után érték kell");
+                fail(say(QCoreApplication::translate("kartavo-analyze", "a %1 után érték kell")
+                             .arg(QString::fromStdString(arg))));
             return argv[++i];
         };
         if (arg == "--game") {
@@ -223,39 +325,55 @@ int main(int argc, char** argv) {
             derive = true;
         } else if (arg == "--chart-hold") {
             holdByChart = true;
+        } else if (arg == "--language") {
+            value(); // chosen already
         } else if (arg == "--multiplier") {
             const std::string v = value();
             if (v != "1" && v != "2" && v != "5" && v != "10")
-                fail("a szorzó 1, 2, 5 vagy 10 lehet, nem " + quoted(v));
+                fail(say(QCoreApplication::translate("kartavo-analyze",
+                                                     "a szorzó 1, 2, 5 vagy 10 lehet, nem %1")
+                             .arg(inQuotes(v))));
             multiplier = std::stoi(v);
             multiplierGiven = true;
         } else if (arg == "--paytable") {
             paytableName = value();
             if (paytableName != "job96")
-                fail("ismeretlen nyereménytábla: " + quoted(paytableName) + " (ismert: job96)");
+                fail(say(QCoreApplication::translate(
+                             "kartavo-analyze", "ismeretlen nyereménytábla: %1 (ismert: job96)")
+                             .arg(inQuotes(paytableName))));
         } else if (arg == "--help" || arg == "-h") {
-            std::printf("%s\n%s", synopsis, help);
+            std::printf("%s\n%s", synopsis().c_str(), help().c_str());
             return 0;
         } else if (arg == "--version") {
             std::printf("kartavo-analyze %s\n", KARTAVO_VERSION);
             return 0;
         } else if (arg.starts_with("-")) {
-            fail("ismeretlen kapcsoló: " + quoted(arg));
+            fail(say(QCoreApplication::translate("kartavo-analyze", "ismeretlen kapcsoló: %1")
+                         .arg(inQuotes(arg))));
         } else {
             cards += (cards.empty() ? "" : " ") + arg;
         }
     }
     if (!paytableName.empty() && multiplierGiven)
-        fail("a --multiplier csak a játék saját nyereménytáblájával adható meg");
+        fail(say(QCoreApplication::translate(
+            "kartavo-analyze",
+            "a --multiplier csak a játék saját nyereménytáblájával adható meg")));
     if (int(game) + int(strategy) + int(holdByChart) > 1)
-        fail("a --game, a --strategy és a --chart-hold közül csak egy adható meg");
+        fail(say(QCoreApplication::translate(
+            "kartavo-analyze",
+            "a --game, a --strategy és a --chart-hold közül csak egy adható meg")));
     if (derive && !strategy)
-        fail("a --derive csak a --strategy mellett adható meg");
+        fail(say(QCoreApplication::translate("kartavo-analyze",
+                                             "a --derive csak a --strategy mellett adható meg")));
     if ((game || strategy) && !cards.empty())
-        fail(std::string("a ") + (game ? "--game" : "--strategy") +
-             " mellett nincs helye lapoknak: " + quoted(cards));
+        fail(say(
+            QCoreApplication::translate("kartavo-analyze", "a %1 mellett nincs helye lapoknak: %2")
+                .arg(QString::fromLatin1(game ? "--game" : "--strategy"), inQuotes(cards))));
     if (!game && !strategy && !holdByChart && cards.empty()) {
-        std::fprintf(stderr, "%sBővebben: kartavo-analyze --help\n", synopsis);
+        std::fprintf(
+            stderr, "%s%s\n", synopsis().c_str(),
+            say(QCoreApplication::translate("kartavo-analyze", "Bővebben: kartavo-analyze --help"))
+                .c_str());
         return 2;
     }
     const bool jacksOrBetter = !paytableName.empty();
@@ -307,14 +425,18 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (game) {
-        const std::string unit = " " + paytable.unit;
-        std::printf("%s, tét: %lld%s\n", paytable.name.c_str(),
-                    static_cast<long long>(paytable.stake), unit.c_str());
-        std::printf("átlagos nyeremény osztásonként: %s%s\n", result->meanCredit.text().c_str(),
-                    unit.c_str());
-        std::printf("átlagos nyeremény osztásonként: %s%s\n", result->meanCredit.decimal(9).c_str(),
-                    unit.c_str());
-        std::printf("visszatérítés: %s\n", result->percent(4).c_str());
+        const QString unit = QString::fromStdString(unitName(paytable.unit));
+        const auto line = [](const QString& text) { std::printf("%s\n", say(text).c_str()); };
+        line(QCoreApplication::translate("kartavo-analyze", "%1, tét: %2 %3")
+                 .arg(QString::fromStdString(paytable.name))
+                 .arg(static_cast<long long>(paytable.stake))
+                 .arg(unit));
+        for (const std::string& mean : {result->meanCredit.text(), result->meanCredit.decimal(9)})
+            line(QCoreApplication::translate("kartavo-analyze",
+                                             "átlagos nyeremény osztásonként: %1 %2")
+                     .arg(QString::fromStdString(mean), unit));
+        line(QCoreApplication::translate("kartavo-analyze", "visszatérítés: %1")
+                 .arg(QString::fromStdString(result->percent(4))));
         return 0;
     }
     for (const HoldValue& hold : holds)

@@ -4,12 +4,13 @@
 
 #include "balance_chart.h"
 #include "cards.h"
-#include "control_table.h"
+#include "language.h"
 #include "payout_table.h"
 #include "strategy_chart.h"
 #include "twips.h"
 #include "window_role.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -26,17 +27,26 @@ using controls::Kind;
 
 // Three pages, so that the window stands beside the table on a laptop's screen: the hand on the
 // table with its holds, the verdict and the chart's line for it; the game so far; the chart.
-const char* const pageCaptions[] = {"Leosztás", "Játékmenet", "Stratégiai táblázat"};
+const char* const pageCaptions[] = {
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Leosztás"),
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Játékmenet"),
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Stratégiai táblázat")};
 // clang-format off
 // Twips relative to the container; the pages' children relative to the page.
 constexpr controls::ControlRow windowControls[] = {
-    {"Frame1",  Kind::Frame, "Page1",  "Az asztalon lévő leosztás", 60,   60, 6480, 4320},
-    {"Label1",  Kind::Label, "Frame1", nullptr,                     120,  270, 6240,  270},
-    {"Label2",  Kind::Label, "Page1",  nullptr,                     120, 4500, 6360, 1080},
-    {"Label4",  Kind::Label, "Page1",  nullptr,                     120, 5700, 6360, 1620},
-    {"Frame2",  Kind::Frame, "Page2",  "A játékmenet eddig",        60,   60, 6480, 2640},
-    {"Frame3",  Kind::Frame, "Page2",  "Az összeg osztásról osztásra", 60, 2820, 6480, 3840},
-    {"Label3",  Kind::Label, "Page3",  nullptr,                     60,  4680, 6480,  600},
+    {"Frame1",  Kind::Frame, "Page1",
+     QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Az asztalon lévő leosztás"),
+                                                                 60,   60, 6480, 4320},
+    {"Label1",  Kind::Label, "Frame1", nullptr,                 120,  270, 6240,  270},
+    {"Label2",  Kind::Label, "Page1",  nullptr,                 120, 4500, 6360, 1080},
+    {"Label4",  Kind::Label, "Page1",  nullptr,                 120, 5700, 6360, 1620},
+    {"Frame2",  Kind::Frame, "Page2",
+     QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "A játékmenet eddig"),
+                                                                 60,   60, 6480, 2640},
+    {"Frame3",  Kind::Frame, "Page2",
+     QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Az összeg osztásról osztásra"),
+                                                                 60, 2820, 6480, 3840},
+    {"Label3",  Kind::Label, "Page3",  nullptr,                  60, 4680, 6480,  600},
 };
 // The tables and the chart, by hand: the control table knows no plain grid.
 constexpr int pagesRect[]   = {60,    60, 6720, 7980}; // the pages with their tabs
@@ -48,11 +58,16 @@ constexpr int linesRect[]   = {60,    60, 6480, 4500}; // in Page3: header and t
 // clang-format on
 constexpr int windowWidth = 6840, windowHeight = 8100;
 
-const char* const figureNames[] = {"Osztások",           "Cserék",
-                                   "Összes tét",         "Összes nyeremény",
-                                   "Nettó eredmény",     "Visszatérítés eddig",
-                                   "Tökéletes játékkal", "Nem a legjobb csere",
-                                   "Ezek ára (várható)"};
+const char* const figureNames[] = {
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Osztások"),
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Cserék"),
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Összes tét"),
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Összes nyeremény"),
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Nettó eredmény"),
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Visszatérítés eddig"),
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Tökéletes játékkal"),
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Nem a legjobb csere"),
+    QT_TRANSLATE_NOOP("trainer::AnalysisWindow", "Ezek ára (várható)")};
 
 // Captions from the highest to "Semmi", by kartavo::Category.
 constexpr int captionOrder[] = {8, 7, 6, 5, 4, 3, 2, 1, 0, 9};
@@ -102,19 +117,19 @@ QString signedForints(std::int64_t v) {
     return (v > 0 ? QStringLiteral("+") : QString()) + QString::number(v) + QStringLiteral(" Ft");
 }
 
-// The name of a line of the game's chart.
+// The name of a line of the game's chart, in the language in force.
 QString chartLineName(int line) {
-    return QString::fromStdString(
-        kartavo::kindName(kartavo::gameChart().lines[static_cast<std::size_t>(line)]));
+    return QString::fromStdString(kartavo::kindName(
+        kartavo::gameChart().lines[static_cast<std::size_t>(line)], texts::keyTranslator()));
 }
 
 QString suitSymbol(int suit) {
     return QString(QChar(u"♣♦♥♠"[suit]));
 }
 
-// Two decimals with a decimal comma: "3,42".
+// Two decimals in the language's notation: "3,42".
 QString amount(double value) {
-    return QString::number(value, 'f', 2).replace('.', ',');
+    return texts::decimal(value, 2);
 }
 
 // The cards of the kept positions by name: "pikk ász, pikk király".
@@ -122,19 +137,25 @@ QString spokenCards(const kartavo::Hand& dealt, std::uint8_t kept) {
     QStringList cards;
     for (std::size_t p = 0; p < 5; ++p)
         if (kept & (1u << p))
-            cards << QString::fromStdString(
-                kartavo::spokenCardName(kartavo::cardCode(dealt[p]) + ".bmp"));
+            cards << QString::fromStdString(kartavo::spokenCardName(
+                kartavo::cardCode(dealt[p]) + ".bmp", texts::keyTranslator()));
     return cards.join(QStringLiteral(", "));
 }
 } // namespace
 
 QString AnalysisWindow::spokenForints(double value) {
-    return amount(value) + QStringLiteral(" forint");
+    return tr("%1 forint").arg(amount(value));
+}
+
+QString AnalysisWindow::percent(const QString& figure) {
+    QString shown = figure;
+    shown.replace(QLatin1Char('.'), texts::locale().decimalPoint());
+    return tr("%1 %").arg(shown);
 }
 
 QString AnalysisWindow::spokenKept(const kartavo::Hand& dealt, std::uint8_t kept) {
-    return kept == 0 ? QStringLiteral("mind az öt lap csere")
-                     : QStringLiteral("megtartva ") + spokenCards(dealt, kept);
+    return kept == 0 ? tr("mind az öt lap csere")
+                     : tr("megtartva %1").arg(spokenCards(dealt, kept));
 }
 
 QString AnalysisWindow::forints(double value) {
@@ -150,53 +171,45 @@ QString AnalysisWindow::keptText(const kartavo::Hand& dealt, std::uint8_t kept) 
                 rank == 8 ? QStringLiteral("10") : QString(QLatin1Char("23456789_JQKA"[rank]));
             cards << r + suitSymbol(kartavo::suitOf(dealt[p]));
         }
-    return cards.isEmpty() ? QStringLiteral("mind az öt lap csere") : cards.join(' ');
+    return cards.isEmpty() ? tr("mind az öt lap csere") : cards.join(' ');
 }
 
 AnalysisWindow::AnalysisWindow() {
     setObjectName(QStringLiteral("elemzes"));
-    setWindowTitle(QStringLiteral("Elemzés"));
     setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
     controls::makeFixedWindow(this, windowWidth, windowHeight);
     controls::setWindowRole(this, QAccessible::Window);
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("Tabs1"));
-    pages_->setAccessibleName(QStringLiteral("Az elemzés lapjai"));
     pages_->setGeometry(rectOf(pagesRect));
     QHash<QString, QWidget*> pages;
-    for (const char* caption : pageCaptions) {
+    for (int i = 0; i < int(std::size(pageCaptions)); ++i) {
         auto* page = new QWidget;
-        const QString name = QStringLiteral("Page%1").arg(pages.size() + 1);
+        const QString name = QStringLiteral("Page%1").arg(i + 1);
         page->setObjectName(name);
-        page->setAccessibleName(QString::fromUtf8(caption));
-        pages_->addTab(page, QString::fromUtf8(caption));
+        pages_->addTab(page, QString());
         pages.insert(name, page);
     }
-    const controls::ControlSet c(this, windowControls, pages);
+    c_ = std::make_unique<controls::ControlSet>(this, windowControls, pages);
+    const controls::ControlSet& c = *c_;
     handLabel_ = c.get<QLabel>("Label1");
     verdict_ = c.get<QLabel>("Label2");
     verdict_->setWordWrap(true);
     verdict_->setFocusPolicy(Qt::TabFocus);
-    verdict_->setAccessibleName(QStringLiteral("A csere értékelése"));
     handLabel_->setFocusPolicy(Qt::TabFocus);
 
     holds_ = makeTable(c["Frame1"], "Grid1", holdsRect, 2);
-    holds_->setHorizontalHeaderLabels(
-        {QStringLiteral("Megtartott lapok"), QStringLiteral("Várható nyeremény")});
     setFirstColumn(holds_, 4080);
     holds_->setColumnWidth(1, holds_->columnWidth(1) - 16); // beside the scroll bar
-    holds_->setAccessibleName(QStringLiteral("Cserék a legjobbtól"));
 
     figures_ = makeTable(c["Frame2"], "Grid2", figuresRect, 2);
     figures_->horizontalHeader()->hide();
     setFirstColumn(figures_, 2280);
     figures_->setRowCount(std::size(figureNames));
-    figures_->setAccessibleName(QStringLiteral("A játékmenet számai"));
     captions_ = makeTable(c["Frame2"], "Grid3", captionsRect, 2);
     captions_->horizontalHeader()->hide();
     setFirstColumn(captions_, 1560);
     captions_->setRowCount(std::size(captionOrder));
-    captions_->setAccessibleName(QStringLiteral("Végső lapok"));
     // Every figure and every caption in view, without scrolling.
     for (QTableWidget* t : {figures_, captions_}) {
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -207,12 +220,9 @@ AnalysisWindow::AnalysisWindow() {
 
     // The strategy chart: every line, whole, the one that applies to the hand on the table marked.
     lines_ = makeTable(c["Page3"], "Grid4", linesRect, 2);
-    lines_->setHorizontalHeaderLabels(
-        {QStringLiteral("Tartsd meg, ami az első illő sor szerint"), QStringLiteral("Gyakoriság")});
     setFirstColumn(lines_, linesRect[2] - 1200);
     lines_->setWordWrap(true);
     lines_->setTextElideMode(Qt::ElideNone);
-    lines_->setAccessibleName(QStringLiteral("Stratégiai táblázat"));
     lines_->setRowCount(static_cast<int>(kartavo::gameChart().lines.size()));
     chartPrice_ = c.get<QLabel>("Label3");
     chartPrice_->setWordWrap(true);
@@ -220,7 +230,6 @@ AnalysisWindow::AnalysisWindow() {
     chartVerdict_->setWordWrap(true);
     chartVerdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     chartVerdict_->setFocusPolicy(Qt::TabFocus);
-    chartVerdict_->setAccessibleName(QStringLiteral("A táblázat szerint"));
 
     // Tab reads the first page as it is laid out: the hand, its holds, the verdict, the chart's
     // line.
@@ -231,30 +240,65 @@ AnalysisWindow::AnalysisWindow() {
     chart_ = new BalanceChart(c["Frame3"]);
     chart_->setObjectName(QStringLiteral("Chart1"));
     chart_->setGeometry(rectOf(chartRect));
-    chart_->setAccessibleName(QStringLiteral("Az összeg alakulása"));
+    nameFixedTexts();
+}
+
+void AnalysisWindow::nameFixedTexts() {
+    setWindowTitle(tr("Elemzés"));
+    pages_->setAccessibleName(tr("Az elemzés lapjai"));
+    for (int i = 0; i < pages_->count(); ++i) {
+        const QString caption = tr(pageCaptions[i]);
+        pages_->setTabText(i, caption);
+        pages_->widget(i)->setAccessibleName(caption);
+    }
+    holds_->setHorizontalHeaderLabels({tr("Megtartott lapok"), tr("Várható nyeremény")});
+    holds_->setAccessibleName(tr("Cserék a legjobbtól"));
+    figures_->setAccessibleName(tr("A játékmenet számai"));
+    captions_->setAccessibleName(tr("Végső lapok"));
+    lines_->setHorizontalHeaderLabels(
+        {tr("Tartsd meg, ami az első illő sor szerint"), tr("Gyakoriság")});
+    lines_->setAccessibleName(tr("Stratégiai táblázat"));
+    chart_->setAccessibleName(tr("Az összeg alakulása"));
+    // Until the first display: the names of the labels that display fills.
+    verdict_->setAccessibleName(tr("A csere értékelése"));
+    chartVerdict_->setAccessibleName(tr("A táblázat szerint"));
+}
+
+void AnalysisWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        c_->retranslate();
+        nameFixedTexts();
+        if (session_) {
+            const Session session = *session_;
+            display(hand_, session, perfectReturn_, chartFigures_);
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 void AnalysisWindow::display(const HandView& hand, const Session& session,
                              const QString& perfectReturn, const ChartFigures& chartFigures) {
+    hand_ = hand;
+    session_ = session;
+    perfectReturn_ = perfectReturn;
+    chartFigures_ = chartFigures;
     // The hand on the table and its holds, best first.
     holds_->setRowCount(0);
     if (!hand.dealt) {
-        handLabel_->setText(QStringLiteral("Még nincs osztás: a Keverés oszt öt lapot."));
-        handLabel_->setAccessibleName(QStringLiteral("Még nincs osztás. A Keverés oszt öt lapot."));
+        handLabel_->setText(tr("Még nincs osztás: a Keverés oszt öt lapot."));
+        handLabel_->setAccessibleName(tr("Még nincs osztás. A Keverés oszt öt lapot."));
     } else {
-        handLabel_->setText(QStringLiteral("Osztás: %1   (szorzó: x %2)")
-                                .arg(keptText(*hand.dealt, 31))
-                                .arg(hand.multiplier));
-        handLabel_->setAccessibleName(QStringLiteral("Osztás, %1, szorzó x %2")
-                                          .arg(spokenCards(*hand.dealt, 31))
-                                          .arg(hand.multiplier));
+        handLabel_->setText(
+            tr("Osztás: %1   (szorzó: x %2)").arg(keptText(*hand.dealt, 31)).arg(hand.multiplier));
+        handLabel_->setAccessibleName(
+            tr("Osztás, %1, szorzó x %2").arg(spokenCards(*hand.dealt, 31)).arg(hand.multiplier));
         if (hand.ranking) {
             holds_->setRowCount(32);
             for (int i = 0; i < 32; ++i) {
                 const kartavo::HoldValue& v = (*hand.ranking)[static_cast<std::size_t>(i)];
                 QString kept = keptText(*hand.dealt, v.kept);
                 if (hand.chosen && *hand.chosen == v.kept)
-                    kept += QStringLiteral("   ◀ a te cseréd");
+                    kept = tr("%1   ◀ a te cseréd").arg(kept);
                 setRow(holds_, i, kept, forints(v.expected() * hand.multiplier), i == 0);
                 if (i == 0)
                     for (int col = 0; col < 2; ++col)
@@ -262,7 +306,7 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
                 // Spoken: the cards by name.
                 QString spoken = spokenKept(*hand.dealt, v.kept);
                 if (hand.chosen && *hand.chosen == v.kept)
-                    spoken += QStringLiteral(", a te cseréd");
+                    spoken = tr("%1, a te cseréd").arg(spoken);
                 holds_->item(i, 0)->setData(Qt::AccessibleTextRole, spoken);
                 holds_->item(i, 1)->setData(Qt::AccessibleTextRole,
                                             spokenForints(v.expected() * hand.multiplier));
@@ -274,38 +318,36 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
     const std::optional<ExchangeVerdict>& v = session.lastVerdict();
     QString spokenVerdict;
     if (!v || !hand.chosen) {
-        verdict_->setText(hand.dealt ? QStringLiteral("A Csere után itt áll, mennyit ért a cseréd.")
+        verdict_->setText(hand.dealt ? tr("A Csere után itt áll, mennyit ért a cseréd.")
                                      : QString());
         spokenVerdict = verdict_->text();
     } else {
-        QString text = QStringLiteral("A te cseréd: %1, várható nyeremény %2.\n")
+        QString text = tr("A te cseréd: %1, várható nyeremény %2.\n")
                            .arg(keptText(v->dealt, v->chosen.kept), forints(v->chosenFt()));
         spokenVerdict =
-            QStringLiteral("A te cseréd, %1, várható nyeremény %2. ")
+            tr("A te cseréd, %1, várható nyeremény %2. ")
                 .arg(spokenKept(v->dealt, v->chosen.kept), spokenForints(v->chosenFt()));
         if (v->wasBest()) {
-            text += QStringLiteral("Ez volt a legjobb csere. Szép játék!");
-            spokenVerdict += QStringLiteral("Ez volt a legjobb csere. Szép játék!");
+            text += tr("Ez volt a legjobb csere. Szép játék!");
+            spokenVerdict += tr("Ez volt a legjobb csere. Szép játék!");
         } else {
-            text += QStringLiteral("A legjobb csere: %1, várható nyeremény %2.\n")
+            text += tr("A legjobb csere: %1, várható nyeremény %2.\n")
                         .arg(keptText(v->dealt, v->best.kept), forints(v->bestFt()));
             text += v->lossFt() < 0.005
-                        ? QStringLiteral("A legjobb csere kevesebb mint 0,01 Ft-tal többet ért.")
-                        : QStringLiteral("A legjobb csere %1-tal többet ért.")
-                              .arg(forints(v->lossFt()));
+                        ? tr("A legjobb csere kevesebb mint %1-tal többet ért.").arg(forints(0.01))
+                        : tr("A legjobb csere %1-tal többet ért.").arg(forints(v->lossFt()));
             spokenVerdict +=
-                QStringLiteral("A legjobb csere, %1, várható nyeremény %2. ")
+                tr("A legjobb csere, %1, várható nyeremény %2. ")
                     .arg(spokenKept(v->dealt, v->best.kept), spokenForints(v->bestFt())) +
                 (v->lossFt() < 0.005
-                     ? QStringLiteral("A legjobb csere kevesebb mint 0,01 forinttal többet ért.")
-                     : QStringLiteral("A legjobb csere %1tal többet ért.")
-                           .arg(spokenForints(v->lossFt())));
+                     ? tr("A legjobb csere kevesebb mint %1tal többet ért.")
+                           .arg(spokenForints(0.01))
+                     : tr("A legjobb csere %1tal többet ért.").arg(spokenForints(v->lossFt())));
         }
         verdict_->setText(text);
     }
     // Focused, a label is read by its name: the verdict in words.
-    verdict_->setAccessibleName(spokenVerdict.isEmpty() ? QStringLiteral("A csere értékelése")
-                                                        : spokenVerdict);
+    verdict_->setAccessibleName(spokenVerdict.isEmpty() ? tr("A csere értékelése") : spokenVerdict);
 
     // The session's figures.
     const std::optional<double> share = session.returnShare();
@@ -315,18 +357,17 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
         QString::number(session.stakes()) + QStringLiteral(" Ft"),
         QString::number(session.credits()) + QStringLiteral(" Ft"),
         signedForints(session.net()),
-        share ? QString::number(*share * 100, 'f', 2).replace('.', ',') + QStringLiteral(" %")
-              : QStringLiteral("–"),
-        perfectReturn.isEmpty() ? QStringLiteral("számolás…") : perfectReturn,
+        share ? percent(QString::number(*share * 100, 'f', 2)) : QStringLiteral("–"),
+        perfectReturn.isEmpty() ? tr("számolás…") : percent(perfectReturn),
         QString::number(session.notBest()),
         forints(session.notBestCost()),
     };
     for (int row = 0; row < figures_->rowCount(); ++row)
-        setRow(figures_, row, QString::fromUtf8(figureNames[row]), values[row]);
+        setRow(figures_, row, tr(figureNames[row]), values[row]);
     for (int row = 0; row < captions_->rowCount(); ++row) {
         const int caption = captionOrder[row];
         setRow(captions_, row,
-               QString::fromUtf8(kartavo::resultText(kartavo::Category(caption)).data()),
+               texts::fromKey("Rules", kartavo::resultText(kartavo::Category(caption))),
                QString::number(session.captions()[static_cast<std::size_t>(caption)]));
     }
     chart_->setSeries(session.balances(), kartavo::startBalance);
@@ -342,7 +383,7 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
     for (int row = 0; row < lines_->rowCount(); ++row) {
         const bool on = applies.line == row;
         setRow(lines_, row, QStringLiteral("%1. %2").arg(row + 1).arg(chartLineName(row)),
-               row < figures.shares.size() ? figures.shares[row] : QString(), on);
+               row < figures.shares.size() ? percent(figures.shares[row]) : QString(), on);
         if (on)
             for (int col = 0; col < 2; ++col)
                 lines_->item(row, col)->setBackground(QColor(200, 240, 200));
@@ -351,36 +392,32 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
     lines_->resizeRowsToContents();
     chartPrice_->setText(
         figures.chartReturn.isEmpty()
-            ? QStringLiteral("A táblázat szerinti játék visszatérítése: számolás…")
-            : QStringLiteral(
-                  "A táblázat szerinti játék visszatérítése: %1 (tökéletes játékkal: %2).")
-                  .arg(figures.chartReturn, perfectReturn));
+            ? tr("A táblázat szerinti játék visszatérítése: számolás…")
+            : tr("A táblázat szerinti játék visszatérítése: %1 (tökéletes játékkal: %2).")
+                  .arg(percent(figures.chartReturn), percent(perfectReturn)));
 
     QString text, spoken;
     if (hand.dealt) {
         const QString name = chartLineName(applies.line);
         const QString keep = keptText(*hand.dealt, applies.kept);
         lines_->setCurrentCell(applies.line, 0);
-        text = QStringLiteral("Erre a leosztásra a %1. sor illik (%2): %3.")
-                   .arg(applies.line + 1)
-                   .arg(name, keep);
-        spoken = QStringLiteral("Erre a leosztásra a %1. sor illik, %2, %3.")
+        text =
+            tr("Erre a leosztásra a %1. sor illik (%2): %3.").arg(applies.line + 1).arg(name, keep);
+        spoken = tr("Erre a leosztásra a %1. sor illik, %2, %3.")
                      .arg(applies.line + 1)
                      .arg(name, spokenKept(*hand.dealt, applies.kept));
         if (hand.chosen && *hand.chosen != applies.kept) {
-            text += QStringLiteral("\nA cseréd eltért tőle: %1. A táblázat ezt mondta volna: %2.")
+            text += tr("\nA cseréd eltért tőle: %1. A táblázat ezt mondta volna: %2.")
                         .arg(keptText(*hand.dealt, *hand.chosen), keep);
-            spoken += QStringLiteral(" A cseréd eltért tőle, %1.")
-                          .arg(spokenKept(*hand.dealt, *hand.chosen));
+            spoken += tr(" A cseréd eltért tőle, %1.").arg(spokenKept(*hand.dealt, *hand.chosen));
         } else if (hand.chosen) {
-            text += QStringLiteral("\nA cseréd ezt követte.");
-            spoken += QStringLiteral(" A cseréd ezt követte.");
+            text += tr("\nA cseréd ezt követte.");
+            spoken += tr(" A cseréd ezt követte.");
         }
     }
     chartVerdict_->setText(text);
     // A screen reader reads the line that applies, in words, with the label and the chart.
-    chartVerdict_->setAccessibleName(spoken.isEmpty() ? QStringLiteral("A táblázat szerint")
-                                                      : spoken);
+    chartVerdict_->setAccessibleName(spoken.isEmpty() ? tr("A táblázat szerint") : spoken);
     lines_->setAccessibleDescription(spoken);
 }
 

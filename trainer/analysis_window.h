@@ -7,10 +7,12 @@
 // input of its own and never writes the table.
 #pragma once
 
+#include "control_table.h"
 #include "session.h"
 #include "strategy_service.h"
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -36,7 +38,7 @@ class AnalysisWindow : public QWidget {
     void display(const HandView& hand, const Session& session, const QString& perfectReturn,
                  const ChartFigures& chartFigures = {});
 
-    // Expected credit in forints with two decimals: "3,42 Ft".
+    // Expected credit in forints with two decimals, in the language's notation: "3,42 Ft".
     static QString forints(double value);
     // Kept cards as ranks and suit symbols ("A♠ K♠"), or the words for exchanging all five.
     static QString keptText(const kartavo::Hand& dealt, std::uint8_t kept);
@@ -44,13 +46,26 @@ class AnalysisWindow : public QWidget {
     static QString spokenKept(const kartavo::Hand& dealt, std::uint8_t kept);
     // Forints in words for a screen reader: "3,42 forint".
     static QString spokenForints(double value);
+    // A percentage given with a decimal point ("201.1267"), as the language writes it:
+    // "201,1267 %".
+    static QString percent(const QString& figure);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The texts that do not depend on the game: captions, headers, names.
+    void nameFixedTexts();
     void displayChart(const HandView& hand, const QString& perfectReturn,
                       const ChartFigures& figures);
+
+    std::unique_ptr<controls::ControlSet> c_;
+    // What was shown last, shown again in another language.
+    HandView hand_;
+    std::optional<Session> session_;
+    QString perfectReturn_;
+    ChartFigures chartFigures_;
 
     QTabWidget* pages_;
     QLabel* handLabel_;

@@ -4,6 +4,7 @@
 
 #include "accessible.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -18,8 +19,13 @@ BalanceChart::BalanceChart(QWidget* parent) : QWidget(parent) {
 void BalanceChart::setSeries(const std::vector<std::int64_t>& balances, std::int64_t start) {
     balances_ = balances;
     start_ = start;
+    describe();
+    update();
+}
+
+void BalanceChart::describe() {
     if (balances_.empty()) {
-        setAccessibleDescription(QStringLiteral("Még nem volt osztás."));
+        setAccessibleDescription(tr("Még nem volt osztás."));
     } else {
         const auto [low, high] = std::minmax_element(balances_.begin(), balances_.end());
         // Read aloud: sentences, and negative sums in words.
@@ -27,11 +33,16 @@ void BalanceChart::setSeries(const std::vector<std::int64_t>& balances, std::int
             return controls::spokenNumber(QString::number(v)) + QStringLiteral(" Ft");
         };
         setAccessibleDescription(
-            QStringLiteral("%1 osztás. Most %2, legkevesebb %3, legtöbb %4. Kezdő összeg %5.")
+            tr("%1 osztás. Most %2, legkevesebb %3, legtöbb %4. Kezdő összeg %5.")
                 .arg(balances_.size())
                 .arg(ft(balances_.back()), ft(*low), ft(*high), ft(start_)));
     }
-    update();
+}
+
+void BalanceChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        describe(); // the drawing follows with the repaint Qt asks for
+    QWidget::changeEvent(event);
 }
 
 void BalanceChart::paintEvent(QPaintEvent*) {
@@ -45,7 +56,7 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     p.drawRect(plot);
     if (balances_.empty()) {
         p.setPen(palette().color(QPalette::Text));
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Még nem volt osztás."));
+        p.drawText(rect(), Qt::AlignCenter, tr("Még nem volt osztás."));
         return;
     }
     // The start balance is point 0, so the line starts where the session started.
@@ -72,7 +83,7 @@ void BalanceChart::paintEvent(QPaintEvent*) {
                Qt::AlignRight | Qt::AlignVCenter, QString::number(start_));
     p.drawText(
         QRectF(plot.left() + 4, startLeft.y() - fm.height() - 1, plot.width() - 8, fm.height()),
-        Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("kezdő összeg"));
+        Qt::AlignLeft | Qt::AlignBottom, tr("kezdő összeg"));
     p.setPen(palette().color(QPalette::Text));
     const std::pair<double, double> ends[] = {
         {top,    plot.top()   },
@@ -86,7 +97,7 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), fm.height()),
                Qt::AlignLeft | Qt::AlignTop, QStringLiteral("0"));
     p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), fm.height()),
-               Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("osztás"));
+               Qt::AlignHCenter | Qt::AlignTop, tr("osztás"));
     p.drawText(QRectF(plot.left(), plot.bottom() + 2, plot.width(), fm.height()),
                Qt::AlignRight | Qt::AlignTop, QString::number(points.size() - 1));
     QPainterPath line;

@@ -20,9 +20,13 @@ class BalanceChart : public QWidget {
     const std::vector<std::int64_t>& series() const { return balances_; }
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // What a screen reader reads of the chart, in the language in force.
+    void describe();
+
     std::vector<std::int64_t> balances_;
     std::int64_t start_ = 0;
 };

@@ -3,13 +3,13 @@
 #include "exchange_warning.h"
 
 #include "board.h"
-#include "control_table.h"
 #include "pictures.h"
 #include "question_keys.h"
 #include "window_place.h"
 #include "window_role.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -21,35 +21,43 @@ namespace {
 using controls::Kind;
 
 constexpr controls::Font sansBold825{"MS Sans Serif", 8.25, true};
+// clang-format off
 constexpr controls::ControlRow warningControls[] = {
-    {"Frame1",   Kind::Frame,  nullptr,  nullptr,         120,  0,    4935, 1935, {},          0},
-    {"Label1",   Kind::Label,  "Frame1", nullptr,         120,  240,  4695, 1095, sansBold825, 1},
-    {"Command1", Kind::Button, "Frame1", "Csere így is", 840,  1440, 1455, 375,  {},          2},
-    {"Command2", Kind::Button, "Frame1", "Vissza",        2640, 1440, 1455, 375,  {},          3},
+    {"Frame1",   Kind::Frame,  nullptr,  nullptr,  120,    0, 4935, 1935, {},          0},
+    {"Label1",   Kind::Label,  "Frame1", nullptr,  120,  240, 4695, 1095, sansBold825, 1},
+    {"Command1", Kind::Button, "Frame1", QT_TRANSLATE_NOOP("trainer::ExchangeWarning", "Csere így is"),
+                                                   840, 1440, 1455,  375, {},          2},
+    {"Command2", Kind::Button, "Frame1", QT_TRANSLATE_NOOP("trainer::ExchangeWarning", "Vissza"),
+                                                  2640, 1440, 1455,  375, {},          3},
 };
+// clang-format on
 
 } // namespace
 
 ExchangeWarning::ExchangeWarning(board* table, const QString& text, const QString& spoken)
-    : table_(table) {
+    : ExchangeWarning(table, [text, spoken] {
+          return WarningTexts{text, spoken};
+      }) {}
+
+ExchangeWarning::ExchangeWarning(board* table, std::function<WarningTexts()> texts)
+    : texts_(std::move(texts)), table_(table) {
     setObjectName(QStringLiteral("exchangeWarning"));
     controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Kartavo"));
     setWindowIcon(media::designIcon(QStringLiteral("ujra_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     controls::makeFixedWindow(this, 5175, 2025);
-    const controls::ControlSet c(this, warningControls);
-    Label1 = c.get<QLabel>("Label1");
+    c_ = std::make_unique<controls::ControlSet>(this, warningControls);
+    Label1 = c_->get<QLabel>("Label1");
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setText(text);
-    auto* go = c.get<QPushButton>("Command1");
-    auto* back = c.get<QPushButton>("Command2");
+    auto* go = c_->get<QPushButton>("Command1");
+    auto* back = c_->get<QPushButton>("Command2");
     connect(go, &QPushButton::clicked, this, &ExchangeWarning::Command1_Click);
     connect(back, &QPushButton::clicked, this, &ExchangeWarning::Command2_Click);
     // "Vissza" takes the focus; a screen reader reads the dialog with its question, once, in
     // words, and then the button.
-    Label1->setAccessibleName(spoken.isEmpty() ? text.simplified() : spoken);
+    showTexts();
     back->setFocus();
     if (table_) {
         table_->setEnabled(false);
@@ -61,6 +69,20 @@ ExchangeWarning::ExchangeWarning(board* table, const QString& text, const QStrin
             close();
         });
     }
+}
+
+void ExchangeWarning::showTexts() {
+    const WarningTexts t = texts_();
+    Label1->setText(t.text);
+    Label1->setAccessibleName(t.spoken.isEmpty() ? t.text.simplified() : t.spoken);
+}
+
+void ExchangeWarning::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        c_->retranslate();
+        showTexts();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ExchangeWarning::Command1_Click() {

@@ -22,10 +22,14 @@ void StrategyService::start() {
     started_ = true;
     worker_ = std::thread([this] {
         auto tables = std::make_shared<const kartavo::StrategyTables>(kartavo::gamePaytable(1));
-        const auto shown = [](const std::string& figure) {
-            return QString::fromStdString(figure).replace('.', ',');
+        // The percentage's figure alone, with its decimal point: the window writes it as the
+        // language in force does, also after the language changes.
+        const auto figure = [](const kartavo::GameReturn& r) {
+            QString percent = QString::fromStdString(r.percent(4));
+            percent.chop(2); // " %"
+            return percent;
         };
-        const QString percent = shown(kartavo::gameReturn(*tables).percent(4));
+        const QString percent = figure(kartavo::gameReturn(*tables));
         {
             std::lock_guard lock(mutex_);
             tables_ = tables;
@@ -34,10 +38,9 @@ void StrategyService::start() {
         // The chart's price takes the tables a while longer; the holds are answered meanwhile.
         const kartavo::ChartPrice price = kartavo::priceChart(*tables, kartavo::gameChart());
         trainer::ChartFigures figures;
-        figures.chartReturn = shown(price.chartReturn.percent(4));
+        figures.chartReturn = figure(price.chartReturn);
         for (const kartavo::ChartLinePrice& line : price.lines)
-            figures.shares << QString::number(line.share() * 100, 'f', 2).replace('.', ',') +
-                                  QStringLiteral(" %");
+            figures.shares << QString::number(line.share() * 100, 'f', 2);
         {
             std::lock_guard lock(mutex_);
             chartFigures_ = figures;

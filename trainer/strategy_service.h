@@ -16,7 +16,8 @@
 
 namespace trainer {
 // The strategy chart's exact figures, once the engine has them: its return and each line's share
-// of the deals, as shown ("201,0311 %", "40,94 %").
+// of the deals, as percentages with a decimal point ("201.0311", "40.94"), for the window to write
+// in the language in force.
 struct ChartFigures {
     QString chartReturn;
     QStringList shares;
@@ -40,8 +41,8 @@ class StrategyService : public QObject {
     // The 32 holds of a dealt hand at x 1, best first. From the tables once they are built;
     // before that every draw is evaluated (some tens of milliseconds), with the same result.
     kartavo::HoldRanking analyse(const kartavo::Hand& dealt) const;
-    // The exact return of the game under perfect play as a share of the stake, for example
-    // "201,1267 %"; empty until the worker has computed it.
+    // The exact return of the game under perfect play as a percentage of the stake with a
+    // decimal point, for example "201.1267"; empty until the worker has computed it.
     QString perfectReturn() const;
     // The game played by the strategy chart, exactly: its return and each line's share of the
     // deals; empty until the worker has priced it.

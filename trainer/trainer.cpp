@@ -106,22 +106,22 @@ bool Trainer::allowExchange() {
     // A hold worth exactly as much as the best is no mistake.
     if (marked == holds.end() || marked->valueUnits() == best.valueUnits())
         return true;
-    const kartavo::Hand& dealt = *session_.dealtHand();
+    const kartavo::Hand dealt = *session_.dealtHand();
     const double loss = (best.expected() - marked->expected()) * view.multiplier;
-    const QString bestText =
-        best.kept == 0
-            ? QStringLiteral("cseréld mind az öt lapot")
-            : QStringLiteral("tartsd meg: %1").arg(AnalysisWindow::keptText(dealt, best.kept));
-    const QString spoken =
-        QStringLiteral(
-            "Ez a csere várhatóan %1tal kevesebbet ér a legjobbnál. A legjobb csere, %2.")
-            .arg(AnalysisWindow::spokenForints(loss), AnalysisWindow::spokenKept(dealt, best.kept));
-    auto* question = new ExchangeWarning(
-        table_,
-        QStringLiteral("Ez a csere várhatóan %1-tal kevesebbet ér a legjobbnál.\n"
-                       "A legjobb: %2.")
-            .arg(AnalysisWindow::forints(loss), bestText),
-        spoken);
+    const std::uint8_t bestKept = best.kept;
+    // Said again in the language in force when it changes while the question shows.
+    auto* question = new ExchangeWarning(table_, [dealt, loss, bestKept] {
+        const QString bestText =
+            bestKept == 0 ? tr("cseréld mind az öt lapot")
+                          : tr("tartsd meg: %1").arg(AnalysisWindow::keptText(dealt, bestKept));
+        return WarningTexts{
+            tr("Ez a csere várhatóan %1-tal kevesebbet ér a legjobbnál.\n"
+               "A legjobb: %2.")
+                .arg(AnalysisWindow::forints(loss), bestText),
+            tr("Ez a csere várhatóan %1tal kevesebbet ér a legjobbnál. A legjobb csere, %2.")
+                .arg(AnalysisWindow::spokenForints(loss),
+                     AnalysisWindow::spokenKept(dealt, bestKept))};
+    });
     question->show();
     return false;
 }
