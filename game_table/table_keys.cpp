@@ -42,6 +42,12 @@ TableKeys::TableKeys(const TableControls& controls, Table table)
     add(
         QStringLiteral("Elemzés…"), {Qt::Key_E}, [this] { return c_.board; },
         [this](QWidget*) { table_.analysis(); }, true);
+    add(
+        tr("Gyakorlás…"), {Qt::Key_G}, [this] { return c_.board; },
+        [this](QWidget*) { table_.practice(); });
+    add(
+        tr("Haladás…"), {Qt::Key_H}, [this] { return c_.board; },
+        [this](QWidget*) { table_.progress(); }, true);
     addButton(c_.Command1);
     addButton(c_.Command4);
     addButton(c_.Command6);
