@@ -187,7 +187,7 @@ class PracticeTest : public QObject {
         QTest::newRow("foreign") << QByteArray("{\"name\": \"something else\"}");
         QTest::newRow("not text") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10);
         QTest::newRow("wrong type inside") << QByteArray(
-            "{\"format\": \"Kartavo progress\", \"days\": {\"2026-01-02\": {\"4\": 9}}}");
+            "{\"format\": \"Kartavo progress\", \"days\": {\"2026-01-02\": {\"4\": [3, 4, 0.5]}}}");
     }
     void damagedFileKeptAsBad() {
         QFETCH(QByteArray, bytes);

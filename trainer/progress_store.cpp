@@ -127,11 +127,9 @@ QByteArray Progress::toJson() const {
         QJsonObject perLine;
         for (std::size_t i = 0; i < lines.size(); ++i)
             if (lines[i].hands > 0)
-                perLine[QString::number(i + 1)] = QJsonObject{
-                    {"hands",    static_cast<double>(lines[i].hands)   },
-                    {"mistakes", static_cast<double>(lines[i].mistakes)},
-                    {"cost",     lines[i].cost                         }
-                };
+                perLine[QString::number(i + 1)] =
+                    QJsonArray{static_cast<double>(lines[i].hands),
+                               static_cast<double>(lines[i].mistakes), lines[i].cost};
         days[day.toString(Qt::ISODate)] = perLine;
     }
     root[QStringLiteral("days")] = days;
@@ -145,7 +143,7 @@ QByteArray Progress::toJson() const {
             {"cost", m.cost}
         });
     root[QStringLiteral("mistakes")] = mistakes;
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 std::optional<Progress> Progress::fromJson(const QByteArray& bytes, QString* why) {
@@ -181,16 +179,16 @@ std::optional<Progress> Progress::fromJson(const QByteArray& bytes, QString* why
         for (auto l = perLine.begin(); l != perLine.end(); ++l) {
             bool number = false;
             const int line = l.key().toInt(&number) - 1;
-            const QJsonObject t = l.value().toObject();
-            if (!number || line < 0 || !isCount(t.value("hands")) ||
-                !isCount(t.value("mistakes")) || !t.value("cost").isDouble())
+            // [hands, mistakes, cost]
+            const QJsonArray t = l.value().toArray();
+            if (!number || line < 0 || t.size() != 3 || !isCount(t[0]) || !isCount(t[1]) ||
+                !t[2].isDouble() || t[1].toDouble() > t[0].toDouble())
                 return fail(QStringLiteral("day %1 line %2").arg(d.key(), l.key()));
             if (line >= lineCount())
                 continue; // a line of a longer chart
-            lines[static_cast<std::size_t>(line)] = {
-                static_cast<std::int64_t>(t.value("hands").toDouble()),
-                static_cast<std::int64_t>(t.value("mistakes").toDouble()),
-                t.value("cost").toDouble()};
+            lines[static_cast<std::size_t>(line)] = {static_cast<std::int64_t>(t[0].toDouble()),
+                                                     static_cast<std::int64_t>(t[1].toDouble()),
+                                                     t[2].toDouble()};
         }
         p.days_[day] = lines;
     }
