@@ -163,11 +163,12 @@ void PracticeWindow::deal() {
         if (weakLine_ >= 0)
             hand_ = dealer_.dealOfLine(kartavo::gameChart(), weakLine_).value_or(hand_);
         else
-            note = tr("Még kevés a hibád ahhoz, hogy látsszon, mi megy nehezen: vegyes leosztás.");
+            note = tr("Még kevés a hibád ahhoz, hogy látsszon, mi megy nehezen, ezért vegyes "
+                      "leosztás jön.");
     } else if (kind == DealKind::Mistakes) {
         const auto& kept = progress.mistakes();
         if (kept.empty()) {
-            note = tr("Még nincs elrontott leosztásod: vegyes leosztás.");
+            note = tr("Még nincs elrontott leosztásod, ezért vegyes leosztás jön.");
         } else {
             // The newest first, and round again.
             const auto at = static_cast<std::size_t>(mistakeCursor_++) % kept.size();

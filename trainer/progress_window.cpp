@@ -198,7 +198,8 @@ void ProgressWindow::refresh() {
     const QString path = store.path();
     where_->setText(store.keeping() ? tr("A haladás fájlja: %1").arg(path)
                                     : tr("A haladás nem marad meg (a fájl: %1).").arg(path));
-    where_->setAccessibleName(where_->text());
+    where_->setAccessibleName(store.keeping() ? tr("A haladás fájlja, %1").arg(path)
+                                              : tr("A haladás nem marad meg, a fájl %1").arg(path));
 }
 
 void ProgressWindow::Command1_Click() {
