@@ -276,7 +276,7 @@ class TrainerTest : public QObject {
             QTest::keyClick(table, Qt::Key_C, Qt::AltModifier);
             QTest::qWait(300); // a button pressed by its letter clicks after a moment
         } else {
-            std::unique_ptr<QMenu>(table->contextMenu())->actions().at(4)->trigger();
+            std::unique_ptr<QMenu>(table->contextMenu())->actions().at(7)->trigger(); // Csere
         }
         QCOMPARE(question() != nullptr, asks);
         QCOMPARE(table->isEnabled(), !asks);
