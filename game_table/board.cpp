@@ -200,9 +200,10 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
     controls_.Picture1 = Picture1;
     controls_.command3 = command3;
     controls_.MSFlexGrid1 = MSFlexGrid1;
-    keys_ = new TableKeys(controls_,
-                          {[this] { return state_.multiplier; }, [this] { emit tipRequested(); },
-                           [this] { emit analysisRequested(); }});
+    keys_ = new TableKeys(
+        controls_, {[this] { return state_.multiplier; }, [this] { emit tipRequested(); },
+                    [this] { emit analysisRequested(); }, [this] { emit practiceRequested(); },
+                    [this] { emit progressRequested(); }});
 
     Form_Load();
     announcer_ = new TableAnnouncer(controls_, [this] { return view(); });

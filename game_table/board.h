@@ -113,6 +113,9 @@ class board : public QWidget {
     // the table is enabled).
     void tipRequested();
     void analysisRequested();
+    // The player asks for "Gyakorlás…" or "Haladás…" (only while the table is enabled).
+    void practiceRequested();
+    void progressRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -41,6 +41,10 @@ TableKeys::TableKeys(const TableControls& controls, Table table)
         [this](QWidget*) { table_.tip(); });
     add([] { return tr("Elemzés…"); }, {Qt::Key_E}, [this] { return c_.board; },
         [this](QWidget*) { table_.analysis(); }, true);
+    add([] { return tr("Gyakorlás…"); }, {Qt::Key_G}, [this] { return c_.board; },
+        [this](QWidget*) { table_.practice(); });
+    add([] { return tr("Haladás…"); }, {Qt::Key_H}, [this] { return c_.board; },
+        [this](QWidget*) { table_.progress(); }, true);
     // The captions with the letter that Alt presses marked: the first letter, "Ki&lépés".
     addButton(c_.Command1, QT_TR_NOOP("&Keverés"));
     addButton(c_.Command4, QT_TR_NOOP("&Csere"));

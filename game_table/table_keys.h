@@ -3,7 +3,8 @@
 // The game table's commands, made in one place: the keys of a video poker machine and the
 // right-click menu. 1 to 5 click the card boxes, Enter exchanges when "Csere" is enabled and deals
 // otherwise, + and - step the multiplier, Ctrl+Q leaves, Alt and the underlined letter press a
-// button, T asks for a tip and E for the analysis. Each command stands for a control: it runs
+// button, T asks for a tip and E for the analysis,
+// G for practice and H for the progress. Each command stands for a control: it runs
 // only while that control is enabled, and its menu entry is enabled as the control is. Space
 // stays with the focused control. A screen reader's keys stay its own: no key acts while Insert
 // (its modifier) is held, and while a screen reader is active the keypad's keys are left to it.
@@ -28,6 +29,8 @@ class TableKeys : public QObject {
         std::function<int()> multiplier;
         std::function<void()> tip;
         std::function<void()> analysis;
+        std::function<void()> practice;
+        std::function<void()> progress;
     };
     TableKeys(const TableControls& controls, Table table);
 

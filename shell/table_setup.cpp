@@ -59,6 +59,8 @@ board* openTable(std::unique_ptr<kartavo::RandomSource> random) {
     auto* coach = new trainer::Trainer(table);
     QObject::connect(table, &board::tipRequested, coach, &trainer::Trainer::giveTip);
     QObject::connect(table, &board::analysisRequested, coach, &trainer::Trainer::openWindow);
+    QObject::connect(table, &board::practiceRequested, coach, &trainer::Trainer::openPractice);
+    QObject::connect(table, &board::progressRequested, coach, &trainer::Trainer::openProgress);
     return table;
 }
 

@@ -193,12 +193,13 @@ class TrainerTest : public QObject {
         QPushButton* control = button(tables[0], names[entry]);
         std::unique_ptr<QMenu> menu(tables[1]->contextMenu());
         const QList<QAction*> actions = menu->actions();
-        // Tipp, Elemzés…, a separator, four buttons, a separator, the language, the warning
-        QCOMPARE(actions.size(), 10);
+        // Tipp, Elemzés…, a separator, Gyakorlás…, Haladás…, a separator, four buttons, a
+        // separator, the language, the warning
+        QCOMPARE(actions.size(), 13);
         QCOMPARE(plain(actions.at(0)->text()), QStringLiteral("Tipp"));
         QCOMPARE(actions.at(0)->isEnabled(), button(tables[1], "Command4")->isEnabled());
         QCOMPARE(plain(actions.at(1)->text()), QStringLiteral("Elemzés…"));
-        QAction* action = actions.at(3 + entry);
+        QAction* action = actions.at(6 + entry);
         QCOMPARE(plain(action->text()), plain(control->text()));
         QCOMPARE(action->isEnabled(), control->isEnabled());
         control->click();
@@ -275,7 +276,7 @@ class TrainerTest : public QObject {
             QTest::keyClick(table, Qt::Key_C, Qt::AltModifier);
             QTest::qWait(300); // a button pressed by its letter clicks after a moment
         } else {
-            std::unique_ptr<QMenu>(table->contextMenu())->actions().at(4)->trigger();
+            std::unique_ptr<QMenu>(table->contextMenu())->actions().at(7)->trigger(); // Csere
         }
         QCOMPARE(question() != nullptr, asks);
         QCOMPARE(table->isEnabled(), !asks);

@@ -7,10 +7,16 @@
 #include "exchange_warning.h"
 #include "number_text.h"
 #include "payout_table.h"
+#include "practice_window.h"
+#include "progress_store.h"
+#include "progress_window.h"
+#include "strategy_chart.h"
 #include "strategy_service.h"
 #include "window_place.h"
 
 #include <QEvent>
+#include <QMessageBox>
+#include <QRandomGenerator>
 #include <algorithm>
 
 namespace trainer {
@@ -36,6 +42,14 @@ Trainer::Trainer(board* table) : QObject(table), table_(table) {
             [](const kartavo::Hand& h) { return StrategyService::instance().analyse(h); });
         refresh();
     });
+    // A problem with the progress file is told once, beside the table.
+    connect(&ProgressStore::instance(), &ProgressStore::trouble, this, [this](const QString& text) {
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, tr("Haladás"), text, QMessageBox::Ok, table_);
+        box->setObjectName(QStringLiteral("haladasUzenet"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
     table->installEventFilter(this);
     table->addOption([] { return tr("Figyelmeztetés rossz cserénél"); }, warnsOfCostlyExchange,
                      [this](bool on) {
@@ -48,16 +62,27 @@ Trainer::Trainer(board* table) : QObject(table), table_(table) {
 
 void Trainer::use() {
     StrategyService::instance().start();
+    ProgressStore::instance().load();
 }
 
 Trainer::~Trainer() {
     delete window_.data();
+    delete practice_.data();
+    delete progress_.data();
 }
 
 bool Trainer::eventFilter(QObject* watched, QEvent* event) {
     // The analysis window goes with the table.
-    if (watched == table_ && event->type() == QEvent::Close && window_)
-        window_->close();
+    // The trainer's windows go with the table, and the progress is written.
+    if (watched == table_ && event->type() == QEvent::Close) {
+        for (QWidget* w :
+             {static_cast<QWidget*>(window_.data()), static_cast<QWidget*>(practice_.data()),
+              static_cast<QWidget*>(progress_.data())})
+            if (w)
+                w->close();
+        if (ProgressStore::instance().loaded())
+            ProgressStore::instance().flush();
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -151,6 +176,12 @@ void Trainer::onExchanged() {
     session_.exchanged(final, view.multiplier, kartavo::toMoney(view.balance()),
                        StrategyService::instance().started() ? &ranking() : nullptr);
     chosen_ = keptPositions(dealt, final);
+    // Once the engine is on, every exchange counts for the player's progress, at x 1.
+    if (const auto& v = session_.lastVerdict(); v && StrategyService::instance().started())
+        ProgressStore::instance().record(
+            kartavo::chartHold(kartavo::gameChart(), dealt).line, dealt, v->chosen.kept,
+            static_cast<double>(v->best.valueUnits() - v->chosen.valueUnits()) /
+                static_cast<double>(kartavo::drawsMultiple));
     refresh();
 }
 
@@ -164,6 +195,41 @@ void Trainer::openWindow() {
     window_->show();
     window_->raise();
     window_->activateWindow();
+}
+
+namespace {
+std::optional<std::uint64_t> practiceSeed;
+
+// Shows a window of the trainer beside the table and gives it the focus.
+void showBeside(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+} // namespace
+
+void Trainer::setPracticeSeed(std::optional<std::uint64_t> seed) {
+    practiceSeed = seed;
+}
+
+void Trainer::openPractice() {
+    use();
+    if (!practice_) {
+        practice_ =
+            new PracticeWindow(practiceSeed.value_or(QRandomGenerator::global()->generate64()));
+        controls::placeBeside(practice_, table_, table_->playArea());
+    }
+    showBeside(practice_);
+}
+
+void Trainer::openProgress() {
+    use();
+    if (!progress_) {
+        progress_ = new ProgressWindow;
+        controls::placeBeside(progress_, table_, table_->playArea());
+    }
+    progress_->refresh();
+    showBeside(progress_);
 }
 
 void Trainer::refresh(bool force) {

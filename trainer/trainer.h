@@ -6,6 +6,8 @@
 #pragma once
 
 #include "analysis_window.h"
+#include "practice_window.h"
+#include "progress_window.h"
 #include "session.h"
 
 #include <QObject>
@@ -34,6 +36,14 @@ class Trainer : public QObject {
     // Opens the analysis window beside the table, or brings it forward.
     void openWindow();
     AnalysisWindow* window() const { return window_; }
+    // Opens the practice window "Gyakorlás" or the progress window "Haladás" beside the table,
+    // or brings it forward.
+    void openPractice();
+    void openProgress();
+    PracticeWindow* practiceWindow() const { return practice_; }
+    ProgressWindow* progressWindow() const { return progress_; }
+    // The seed of the next practice window's deals (tests); random without one.
+    static void setPracticeSeed(std::optional<std::uint64_t> seed);
     const Session& session() const { return session_; }
 
   protected:
@@ -58,6 +68,8 @@ class Trainer : public QObject {
     std::optional<kartavo::HoldRanking> ranking_;
     std::optional<std::uint8_t> chosen_;
     QPointer<AnalysisWindow> window_;
+    QPointer<PracticeWindow> practice_;
+    QPointer<ProgressWindow> progress_;
 };
 
 } // namespace trainer

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The practice window "Gyakorlás": hands dealt with no money, marked as on the table (a click,
+// the keys 1 to 5, Space on a card); "Ellenőrzés" (Enter) weighs the hold against the best one
+// and the chart, "Következő" (Enter again) deals the next hand. What it deals: as the game deals,
+// hands of one chart line, hands of the lines where the player's mistakes cost most, or the
+// player's last mistaken hands again. It has its own cards and generator: nothing of the game
+// changes. Every answer goes to the player's progress.
+#pragma once
+
+#include "fast_evaluation.h"
+#include "practice_deal.h"
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace controls {
+class PictureBox;
+}
+
+namespace trainer {
+
+class PracticeWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // What the window deals, in the order of its choice.
+    enum class DealKind { Mixed, OneLine, WeakSpots, Mistakes };
+    explicit PracticeWindow(std::uint64_t seed);
+
+    const kartavo::Hand& hand() const { return hand_; }
+    // Bit p: the card at position p is marked for exchange.
+    std::uint8_t marked() const { return marked_; }
+    bool checked() const { return checked_; }
+    // The line the last "A gyengéim" hand was drawn for (-1 when the deal was mixed).
+    int weakLine() const { return weakLine_; }
+
+    // The handlers of the window's controls.
+    void Picture1_Click(int index);
+    void Command1_Click(); // "Ellenőrzés"
+    void Command2_Click(); // "Következő"
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void deal();
+    void showCard(int index);
+    QString spokenHand() const;
+
+    kartavo::PracticeDealer dealer_;
+    kartavo::Hand hand_{};
+    std::uint8_t marked_ = 0;
+    bool checked_ = false;
+    int weakLine_ = -1;
+    int mistakeCursor_ = 0; // "Hibáim": how many of the kept mistakes were dealt again
+    int answered_ = 0, right_ = 0;
+    QComboBox* kinds_;
+    QComboBox* lines_;
+    std::array<controls::PictureBox*, 5> cards_{};
+    QPushButton* check_;
+    QPushButton* next_;
+    QLabel* verdict_;
+    QLabel* tally_;
+};
+
+} // namespace trainer

@@ -1,0 +1,229 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progress_window.h"
+
+#include "control_table.h"
+#include "practice_text.h"
+#include "progress_store.h"
+#include "twips.h"
+#include "window_role.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace trainer {
+
+namespace {
+
+using controls::Kind;
+
+constexpr const char* context = "trainer::ProgressWindow";
+// clang-format off
+constexpr controls::ControlRow windowControls[] = {
+    {"Frame1",   Kind::Frame,  nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "A táblázat sorai szerint"), 60, 60, 8280, 4680, {}, -1},
+    {"Frame2",   Kind::Frame,  nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Költség 100 leosztásonként, naponta (Ft, x 1)"), 60, 4800, 8280, 3000, {}, -1},
+    {"Label1",   Kind::Label,  nullptr,  nullptr,                                                  120, 7920, 6600, 720, {}, 2},
+    {"Command1", Kind::Button, nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Törlés"),   6960, 7980, 1320, 375, {}, 3},
+};
+// clang-format on
+constexpr int linesRect[] = {120, 270, 8040, 4290}; // in Frame1
+constexpr int chartRect[] = {120, 270, 8040, 2610}; // in Frame2
+constexpr int windowWidth = 8400, windowHeight = 8760;
+constexpr int days = 30; // the chart's days, today the last
+
+const char* const headers[] = {
+    QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Sor"),
+    QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Leosztás"),
+    QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Helyes"),
+    QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Ár/100"),
+    QT_TRANSLATE_NOOP("trainer::ProgressWindow", "7 nap"),
+    QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Helyes"),
+    QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Ár/100"),
+};
+
+QRect rectOf(const int (&r)[4]) {
+    return controls::pxRect(r[0], r[1], r[2], r[3]);
+}
+
+} // namespace
+
+// The cost per 100 hands of each of the last days, as bars; a day without hands has none.
+class DayChart : public QWidget {
+  public:
+    explicit DayChart(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::TabFocus); }
+    void setDays(std::vector<std::optional<double>> values) {
+        values_ = std::move(values);
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        p.setPen(Qt::gray);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        double top = 0;
+        for (const auto& v : values_)
+            top = std::max(top, v.value_or(0));
+        const QFontMetrics fm(font());
+        p.setPen(Qt::black);
+        p.drawText(4, fm.ascent() + 2, shownForints(top));
+        if (values_.empty() || top <= 0)
+            return;
+        const QRect area = rect().adjusted(4, fm.height() + 4, -4, -4);
+        const double w = static_cast<double>(area.width()) / static_cast<double>(values_.size());
+        for (std::size_t i = 0; i < values_.size(); ++i) {
+            if (!values_[i])
+                continue;
+            const int h = static_cast<int>(area.height() * *values_[i] / top);
+            p.fillRect(QRectF(area.left() + w * static_cast<double>(i) + 1, area.bottom() - h,
+                              std::max(1.0, w - 2), h),
+                       QColor(200, 60, 60));
+        }
+    }
+
+  private:
+    std::vector<std::optional<double>> values_;
+};
+
+ProgressWindow::ProgressWindow() {
+    setObjectName(QStringLiteral("haladas"));
+    setWindowTitle(tr("Haladás"));
+    setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
+    controls::makeFixedWindow(this, windowWidth, windowHeight);
+    controls::setWindowRole(this, QAccessible::Window);
+    const controls::ControlSet c(this, windowControls);
+    for (const controls::ControlRow& row : windowControls) {
+        if (!row.text)
+            continue;
+        const QString text = QCoreApplication::translate(context, row.text);
+        if (auto* b = c.get<QPushButton>(row.name))
+            b->setText(text);
+        else if (auto* f = c.get<QGroupBox>(row.name))
+            f->setTitle(text);
+    }
+    where_ = c.get<QLabel>("Label1");
+    where_->setWordWrap(true);
+    where_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    where_->setFocusPolicy(Qt::TabFocus);
+    reset_ = c.get<QPushButton>("Command1");
+    connect(reset_, &QPushButton::clicked, this, &ProgressWindow::Command1_Click);
+
+    lines_ = new QTableWidget(0, static_cast<int>(std::size(headers)), c["Frame1"]);
+    lines_->setObjectName(QStringLiteral("Grid1"));
+    lines_->setGeometry(rectOf(linesRect));
+    QStringList labels;
+    for (const char* h : headers)
+        labels << tr(h);
+    lines_->setHorizontalHeaderLabels(labels);
+    lines_->verticalHeader()->hide();
+    lines_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lines_->setSelectionMode(QAbstractItemView::NoSelection);
+    lines_->setFocusPolicy(Qt::TabFocus);
+    lines_->setTabKeyNavigation(false);
+    lines_->setWordWrap(true);
+    lines_->setAccessibleName(tr("A táblázat sorai szerint"));
+    lines_->setColumnWidth(0, controls::px(2760));
+    for (int col = 1; col < lines_->columnCount(); ++col)
+        lines_->setColumnWidth(col, controls::px(840));
+
+    chart_ = new DayChart(c["Frame2"]);
+    chart_->setObjectName(QStringLiteral("Chart1"));
+    chart_->setGeometry(rectOf(chartRect));
+    chart_->setAccessibleName(tr("Költség 100 leosztásonként, naponta"));
+    setTabOrder(lines_, chart_);
+    setTabOrder(chart_, where_);
+    setTabOrder(where_, reset_);
+
+    connect(&ProgressStore::instance(), &ProgressStore::changed, this, &ProgressWindow::refresh);
+    refresh();
+}
+
+void ProgressWindow::refresh() {
+    const ProgressStore& store = ProgressStore::instance();
+    const Progress& progress = store.progress();
+    const QDate today = QDate::currentDate();
+    const std::vector<LineTally> all = progress.tallies();
+    const std::vector<LineTally> week = progress.tallies(today.addDays(-6));
+    lines_->setRowCount(static_cast<int>(all.size()) + 1);
+    LineTally allSum, weekSum;
+    const auto figures = [](const LineTally& t) {
+        if (t.hands == 0)
+            return QStringList{QStringLiteral("0"), QStringLiteral("–"), QStringLiteral("–")};
+        return QStringList{QString::number(t.hands),
+                           tr("%1 %").arg(shownNumber(t.rightShare() * 100, 0)),
+                           shownNumber(t.costPer100(), 2)};
+    };
+    for (int row = 0; row <= static_cast<int>(all.size()); ++row) {
+        const bool total = row == static_cast<int>(all.size());
+        const LineTally a = total ? allSum : all[static_cast<std::size_t>(row)];
+        const LineTally w = total ? weekSum : week[static_cast<std::size_t>(row)];
+        if (!total) {
+            allSum.add(a);
+            weekSum.add(w);
+        }
+        const QStringList cells =
+            QStringList{total ? tr("Összesen")
+                              : tr("%1. %2").arg(row + 1).arg(practiceLineName(row))} +
+            figures(a) + figures(w);
+        for (int col = 0; col < cells.size(); ++col) {
+            auto* item = new QTableWidgetItem(cells[col]);
+            item->setFlags(Qt::ItemIsEnabled);
+            if (col > 0)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            lines_->setItem(row, col, item);
+        }
+    }
+    lines_->resizeRowsToContents();
+
+    std::vector<std::optional<double>> values(days);
+    const std::map<QDate, LineTally> totals = progress.dayTotals();
+    for (int i = 0; i < days; ++i)
+        if (const auto it = totals.find(today.addDays(i - days + 1));
+            it != totals.end() && it->second.hands > 0)
+            values[static_cast<std::size_t>(i)] = it->second.costPer100();
+    chart_->setDays(values);
+    chart_->setAccessibleDescription(
+        values.back() ? tr("Ma %1 100 leosztásonként.").arg(spokenForints(*values.back()))
+                      : tr("Ma még nincs leosztás."));
+
+    const QString path = store.path();
+    where_->setText(store.keeping() ? tr("A haladás fájlja: %1").arg(path)
+                                    : tr("A haladás nem marad meg (a fájl: %1).").arg(path));
+    where_->setAccessibleName(store.keeping() ? tr("A haladás fájlja, %1").arg(path)
+                                              : tr("A haladás nem marad meg, a fájl %1").arg(path));
+}
+
+void ProgressWindow::Command1_Click() {
+    auto* ask = new QMessageBox(QMessageBox::Question, tr("Haladás"),
+                                tr("Törlöd az eddigi haladást? Minden sor számai és a hibáid "
+                                   "elvesznek, és elölről kezdődik."),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    ask->setObjectName(QStringLiteral("torlesKerdes"));
+    ask->setDefaultButton(QMessageBox::No);
+    ask->button(QMessageBox::Yes)->setText(tr("Igen"));
+    ask->button(QMessageBox::No)->setText(tr("Nem"));
+    ask->setAttribute(Qt::WA_DeleteOnClose);
+    connect(ask, &QMessageBox::finished, this, [ask](int) {
+        if (ask->clickedButton() == ask->button(QMessageBox::Yes))
+            ProgressStore::instance().clear();
+    });
+    ask->open();
+}
+
+void ProgressWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+} // namespace trainer

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The progress window "Haladás": per line of the chart the hands, the share right and the cost
+// per 100 hands, for all time and for the last 7 days; the cost per 100 hands day by day as a
+// chart; where the file is; "Törlés" starts over after asking. It shows the progress store and
+// follows its changes.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace trainer {
+
+class DayChart;
+
+class ProgressWindow : public QWidget {
+    Q_OBJECT
+  public:
+    ProgressWindow();
+    void refresh();
+    // The handler of "Törlés": asks first.
+    void Command1_Click();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    QTableWidget* lines_;
+    DayChart* chart_;
+    QLabel* where_;
+    QPushButton* reset_;
+};
+
+} // namespace trainer
