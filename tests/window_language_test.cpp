@@ -165,7 +165,7 @@ class LanguageTest : public QObject {
         QFile::remove(settingsFile() + QStringLiteral(".bad"));
     }
     // Every window the table can open, opened: options with each page, Elemzés with each page,
-    // the warning before a costly exchange, the question of a fresh start.
+    // Gyakorlás with a verdict, Haladás, the question of a fresh start.
     QList<QWidget*> openEveryWindow() {
         QList<QWidget*> windows{table};
         click(button("Command6"));
@@ -180,6 +180,12 @@ class LanguageTest : public QObject {
         for (int i = 0; i < pages->count(); ++i)
             pages->setCurrentIndex(i);
         windows << coach->window();
+        // Gyakorlás with a verdict, and Haladás.
+        coach->openPractice();
+        click(control<QPushButton>(coach->practiceWindow(), "Command1"));
+        windows << coach->practiceWindow();
+        coach->openProgress();
+        windows << coach->progressWindow();
         auto* question = new ujra(nullptr);
         question->show();
         windows << question;

@@ -10,13 +10,16 @@
 #include "twips.h"
 #include "window_role.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 #include <cmath>
 
 namespace trainer {
@@ -268,6 +271,17 @@ void AnalysisWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         c_->retranslate();
         nameFixedTexts();
+        // Qt names its tab bar's scroll buttons when it makes them, and not again; their names
+        // are Qt's own texts (translated by Qt's file, so not listed in the program's).
+        const auto qtText = [](const char* source) {
+            return QCoreApplication::translate("QTabBar", source);
+        };
+        for (auto* bar : findChildren<QTabBar*>())
+            for (auto* button : bar->findChildren<QToolButton*>())
+                if (button->objectName() == QLatin1String("ScrollLeftButton"))
+                    button->setAccessibleName(qtText("Scroll Left"));
+                else if (button->objectName() == QLatin1String("ScrollRightButton"))
+                    button->setAccessibleName(qtText("Scroll Right"));
         if (session_) {
             const Session session = *session_;
             display(hand_, session, perfectReturn_, chartFigures_);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice_text.h"
 
+#include "language.h"
 #include "strategy_chart.h"
 
 #include <QCoreApplication>
@@ -13,16 +14,14 @@ QString practiceLineName(int line) {
     const auto& lines = kartavo::gameChart().lines;
     if (line < 0 || static_cast<std::size_t>(line) >= lines.size())
         return {};
-    return QString::fromStdString(kartavo::kindName(lines[static_cast<std::size_t>(line)]));
+    return QString::fromStdString(
+        kartavo::kindName(lines[static_cast<std::size_t>(line)], texts::keyTranslator()));
 }
 
 QString shownNumber(double value, int decimals) {
     if (std::abs(value) < 0.5 * std::pow(10.0, -decimals))
         value = 0; // no "-0,00"
-    QString text = QString::number(value, 'f', decimals);
-    //: The decimal mark of numbers shown and spoken.
-    return text.replace(QLatin1Char('.'),
-                        QCoreApplication::translate("trainer::PracticeText", ","));
+    return texts::decimal(value, decimals);
 }
 
 QString shownForints(double value) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice_window.h"
 
+#include "language.h"
+
 #include "accessible.h"
 #include "analysis_window.h"
 #include "card_back.h"
@@ -31,7 +33,6 @@ namespace {
 
 using controls::Kind;
 
-constexpr const char* context = "trainer::PracticeWindow";
 // clang-format off
 constexpr controls::ControlRow windowControls[] = {
     {"Label1",     Kind::Label,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Mit oszt:"), 120,  150, 1080,  270, {}, -1},
@@ -63,35 +64,24 @@ const char* const kindNames[] = {
 constexpr std::int64_t mistakesToWeigh = 3;
 
 QString cardText(const kartavo::Hand& hand, int p) {
-    return QString::fromStdString(
-        kartavo::spokenCardName(kartavo::cardCode(hand[static_cast<std::size_t>(p)]) + ".bmp"));
+    return QString::fromStdString(kartavo::spokenCardName(
+        kartavo::cardCode(hand[static_cast<std::size_t>(p)]) + ".bmp", texts::keyTranslator()));
 }
 
 } // namespace
 
 PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
     setObjectName(QStringLiteral("gyakorlas"));
-    setWindowTitle(tr("Gyakorlás"));
     setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
     controls::makeFixedWindow(this, windowWidth, windowHeight);
     controls::setWindowRole(this, QAccessible::Window);
-    const controls::ControlSet c(this, windowControls);
-    for (const controls::ControlRow& row : windowControls) {
-        const QString text = QCoreApplication::translate(context, row.text);
-        if (!row.text)
-            continue;
-        if (auto* b = c.get<QPushButton>(row.name))
-            b->setText(text);
-        else if (auto* l = c.get<QLabel>(row.name))
-            l->setText(text);
-        else if (auto* f = c.get<QGroupBox>(row.name))
-            f->setTitle(text);
-    }
+    c_ = std::make_unique<controls::ControlSet>(this, windowControls);
+    const controls::ControlSet& c = *c_;
     check_ = c.get<QPushButton>("Command1");
     next_ = c.get<QPushButton>("Command2");
-    verdict_ = c.get<QLabel>("Label2");
-    verdict_->setWordWrap(true);
-    verdict_->setFocusPolicy(Qt::TabFocus);
+    verdictLabel_ = c.get<QLabel>("Label2");
+    verdictLabel_->setWordWrap(true);
+    verdictLabel_->setFocusPolicy(Qt::TabFocus);
     tally_ = c.get<QLabel>("Label4");
     tally_->setWordWrap(true);
 
@@ -99,16 +89,15 @@ PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
     kinds_->setObjectName(QStringLiteral("Combo1"));
     kinds_->setGeometry(
         controls::pxRect(combo1Rect[0], combo1Rect[1], combo1Rect[2], combo1Rect[3]));
-    for (const char* name : kindNames)
-        kinds_->addItem(tr(name));
-    kinds_->setAccessibleName(tr("Mit oszt"));
+    for (int i = 0; i < static_cast<int>(std::size(kindNames)); ++i)
+        kinds_->addItem(QString());
     lines_ = new QComboBox(this);
     lines_->setObjectName(QStringLiteral("Combo2"));
     lines_->setGeometry(
         controls::pxRect(combo2Rect[0], combo2Rect[1], combo2Rect[2], combo2Rect[3]));
     for (int line = 0; line < static_cast<int>(kartavo::gameChart().lines.size()); ++line)
-        lines_->addItem(tr("%1. %2").arg(line + 1).arg(practiceLineName(line)));
-    lines_->setAccessibleName(tr("A táblázat sora"));
+        lines_->addItem(QString());
+    nameFixedTexts();
     lines_->setEnabled(false);
     setTabOrder(kinds_, lines_);
     setTabOrder(lines_, c["Picture1_0"]);
@@ -144,10 +133,53 @@ PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
     deal();
 }
 
+PracticeWindow::~PracticeWindow() = default;
+
+// The texts that follow only the language: the title, the lists' entries and names.
+void PracticeWindow::nameFixedTexts() {
+    setWindowTitle(tr("Gyakorlás"));
+    for (int i = 0; i < kinds_->count(); ++i)
+        kinds_->setItemText(i, tr(kindNames[i]));
+    kinds_->setAccessibleName(tr("Mit oszt"));
+    for (int line = 0; line < lines_->count(); ++line)
+        lines_->setItemText(line, tr("%1. %2").arg(line + 1).arg(practiceLineName(line)));
+    lines_->setAccessibleName(tr("A táblázat sora"));
+    verdictLabel_->setAccessibleName(tr("Az ellenőrzés eredménye"));
+}
+
+void PracticeWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        c_->retranslate();
+        nameFixedTexts();
+        for (int i = 0; i < 5; ++i)
+            showCard(i);
+        showHint();
+        if (verdict_)
+            showVerdict();
+    }
+    QWidget::changeEvent(event);
+}
+
+void PracticeWindow::showHint() {
+    QString note;
+    if (note_ == Note::FewMistakes)
+        note = tr("Még kevés a hibád ahhoz, hogy látsszon, mi megy nehezen, ezért vegyes "
+                  "leosztás jön.");
+    else if (note_ == Note::NoMistakes)
+        note = tr("Még nincs elrontott leosztásod, ezért vegyes leosztás jön.");
+    const QString hint = tr("Jelöld meg a cserélendő lapokat (kattintás vagy 1–5), aztán "
+                            "Ellenőrzés (Enter).");
+    verdictLabel_->setText(note.isEmpty() ? hint : note + QLatin1Char('\n') + hint);
+    verdictLabel_->setAccessibleName(tr("Az ellenőrzés eredménye"));
+    check_->setAccessibleDescription((note.isEmpty() ? QString() : note + QLatin1Char(' ')) +
+                                     spokenHand());
+}
+
 void PracticeWindow::deal() {
     const auto kind = static_cast<DealKind>(kinds_->currentIndex());
     const Progress& progress = ProgressStore::instance().progress();
-    QString note;
+    note_ = Note::None;
+    verdict_.reset();
     weakLine_ = -1;
     hand_ = dealer_.deal();
     if (kind == DealKind::OneLine) {
@@ -163,12 +195,11 @@ void PracticeWindow::deal() {
         if (weakLine_ >= 0)
             hand_ = dealer_.dealOfLine(kartavo::gameChart(), weakLine_).value_or(hand_);
         else
-            note = tr("Még kevés a hibád ahhoz, hogy látsszon, mi megy nehezen, ezért vegyes "
-                      "leosztás jön.");
+            note_ = Note::FewMistakes;
     } else if (kind == DealKind::Mistakes) {
         const auto& kept = progress.mistakes();
         if (kept.empty()) {
-            note = tr("Még nincs elrontott leosztásod, ezért vegyes leosztás jön.");
+            note_ = Note::NoMistakes;
         } else {
             // The newest first, and round again.
             const auto at = static_cast<std::size_t>(mistakeCursor_++) % kept.size();
@@ -183,12 +214,7 @@ void PracticeWindow::deal() {
     }
     check_->setEnabled(true);
     next_->setEnabled(false);
-    const QString hint = tr("Jelöld meg a cserélendő lapokat (kattintás vagy 1–5), aztán "
-                            "Ellenőrzés (Enter).");
-    verdict_->setText(note.isEmpty() ? hint : note + QLatin1Char('\n') + hint);
-    verdict_->setAccessibleName(tr("Az ellenőrzés eredménye"));
-    check_->setAccessibleDescription((note.isEmpty() ? QString() : note + QLatin1Char(' ')) +
-                                     spokenHand());
+    showHint();
 }
 
 QString PracticeWindow::spokenHand() const {
@@ -237,6 +263,19 @@ void PracticeWindow::Command1_Click() {
     ++answered_;
     right_ += right ? 1 : 0;
 
+    verdict_ = Verdict{kept, chosen, best, chart, right, followed};
+    showVerdict();
+
+    for (controls::PictureBox* box : cards_)
+        box->setEnabled(false);
+    check_->setEnabled(false);
+    next_->setEnabled(true);
+    // The verdict is read with "Következő", which takes the focus.
+    controls::focusAndTell(next_);
+}
+
+void PracticeWindow::showVerdict() {
+    const auto& [kept, chosen, best, chart, right, followed] = *verdict_;
     const QString line = practiceLineName(chart.line);
     QString text = right ? tr("Helyes, ez a legjobb csere.") : tr("Nem ez a legjobb csere.");
     QString spoken = text;
@@ -264,18 +303,11 @@ void PracticeWindow::Command1_Click() {
         followed ? tr("A táblázatot követted.") : tr("Nem a táblázat szerint cseréltél.");
     text += QLatin1Char('\n') + follow;
     spoken += QLatin1Char(' ') + follow;
-    verdict_->setText(text);
-    verdict_->setAccessibleName(spoken);
+    verdictLabel_->setText(text);
+    verdictLabel_->setAccessibleName(spoken);
     tally_->setText(
         tr("Ebben a gyakorlásban %1 leosztás, ebből %2 helyes.").arg(answered_).arg(right_));
-
-    for (controls::PictureBox* box : cards_)
-        box->setEnabled(false);
-    check_->setEnabled(false);
-    next_->setEnabled(true);
-    // The verdict is read with "Következő", which takes the focus.
     next_->setAccessibleDescription(spoken);
-    controls::focusAndTell(next_);
 }
 
 void PracticeWindow::Command2_Click() {

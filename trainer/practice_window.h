@@ -10,18 +10,23 @@
 
 #include "fast_evaluation.h"
 #include "practice_deal.h"
+#include "strategy.h"
+#include "strategy_chart.h"
 
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 
 namespace controls {
+class ControlSet;
 class PictureBox;
-}
+} // namespace controls
 
 namespace trainer {
 
@@ -31,6 +36,7 @@ class PracticeWindow : public QWidget {
     // What the window deals, in the order of its choice.
     enum class DealKind { Mixed, OneLine, WeakSpots, Mistakes };
     explicit PracticeWindow(std::uint64_t seed);
+    ~PracticeWindow() override;
 
     const kartavo::Hand& hand() const { return hand_; }
     // Bit p: the card at position p is marked for exchange.
@@ -46,8 +52,21 @@ class PracticeWindow : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A new language: every text again, the hand's and the verdict's included.
+    void changeEvent(QEvent* event) override;
 
   private:
+    // Why a mixed hand came where another was asked for.
+    enum class Note { None, FewMistakes, NoMistakes };
+    struct Verdict {
+        std::uint8_t kept;
+        kartavo::HoldValue chosen, best;
+        kartavo::ChartHold chart;
+        bool right, followed;
+    };
+    void nameFixedTexts();
+    void showHint();
+    void showVerdict();
     void deal();
     void showCard(int index);
     QString spokenHand() const;
@@ -64,7 +83,10 @@ class PracticeWindow : public QWidget {
     std::array<controls::PictureBox*, 5> cards_{};
     QPushButton* check_;
     QPushButton* next_;
-    QLabel* verdict_;
+    QLabel* verdictLabel_;
+    Note note_ = Note::None;
+    std::optional<Verdict> verdict_; // of the hand shown, once checked
+    std::unique_ptr<controls::ControlSet> c_;
     QLabel* tally_;
 };
 

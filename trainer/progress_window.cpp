@@ -25,7 +25,6 @@ namespace {
 
 using controls::Kind;
 
-constexpr const char* context = "trainer::ProgressWindow";
 // clang-format off
 constexpr controls::ControlRow windowControls[] = {
     {"Frame1",   Kind::Frame,  nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "A táblázat sorai szerint"), 60, 60, 8280, 4680, {}, -1},
@@ -96,20 +95,11 @@ class DayChart : public QWidget {
 
 ProgressWindow::ProgressWindow() {
     setObjectName(QStringLiteral("haladas"));
-    setWindowTitle(tr("Haladás"));
     setWindowIcon(QIcon(QStringLiteral(":/design/options_icon.png")));
     controls::makeFixedWindow(this, windowWidth, windowHeight);
     controls::setWindowRole(this, QAccessible::Window);
-    const controls::ControlSet c(this, windowControls);
-    for (const controls::ControlRow& row : windowControls) {
-        if (!row.text)
-            continue;
-        const QString text = QCoreApplication::translate(context, row.text);
-        if (auto* b = c.get<QPushButton>(row.name))
-            b->setText(text);
-        else if (auto* f = c.get<QGroupBox>(row.name))
-            f->setTitle(text);
-    }
+    c_ = std::make_unique<controls::ControlSet>(this, windowControls);
+    const controls::ControlSet& c = *c_;
     where_ = c.get<QLabel>("Label1");
     where_->setWordWrap(true);
     where_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -120,17 +110,12 @@ ProgressWindow::ProgressWindow() {
     lines_ = new QTableWidget(0, static_cast<int>(std::size(headers)), c["Frame1"]);
     lines_->setObjectName(QStringLiteral("Grid1"));
     lines_->setGeometry(rectOf(linesRect));
-    QStringList labels;
-    for (const char* h : headers)
-        labels << tr(h);
-    lines_->setHorizontalHeaderLabels(labels);
     lines_->verticalHeader()->hide();
     lines_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lines_->setSelectionMode(QAbstractItemView::NoSelection);
     lines_->setFocusPolicy(Qt::TabFocus);
     lines_->setTabKeyNavigation(false);
     lines_->setWordWrap(true);
-    lines_->setAccessibleName(tr("A táblázat sorai szerint"));
     lines_->setColumnWidth(0, controls::px(2760));
     for (int col = 1; col < lines_->columnCount(); ++col)
         lines_->setColumnWidth(col, controls::px(840));
@@ -138,13 +123,36 @@ ProgressWindow::ProgressWindow() {
     chart_ = new DayChart(c["Frame2"]);
     chart_->setObjectName(QStringLiteral("Chart1"));
     chart_->setGeometry(rectOf(chartRect));
-    chart_->setAccessibleName(tr("Költség 100 leosztásonként, naponta"));
+    nameFixedTexts();
     setTabOrder(lines_, chart_);
     setTabOrder(chart_, where_);
     setTabOrder(where_, reset_);
 
     connect(&ProgressStore::instance(), &ProgressStore::changed, this, &ProgressWindow::refresh);
     refresh();
+}
+
+ProgressWindow::~ProgressWindow() = default;
+
+// The texts that follow only the language.
+void ProgressWindow::nameFixedTexts() {
+    setWindowTitle(tr("Haladás"));
+    QStringList labels;
+    for (const char* h : headers)
+        labels << tr(h);
+    lines_->setHorizontalHeaderLabels(labels);
+    lines_->setAccessibleName(tr("A táblázat sorai szerint"));
+    chart_->setAccessibleName(tr("Költség 100 leosztásonként, naponta"));
+}
+
+void ProgressWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        c_->retranslate();
+        nameFixedTexts();
+        refresh();
+        chart_->update();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ProgressWindow::refresh() {

@@ -7,10 +7,15 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 class QPushButton;
 class QTableWidget;
+
+namespace controls {
+class ControlSet;
+}
 
 namespace trainer {
 
@@ -20,14 +25,19 @@ class ProgressWindow : public QWidget {
     Q_OBJECT
   public:
     ProgressWindow();
+    ~ProgressWindow() override;
     void refresh();
     // The handler of "Törlés": asks first.
     void Command1_Click();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A new language: every text again.
+    void changeEvent(QEvent* event) override;
 
   private:
+    void nameFixedTexts();
+    std::unique_ptr<controls::ControlSet> c_;
     QTableWidget* lines_;
     DayChart* chart_;
     QLabel* where_;

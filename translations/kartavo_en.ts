@@ -530,6 +530,14 @@
         <source>%1, kikapcsolva</source>
         <translation>%1, off</translation>
     </message>
+    <message>
+        <source>Gyakorlás…</source>
+        <translation>Practice…</translation>
+    </message>
+    <message>
+        <source>Haladás…</source>
+        <translation>Progress…</translation>
+    </message>
 </context>
 <context>
     <name>board</name>
@@ -647,6 +655,221 @@
     <message>
         <source>%1 nincs</source>
         <translation>%1 none</translation>
+    </message>
+</context>
+<context>
+    <name>kartavo-analyze</name>
+    <message>
+        <source>Használat: kartavo-analyze [--multiplier N] [--paytable job96] LAPOK
+  vagy:  kartavo-analyze --game [--multiplier N] [--paytable job96]
+  vagy:  kartavo-analyze --strategy [--derive] [--paytable job96]
+  vagy:  kartavo-analyze --chart-hold [--paytable job96] [LAPOK]
+</source>
+        <translation>Usage: kartavo-analyze [--multiplier N] [--paytable job96] CARDS
+  or:  kartavo-analyze --game [--multiplier N] [--paytable job96]
+  or:  kartavo-analyze --strategy [--derive] [--paytable job96]
+  or:  kartavo-analyze --chart-hold [--paytable job96] [CARDS]
+</translation>
+    </message>
+    <message>
+        <source>A Kartavo ötlapos pókerének pontos elemzője és stratégiai táblázata.
+
+Öt lapot megadva kiírja a leosztás 32 lehetséges megtartását, a legjobbat elöl:
+soronként a megtartott lapokat (&quot;-&quot;, ha mind az öt cserélődik), egy tabulátort és
+a várható nyereményt (a játék táblájával forintban) kilenc tizedesjeggyel.
+
+Lapok:
+  rang   2-9, 0 (a tízes), J, Q, K, A
+  szín   c (treff), d (káró), h (kőr), s (pikk)
+
+Minden lap a rangja és utána a színe, ahogy a játék a képeit nevezi (As, 0h, 9c);
+a lapokat szóköz választja el, egy argumentumban vagy ötben.
+
+Kapcsolók:
+      --multiplier N    a szorzó: 1, 2, 5 vagy 10 (alapból 1); a tét és a
+                        nyeremények vele szorzódnak
+      --paytable job96  a 9/6 Jacks or Better nyereménytáblája a játéké helyett
+                        (kreditben; a --multiplier mellett nem adható meg)
+      --game            a teljes játék pontos visszatérítése tökéletes játékkal
+      --strategy        a stratégiai táblázat: számozott sorai, egy tabulátor és a
+                        leosztások része, amelyre a sor érvényes; utána a táblázat
+                        és a tökéletes játék visszatérítése
+      --derive          a --strategy mellett: a táblázat újra levezetve, minden
+                        táblázathossz legjobb visszatérítésével és a sorok árával
+      --chart-hold      amit a táblázat megtart, egy tabulátor és az érvényes sor
+                        száma; lapok nélkül a szabványos bemenet minden sorára
+                        (soronként egy leosztás)
+      --language hu|en  a kiírás nyelve, magyar vagy angol; alapból magyar, ha
+                        a rendszer nyelve magyar vagy nincs megadva (C, POSIX),
+                        különben angol; a számok és a lapok minden nyelven
+                        ugyanazok
+  -h, --help            ez a súgó
+      --version         a program változata
+
+Kilépési érték:
+  0   rendben
+  2   hibás bemenet, amelyet egy sor nevez meg a szabványos hibakimeneten
+
+Példák:
+  $ kartavo-analyze &quot;As Ks Qs Js 9h&quot;
+  $ kartavo-analyze --multiplier 5 As Ks Qs Js 9h
+  $ kartavo-analyze --game --paytable job96
+  $ kartavo-analyze --strategy
+  $ kartavo-analyze --chart-hold &lt; leosztasok.txt
+</source>
+        <translation>The exact analyzer and strategy chart of Kartavo&apos;s five-card poker.
+
+Given five cards, it prints the 32 possible holds of the deal, best first:
+one a line, the cards kept (&quot;-&quot; when all five are drawn), a tab and the
+expected win (in forints with the game&apos;s paytable) with nine decimals.
+
+Cards:
+  rank   2-9, 0 (ten), J, Q, K, A
+  suit   c (clubs), d (diamonds), h (hearts), s (spades)
+
+Each card is its rank and then its suit, as the game names its pictures
+(As, 0h, 9c); spaces separate the cards, in one argument or in five.
+
+Options:
+      --multiplier N    the multiplier: 1, 2, 5 or 10 (1 by default); the stake
+                        and the wins are multiplied by it
+      --paytable job96  the 9/6 Jacks or Better paytable instead of the game&apos;s
+                        (in credits; not with --multiplier)
+      --game            the exact return of the whole game under perfect play
+      --strategy        the strategy chart: its numbered lines, a tab and the
+                        share of deals each line applies to; then the return
+                        of the chart and of perfect play
+      --derive          with --strategy: the chart derived anew, with the best
+                        return of every chart length and the cost of each line
+      --chart-hold      what the chart keeps, a tab and the number of the line
+                        that applies; without cards, for every line of
+                        standard input (one hand a line)
+      --language hu|en  the language of the output, Hungarian or English; by
+                        default Hungarian where the system&apos;s language is
+                        Hungarian or none is set (C, POSIX), else English; the
+                        numbers and the cards are the same in every language
+  -h, --help            this help
+      --version         the program&apos;s version
+
+Exit status:
+  0   success
+  2   bad input, named by one line on standard error
+
+Examples:
+  $ kartavo-analyze &quot;As Ks Qs Js 9h&quot;
+  $ kartavo-analyze --multiplier 5 As Ks Qs Js 9h
+  $ kartavo-analyze --game --paytable job96
+  $ kartavo-analyze --strategy
+  $ kartavo-analyze --chart-hold &lt; hands.txt
+</translation>
+    </message>
+    <message>
+        <source>kredit</source>
+        <translation>credit</translation>
+    </message>
+    <message>
+        <source>pontosan öt lap kell, %1 érkezett: %2</source>
+        <translation>exactly five cards are needed, %1 given: %2</translation>
+    </message>
+    <message>
+        <source>ismeretlen lapkód: %1 (rang: 2-9, 0 a tízes, J, Q, K, A; szín: c, d, h, s)</source>
+        <translation>unknown card code: %1 (rank: 2-9, 0 for ten, J, Q, K, A; suit: c, d, h, s)</translation>
+    </message>
+    <message>
+        <source>kétszer szerepel ugyanaz a lap: %1</source>
+        <translation>the same card is given twice: %1</translation>
+    </message>
+    <message>
+        <source>számolás...</source>
+        <translation>calculating...</translation>
+    </message>
+    <message>
+        <source>kész</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>visszatérítés a táblázattal: %1</source>
+        <translation>return with the chart: %1</translation>
+    </message>
+    <message>
+        <source>visszatérítés tökéletes játékkal: %1</source>
+        <translation>return with perfect play: %1</translation>
+    </message>
+    <message>
+        <source>legfeljebb %1 sor</source>
+        <translation>at most %1 lines</translation>
+    </message>
+    <message>
+        <source>a cél teljesül</source>
+        <translation>the goal is met</translation>
+    </message>
+    <message>
+        <source>a cél nem teljesül</source>
+        <translation>the goal is not met</translation>
+    </message>
+    <message>
+        <source>a táblázat visszatérítése: %1</source>
+        <translation>return of the chart: %1</translation>
+    </message>
+    <message>
+        <source>soronként: a rossz leosztások része, amit a visszatérítésből elvesznek</source>
+        <translation>by line: the share of deals it gets wrong, and what they cost the return</translation>
+    </message>
+    <message>
+        <source>%1 százalékpont</source>
+        <translation>%1 percentage points</translation>
+    </message>
+    <message>
+        <source>ismeretlen nyelv: %1 (ismert: %2)</source>
+        <translation>unknown language: %1 (known: %2)</translation>
+    </message>
+    <message>
+        <source>a %1 után érték kell</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>a szorzó 1, 2, 5 vagy 10 lehet, nem %1</source>
+        <translation>the multiplier can be 1, 2, 5 or 10, not %1</translation>
+    </message>
+    <message>
+        <source>ismeretlen nyereménytábla: %1 (ismert: job96)</source>
+        <translation>unknown paytable: %1 (known: job96)</translation>
+    </message>
+    <message>
+        <source>ismeretlen kapcsoló: %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>a --multiplier csak a játék saját nyereménytáblájával adható meg</source>
+        <translation>--multiplier can only be given with the game&apos;s own paytable</translation>
+    </message>
+    <message>
+        <source>a --game, a --strategy és a --chart-hold közül csak egy adható meg</source>
+        <translation>only one of --game, --strategy and --chart-hold can be given</translation>
+    </message>
+    <message>
+        <source>a --derive csak a --strategy mellett adható meg</source>
+        <translation>--derive can only be given with --strategy</translation>
+    </message>
+    <message>
+        <source>a %1 mellett nincs helye lapoknak: %2</source>
+        <translation>%1 takes no cards: %2</translation>
+    </message>
+    <message>
+        <source>Bővebben: kartavo-analyze --help</source>
+        <translation>More help: kartavo-analyze --help</translation>
+    </message>
+    <message>
+        <source>%1, tét: %2 %3</source>
+        <translation>%1, stake: %2 %3</translation>
+    </message>
+    <message>
+        <source>átlagos nyeremény osztásonként: %1 %2</source>
+        <translation>mean win per deal: %1 %2</translation>
+    </message>
+    <message>
+        <source>visszatérítés: %1</source>
+        <translation>return: %1</translation>
     </message>
 </context>
 <context>
@@ -875,10 +1098,553 @@ The program ends.</translation>
     </message>
 </context>
 <context>
+    <name>trainer::AnalysisWindow</name>
+    <message>
+        <source>Leosztás</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Játékmenet</source>
+        <translation>Session</translation>
+    </message>
+    <message>
+        <source>Stratégiai táblázat</source>
+        <translation>Strategy chart</translation>
+    </message>
+    <message>
+        <source>Az asztalon lévő leosztás</source>
+        <translation>The hand on the table</translation>
+    </message>
+    <message>
+        <source>A játékmenet eddig</source>
+        <translation>The session so far</translation>
+    </message>
+    <message>
+        <source>Az összeg osztásról osztásra</source>
+        <translation>Balance deal by deal</translation>
+    </message>
+    <message>
+        <source>Osztások</source>
+        <translation>Deals</translation>
+    </message>
+    <message>
+        <source>Cserék</source>
+        <translation>Draws</translation>
+    </message>
+    <message>
+        <source>Összes tét</source>
+        <translation>Total stakes</translation>
+    </message>
+    <message>
+        <source>Összes nyeremény</source>
+        <translation>Total winnings</translation>
+    </message>
+    <message>
+        <source>Nettó eredmény</source>
+        <translation>Net result</translation>
+    </message>
+    <message>
+        <source>Visszatérítés eddig</source>
+        <translation>Return so far</translation>
+    </message>
+    <message>
+        <source>Tökéletes játékkal</source>
+        <translation>With perfect play</translation>
+    </message>
+    <message>
+        <source>Nem a legjobb csere</source>
+        <translation>Not the best hold</translation>
+    </message>
+    <message>
+        <source>Ezek ára (várható)</source>
+        <translation>Their cost (expected)</translation>
+    </message>
+    <message>
+        <source>%1 forint</source>
+        <translation>%1 forints</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>mind az öt lap csere</source>
+        <translation>draw all five</translation>
+    </message>
+    <message>
+        <source>megtartva %1</source>
+        <translation>keeping %1</translation>
+    </message>
+    <message>
+        <source>Elemzés</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Az elemzés lapjai</source>
+        <translation>Analysis pages</translation>
+    </message>
+    <message>
+        <source>Megtartott lapok</source>
+        <translation>Cards held</translation>
+    </message>
+    <message>
+        <source>Várható nyeremény</source>
+        <translation>Expected win</translation>
+    </message>
+    <message>
+        <source>Cserék a legjobbtól</source>
+        <translation>Holds, best first</translation>
+    </message>
+    <message>
+        <source>A játékmenet számai</source>
+        <translation>Session figures</translation>
+    </message>
+    <message>
+        <source>Végső lapok</source>
+        <translation>Final hands</translation>
+    </message>
+    <message>
+        <source>Tartsd meg, ami az első illő sor szerint</source>
+        <translation>Hold what the first matching line says</translation>
+    </message>
+    <message>
+        <source>Gyakoriság</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Az összeg alakulása</source>
+        <translation>Balance over the session</translation>
+    </message>
+    <message>
+        <source>A csere értékelése</source>
+        <translation>Verdict on your hold</translation>
+    </message>
+    <message>
+        <source>A táblázat szerint</source>
+        <translation>By the chart</translation>
+    </message>
+    <message>
+        <source>Még nincs osztás: a Keverés oszt öt lapot.</source>
+        <translation>No hand yet: Deal gives you five cards.</translation>
+    </message>
+    <message>
+        <source>Még nincs osztás. A Keverés oszt öt lapot.</source>
+        <translation>No hand yet. Deal gives you five cards.</translation>
+    </message>
+    <message>
+        <source>Osztás: %1   (szorzó: x %2)</source>
+        <translation>Dealt: %1   (multiplier: x %2)</translation>
+    </message>
+    <message>
+        <source>Osztás, %1, szorzó x %2</source>
+        <translation>Dealt, %1, multiplier x %2</translation>
+    </message>
+    <message>
+        <source>%1   ◀ a te cseréd</source>
+        <translation>%1   ◀ your hold</translation>
+    </message>
+    <message>
+        <source>%1, a te cseréd</source>
+        <translation>%1, your hold</translation>
+    </message>
+    <message>
+        <source>A Csere után itt áll, mennyit ért a cseréd.</source>
+        <translation>After Draw, this shows what your hold was worth.</translation>
+    </message>
+    <message>
+        <source>A te cseréd: %1, várható nyeremény %2.
+</source>
+        <translation>Your hold: %1, expected win %2.
+</translation>
+    </message>
+    <message>
+        <source>A te cseréd, %1, várható nyeremény %2. </source>
+        <translation>Your hold, %1, expected win %2. </translation>
+    </message>
+    <message>
+        <source>Ez volt a legjobb csere. Szép játék!</source>
+        <translation>That was the best hold. Well played!</translation>
+    </message>
+    <message>
+        <source>A legjobb csere: %1, várható nyeremény %2.
+</source>
+        <translation>Best hold: %1, expected win %2.
+</translation>
+    </message>
+    <message>
+        <source>A legjobb csere kevesebb mint %1-tal többet ért.</source>
+        <translation>The best hold was worth less than %1 more.</translation>
+    </message>
+    <message>
+        <source>A legjobb csere %1-tal többet ért.</source>
+        <translation>The best hold was worth %1 more.</translation>
+    </message>
+    <message>
+        <source>A legjobb csere, %1, várható nyeremény %2. </source>
+        <translation>Best hold, %1, expected win %2. </translation>
+    </message>
+    <message>
+        <source>A legjobb csere kevesebb mint %1tal többet ért.</source>
+        <translation>The best hold was worth less than %1 more.</translation>
+    </message>
+    <message>
+        <source>A legjobb csere %1tal többet ért.</source>
+        <translation>The best hold was worth %1 more.</translation>
+    </message>
+    <message>
+        <source>számolás…</source>
+        <translation>calculating…</translation>
+    </message>
+    <message>
+        <source>A táblázat szerinti játék visszatérítése: számolás…</source>
+        <translation>Return when played by the chart: calculating…</translation>
+    </message>
+    <message>
+        <source>A táblázat szerinti játék visszatérítése: %1 (tökéletes játékkal: %2).</source>
+        <translation>Return when played by the chart: %1 (with perfect play: %2).</translation>
+    </message>
+    <message>
+        <source>Erre a leosztásra a %1. sor illik (%2): %3.</source>
+        <translation>Line %1 fits this hand (%2): %3.</translation>
+    </message>
+    <message>
+        <source>Erre a leosztásra a %1. sor illik, %2, %3.</source>
+        <translation>Line %1 fits this hand, %2, %3.</translation>
+    </message>
+    <message>
+        <source>
+A cseréd eltért tőle: %1. A táblázat ezt mondta volna: %2.</source>
+        <translation>
+Your hold differed: %1. The chart would have said: %2.</translation>
+    </message>
+    <message>
+        <source> A cseréd eltért tőle, %1.</source>
+        <translation> Your hold differed, %1.</translation>
+    </message>
+    <message>
+        <source>
+A cseréd ezt követte.</source>
+        <translation>
+Your hold followed it.</translation>
+    </message>
+    <message>
+        <source> A cseréd ezt követte.</source>
+        <translation> Your hold followed it.</translation>
+    </message>
+</context>
+<context>
+    <name>trainer::BalanceChart</name>
+    <message>
+        <source>Még nem volt osztás.</source>
+        <translation>No deals yet.</translation>
+    </message>
+    <message>
+        <source>%1 osztás. Most %2, legkevesebb %3, legtöbb %4. Kezdő összeg %5.</source>
+        <translation>Deals played %1. Now %2, lowest %3, highest %4. Starting balance %5.</translation>
+    </message>
+    <message>
+        <source>kezdő összeg</source>
+        <translation>starting balance</translation>
+    </message>
+    <message>
+        <source>osztás</source>
+        <translation>deals</translation>
+    </message>
+</context>
+<context>
+    <name>trainer::ExchangeWarning</name>
+    <message>
+        <source>Csere így is</source>
+        <translation>Draw anyway</translation>
+    </message>
+    <message>
+        <source>Vissza</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>trainer::PracticeText</name>
+    <message>
+        <source>%1 Ft</source>
+        <translation>%1 Ft</translation>
+    </message>
+    <message>
+        <source>%1 forint</source>
+        <translation>%1 forints</translation>
+    </message>
+</context>
+<context>
+    <name>trainer::PracticeWindow</name>
+    <message>
+        <source>Mit oszt:</source>
+        <translation>Deal:</translation>
+    </message>
+    <message>
+        <source>Sor:</source>
+        <translation>Line:</translation>
+    </message>
+    <message>
+        <source>Gyakorló leosztás</source>
+        <translation>Practice hand</translation>
+    </message>
+    <message>
+        <source>Ellenőrzés</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Következő</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Vegyes</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>Egy sor</source>
+        <translation>One line</translation>
+    </message>
+    <message>
+        <source>A gyengéim</source>
+        <translation>My weak spots</translation>
+    </message>
+    <message>
+        <source>Hibáim</source>
+        <translation>My mistakes</translation>
+    </message>
+    <message>
+        <source>Gyakorlás</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>Mit oszt</source>
+        <translation>What to deal</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>A táblázat sora</source>
+        <translation>Strategy line</translation>
+    </message>
+    <message>
+        <source>Még kevés a hibád ahhoz, hogy látsszon, mi megy nehezen, ezért vegyes leosztás jön.</source>
+        <translation>Too few mistakes yet to show your weak spots, so here is a mixed hand.</translation>
+    </message>
+    <message>
+        <source>Még nincs elrontott leosztásod, ezért vegyes leosztás jön.</source>
+        <translation>No mistaken hands yet, so here is a mixed hand.</translation>
+    </message>
+    <message>
+        <source>Jelöld meg a cserélendő lapokat (kattintás vagy 1–5), aztán Ellenőrzés (Enter).</source>
+        <translation>Mark the cards to discard (click or 1–5), then Check (Enter).</translation>
+    </message>
+    <message>
+        <source>Az ellenőrzés eredménye</source>
+        <translation>The verdict</translation>
+    </message>
+    <message>
+        <source>Új leosztás, %1.</source>
+        <translation>New hand, %1.</translation>
+    </message>
+    <message>
+        <source>%1. lap, %2, cserére jelölve</source>
+        <translation>Card %1, %2, marked to discard</translation>
+    </message>
+    <message>
+        <source>%1. lap, %2</source>
+        <translation>Card %1, %2</translation>
+    </message>
+    <message>
+        <source>Helyes, ez a legjobb csere.</source>
+        <translation>Correct, that is the best hold.</translation>
+    </message>
+    <message>
+        <source>Nem ez a legjobb csere.</source>
+        <translation>Not the best hold.</translation>
+    </message>
+    <message>
+        <source>A te cseréd: %1, várható nyeremény %2.</source>
+        <translation>Your hold: %1, expected win %2.</translation>
+    </message>
+    <message>
+        <source>A te cseréd, %1, várható nyeremény %2.</source>
+        <translation>Your hold, %1, expected win %2.</translation>
+    </message>
+    <message>
+        <source>A legjobb csere: %1, várható nyeremény %2.</source>
+        <translation>Best hold: %1, expected win %2.</translation>
+    </message>
+    <message>
+        <source>A legjobb csere, %1, várható nyeremény %2.</source>
+        <translation>Best hold, %1, expected win %2.</translation>
+    </message>
+    <message>
+        <source>A táblázat %1. sora illik rá (%2): %3.</source>
+        <translation>Strategy line %1 applies (%2): %3.</translation>
+    </message>
+    <message>
+        <source>A táblázat %1. sora illik rá, %2, %3.</source>
+        <translation>Strategy line %1 applies, %2, %3.</translation>
+    </message>
+    <message>
+        <source>A táblázatot követted.</source>
+        <translation>You followed the strategy.</translation>
+    </message>
+    <message>
+        <source>Nem a táblázat szerint cseréltél.</source>
+        <translation>You did not follow the strategy.</translation>
+    </message>
+    <message>
+        <source>Ebben a gyakorlásban %1 leosztás, ebből %2 helyes.</source>
+        <translation>This session: %1 hands, %2 correct.</translation>
+    </message>
+</context>
+<context>
+    <name>trainer::ProgressStore</name>
+    <message>
+        <source>A haladás fájlja nem olvasható: %1 (%2). A haladás most nem marad meg.</source>
+        <translation>The progress file cannot be read: %1 (%2). Progress is not saved this time.</translation>
+    </message>
+    <message>
+        <source>A haladás fájlja sérült vagy nem ennek a programnak a fájlja: %1. Félretéve %2 néven, a haladás elölről indul.</source>
+        <translation>The progress file is damaged or not this program&apos;s: %1. It was kept as %2, and progress starts over.</translation>
+    </message>
+    <message>
+        <source>A haladás fájlja sérült vagy nem ennek a programnak a fájlja: %1. Nem tehető félre, ezért a haladás most nem marad meg.</source>
+        <translation>The progress file is damaged or not this program&apos;s: %1. It cannot be set aside, so progress is not saved this time.</translation>
+    </message>
+    <message>
+        <source>a játékos adatmappája nem ismert</source>
+        <translation>the player&apos;s data folder is unknown</translation>
+    </message>
+    <message>
+        <source>a mappa nem hozható létre: %1</source>
+        <translation>the folder cannot be created: %1</translation>
+    </message>
+    <message>
+        <source>A haladás nem marad meg, mert a fájlja nem írható: %1 (%2).</source>
+        <translation>Progress is not saved because its file cannot be written: %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>trainer::ProgressWindow</name>
+    <message>
+        <source>A táblázat sorai szerint</source>
+        <translation>By strategy line</translation>
+    </message>
+    <message>
+        <source>Költség 100 leosztásonként, naponta (Ft, x 1)</source>
+        <translation>Cost per 100 hands, day by day (Ft, x 1)</translation>
+    </message>
+    <message>
+        <source>Törlés</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Sor</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Leosztás</source>
+        <translation>Hands</translation>
+    </message>
+    <message>
+        <source>Helyes</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>Ár/100</source>
+        <translation>Cost/100</translation>
+    </message>
+    <message>
+        <source>7 nap</source>
+        <translation>7 days</translation>
+    </message>
+    <message>
+        <source>Haladás</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Költség 100 leosztásonként, naponta</source>
+        <translation>Cost per 100 hands, day by day</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Összesen</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Ma %1 100 leosztásonként.</source>
+        <translation>Today %1 per 100 hands.</translation>
+    </message>
+    <message>
+        <source>Ma még nincs leosztás.</source>
+        <translation>No hands yet today.</translation>
+    </message>
+    <message>
+        <source>A haladás fájlja: %1</source>
+        <translation>Progress file: %1</translation>
+    </message>
+    <message>
+        <source>A haladás nem marad meg (a fájl: %1).</source>
+        <translation>Progress is not being saved (file: %1).</translation>
+    </message>
+    <message>
+        <source>A haladás fájlja, %1</source>
+        <translation>Progress file, %1</translation>
+    </message>
+    <message>
+        <source>A haladás nem marad meg, a fájl %1</source>
+        <translation>Progress is not being saved, the file is %1</translation>
+    </message>
+    <message>
+        <source>Törlöd az eddigi haladást? Minden sor számai és a hibáid elvesznek, és elölről kezdődik.</source>
+        <translation>Reset your progress? The figures of every line and your mistaken hands are lost, and it starts over.</translation>
+    </message>
+    <message>
+        <source>Igen</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nem</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>trainer::Trainer</name>
     <message>
         <source>Figyelmeztetés rossz cserénél</source>
         <translation>Warn before a costly draw</translation>
+    </message>
+    <message>
+        <source>Haladás</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>cseréld mind az öt lapot</source>
+        <translation>draw all five cards</translation>
+    </message>
+    <message>
+        <source>tartsd meg: %1</source>
+        <translation>hold %1</translation>
+    </message>
+    <message>
+        <source>Ez a csere várhatóan %1-tal kevesebbet ér a legjobbnál.
+A legjobb: %2.</source>
+        <translation>This hold is expected to win %1 less than the best.
+Best: %2.</translation>
+    </message>
+    <message>
+        <source>Ez a csere várhatóan %1tal kevesebbet ér a legjobbnál. A legjobb csere, %2.</source>
+        <translation>This hold is expected to win %1 less than the best. The best hold, %2.</translation>
     </message>
 </context>
 <context>
