@@ -90,6 +90,10 @@ said=$(cd "$tmp" && "$prefix/bin/kartavo-analyze" --version 2>&1)
 [ "$said" = "kartavo-analyze $version" ] || fail "kartavo-analyze --version: $said"
 said=$(cd "$tmp" && "$prefix/bin/kartavo-analyze" "As Ks Qs Js 9h" 2>&1 | head -1)
 [ "$said" = "$(printf 'As Ks Qs Js\t33.595744681')" ] || fail "kartavo-analyze on one hand: $said"
+# It finds the game's translations from bin/.
+said=$(cd "$tmp" && "$prefix/bin/kartavo-analyze" --language en "As Ks" 2>&1)
+[ "$said" = 'kartavo-analyze: exactly five cards are needed, 2 given: "As Ks"' ] ||
+    fail "kartavo-analyze --language en: $said"
 
 # Started through the link from elsewhere, the program finds its media in lib/kartavo. A copy
 # without "hand.cur", which the game table loads, first shows that the start reaches the table

@@ -24,8 +24,14 @@ QString platformText(const QByteArray& output) {
     return text;
 }
 
+// The tool on a Hungarian system, whatever the caller's language.
 Run analyze(const QStringList& arguments, const QByteArray& input = {}) {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("hu_HU.UTF-8"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("hu_HU.UTF-8"));
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("hu"));
+    p.setProcessEnvironment(env);
     p.start(QCoreApplication::applicationDirPath() + "/kartavo-analyze", arguments);
     p.write(input);
     p.closeWriteChannel();

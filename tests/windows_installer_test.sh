@@ -38,6 +38,10 @@ x86_64-w64-mingw32-objdump -p "$folder/kartavo-analyze.exe" | grep -q '^Subsyste
     fail "kartavo-analyze.exe is no console program"
 said=$(wine_run "$folder/kartavo-analyze.exe" --version 2>&1 | tr -d '\r')
 [ "$said" = "kartavo-analyze $version" ] || fail "the installed kartavo-analyze.exe --version: $said"
+# The translations are installed beside it.
+said=$(wine_run "$folder/kartavo-analyze.exe" --language en "As Ks" 2>&1 | tr -d '\r')
+[ "$said" = 'kartavo-analyze: exactly five cards are needed, 2 given: "As Ks"' ] ||
+    fail "the installed kartavo-analyze.exe --language en: $said"
 
 # The installed program on a display of the test's own: the table's window, titled "Kartavo" and
 # 671 x 425 pixels, appears after the splash.
