@@ -220,12 +220,12 @@ void printChart(const StrategyChart& chart, const ChartPrice& price) {
 // What deriving adds: every length's best return, the derived chart's lines with what the deals
 // they get wrong cost, its exact return, and the chart as the source writes it.
 void printDerivation(const ChartDerivation& d, const ChartPrice& price, const Paytable& paytable) {
-    for (std::size_t i = 0; i < d.returnByLength.size(); ++i)
-        std::printf(
-            "%s\t%s\n",
-            say(QCoreApplication::translate("kartavo-analyze", "legfeljebb %1 sor").arg(i + 1))
-                .c_str(),
-            d.returnByLength[i].percent(4).c_str());
+    for (std::size_t i = 0; i < d.returnByLength.size(); ++i) {
+        const int lines = static_cast<int>(i + 1);
+        const QString upTo =
+            QCoreApplication::translate("kartavo-analyze", "legfeljebb %n sor", nullptr, lines);
+        std::printf("%s\t%s\n", say(upTo).c_str(), d.returnByLength[i].percent(4).c_str());
+    }
     std::printf("\n");
     printChart(d.chart, price);
     std::printf("%s\n",

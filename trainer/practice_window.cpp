@@ -306,7 +306,7 @@ void PracticeWindow::showVerdict() {
     verdictLabel_->setText(text);
     verdictLabel_->setAccessibleName(spoken);
     tally_->setText(
-        tr("Ebben a gyakorlásban %1 leosztás, ebből %2 helyes.").arg(answered_).arg(right_));
+        tr("Ebben a gyakorlásban %n leosztás, ebből %1 helyes.", nullptr, answered_).arg(right_));
     next_->setAccessibleDescription(spoken);
 }
 

@@ -796,10 +796,6 @@ Examples:
         <translation>return with perfect play: %1</translation>
     </message>
     <message>
-        <source>legfeljebb %1 sor</source>
-        <translation>at most %1 lines</translation>
-    </message>
-    <message>
         <source>a cél teljesül</source>
         <translation>the goal is met</translation>
     </message>
@@ -870,6 +866,13 @@ Examples:
     <message>
         <source>visszatérítés: %1</source>
         <translation>return: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>legfeljebb %n sor</source>
+        <translation>
+            <numerusform>at most %n line</numerusform>
+            <numerusform>at most %n lines</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1495,9 +1498,12 @@ Your hold followed it.</translation>
         <source>Nem a táblázat szerint cseréltél.</source>
         <translation>You did not follow the strategy.</translation>
     </message>
-    <message>
-        <source>Ebben a gyakorlásban %1 leosztás, ebből %2 helyes.</source>
-        <translation>This session: %1 hands, %2 correct.</translation>
+    <message numerus="yes">
+        <source>Ebben a gyakorlásban %n leosztás, ebből %1 helyes.</source>
+        <translation>
+            <numerusform>This session: %n hand, %1 correct.</numerusform>
+            <numerusform>This session: %n hands, %1 correct.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
