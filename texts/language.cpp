@@ -80,11 +80,16 @@ QString translatedEarly(const char* context, const char* source) {
 
 QStringList languages() {
     QStringList codes;
+    // Matched by hand: a name filter would compile a regular expression (and load its library)
+    // at every start.
+    const QString prefix = QStringLiteral("kartavo_"), suffix = QStringLiteral(".qm");
     for (const QString& folder : translationFolders())
-        for (const QString& name :
-             QDir(folder).entryList({QStringLiteral("kartavo_*.qm")}, QDir::Files, QDir::Name)) {
-            const QString code = name.mid(8, name.size() - 11);
-            if (code != hungarian && !codes.contains(code))
+        for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+            if (!name.startsWith(prefix) || !name.endsWith(suffix))
+                continue;
+            const QString code =
+                name.mid(prefix.size(), name.size() - prefix.size() - suffix.size());
+            if (!code.isEmpty() && code != hungarian && !codes.contains(code))
                 codes << code;
         }
     codes.sort();
