@@ -52,7 +52,8 @@ QList<Message> englishMessages() {
             messages.last().source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            messages.last().translation = xml.readElementText();
+            messages.last().translation =
+                xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
             messages.last().finished = type.isEmpty() && !messages.last().translation.isEmpty();
         }
     }
