@@ -27,6 +27,14 @@ inline QString spokenNumber(const QString& number) {
                : number;
 }
 
+// A text as a reader says it without naming brackets: "Sor vagy jobb (mind az öt lap)" gives
+// "Sor vagy jobb, mind az öt lap".
+inline QString withoutBrackets(QString text) {
+    text.replace(QStringLiteral(" ("), QStringLiteral(", "));
+    text.remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+    return text;
+}
+
 // Moves the focus to w and has a screen reader read it afresh, also where w has the focus
 // already or had it last. Qt 6.4 tells a screen reader that a name or description changed without
 // the new text, so Orca cannot say it; and Orca reads no focus event for the control it was on

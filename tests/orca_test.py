@@ -457,6 +457,7 @@ class Game:
         self.exchange("exchange as the tip says", "Return")
 
         self.analysis()
+        self.practice()
         self.round_the_table()
         self.warning()
         self.orca_keys()
@@ -488,6 +489,26 @@ class Game:
         self.check("Escape closes the analysis window", not still, "the window stays open")
         if still:  # back to the table, as a player would, by the window manager's key
             self.step("close the analysis window by Alt+F4", "alt+F4")
+
+    def practice(self):
+        heard = self.step("the practice window by G", "g")
+        self.check("G: the practice window is spoken", self.said(heard, r"Gyakorlás"),
+                   "\"Gyakorlás\" not heard")
+        heard = self.step("mark the first practice card", "1")
+        self.check("Gyakorlás: the marked card is spoken", self.said(heard, r"cserére jelölve"),
+                   "the mark not heard")
+        heard = self.step("check the hold by Enter", "Return")
+        self.check("Gyakorlás: the verdict is spoken",
+                   self.said(heard, r"legjobb csere") and self.said(heard, r"táblázat"),
+                   "no verdict heard")
+        heard = self.step("the next practice hand by Enter", "Return")
+        self.check("Gyakorlás: the next hand is spoken", self.said(heard, r"Új leosztás"),
+                   "the new hand not heard")
+        self.step("Escape in the practice window", "Escape")
+        still = self.screen.window_with("Ellenőrzés")
+        self.check("Escape closes the practice window", not still, "the window stays open")
+        if still:
+            self.step("close the practice window by Alt+F4", "alt+F4")
 
     def round_the_table(self):
         silent, heard_all = 0, []
@@ -582,7 +603,8 @@ class Game:
     def check_noise(self):
         """Punctuation read out as a word, or a suit symbol, in what the game gave Orca."""
         for word, pattern in (("kettőspont", r"kettőspont"), ("pontosvessző", r"pontosvessző"),
-                              ("minusz", r"minusz"), ("a suit symbol", SUIT_SYMBOL)):
+                              ("minusz", r"minusz"), ("zárójel", r"zárójel"),
+                              ("a suit symbol", SUIT_SYMBOL)):
             where = ["%s: %s" % (step, u) for step, heard in self.log
                      for u in self.said(heard, pattern)]
             self.check("no %s reaches the synthesizer" % word, not where,

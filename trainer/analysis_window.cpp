@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis_window.h"
 
+#include "accessible.h"
 #include "balance_chart.h"
 #include "cards.h"
 #include "language.h"
@@ -419,7 +420,7 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
             tr("Erre a leosztásra a %1. sor illik (%2): %3.").arg(applies.line + 1).arg(name, keep);
         spoken = tr("Erre a leosztásra a %1. sor illik, %2, %3.")
                      .arg(applies.line + 1)
-                     .arg(name, spokenKept(*hand.dealt, applies.kept));
+                     .arg(controls::withoutBrackets(name), spokenKept(*hand.dealt, applies.kept));
         if (hand.chosen && *hand.chosen != applies.kept) {
             text += tr("\nA cseréd eltért tőle: %1. A táblázat ezt mondta volna: %2.")
                         .arg(keptText(*hand.dealt, *hand.chosen), keep);

@@ -106,8 +106,13 @@ PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
         cards_[static_cast<std::size_t>(i)] =
             c.get<controls::PictureBox>(QStringLiteral("Picture1_%1").arg(i));
         cards_[static_cast<std::size_t>(i)]->setFocusPolicy(Qt::StrongFocus);
+        // A card marked while it has the focus (a click, Space) is read anew with its mark.
         connect(cards_[static_cast<std::size_t>(i)], &controls::PictureBox::clicked, this,
-                [this, i] { Picture1_Click(i); });
+                [this, i] {
+                    Picture1_Click(i);
+                    if (cards_[static_cast<std::size_t>(i)]->hasFocus())
+                        controls::focusAndTell(cards_[static_cast<std::size_t>(i)]);
+                });
     }
     // The table's keys, wherever the focus is in the window (a list takes no digit then): 1 to 5
     // mark a card, Enter checks and then deals the next hand.
@@ -116,8 +121,10 @@ PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
                 [this, i] {
                     if (checked_)
                         return;
+                    // Marked first, then focused: a screen reader reads it once, with its mark,
+                    // also when it had the focus already.
                     Picture1_Click(i);
-                    cards_[static_cast<std::size_t>(i)]->setFocus(Qt::ShortcutFocusReason);
+                    controls::focusAndTell(cards_[static_cast<std::size_t>(i)]);
                 });
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
@@ -298,7 +305,8 @@ void PracticeWindow::showVerdict() {
                                     .arg(line, AnalysisWindow::keptText(hand_, chart.kept));
     spoken += QLatin1Char(' ') + tr("A táblázat %1. sora illik rá, %2, %3.")
                                      .arg(chart.line + 1)
-                                     .arg(line, AnalysisWindow::spokenKept(hand_, chart.kept));
+                                     .arg(controls::withoutBrackets(line),
+                                          AnalysisWindow::spokenKept(hand_, chart.kept));
     const QString follow =
         followed ? tr("A táblázatot követted.") : tr("Nem a táblázat szerint cseréltél.");
     text += QLatin1Char('\n') + follow;
