@@ -1501,8 +1501,8 @@ Your hold followed it.</translation>
     <message numerus="yes">
         <source>Ebben a gyakorlásban %n leosztás, ebből %1 helyes.</source>
         <translation>
-            <numerusform>This session: %n hand, %1 correct.</numerusform>
-            <numerusform>This session: %n hands, %1 correct.</numerusform>
+            <numerusform>%n hand this session, %1 correct.</numerusform>
+            <numerusform>%n hands this session, %1 correct.</numerusform>
         </translation>
     </message>
 </context>
