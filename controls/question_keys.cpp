@@ -22,4 +22,11 @@ bool questionKey(QWidget* window, QKeyEvent* event, const std::function<void()>&
     }
 }
 
+bool closeOnEscape(QWidget* window, QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier)
+        return false;
+    window->close();
+    return true;
+}
+
 } // namespace controls

@@ -7,6 +7,7 @@
 #include "cards.h"
 #include "language.h"
 #include "payout_table.h"
+#include "question_keys.h"
 #include "strategy_chart.h"
 #include "twips.h"
 #include "window_role.h"
@@ -121,12 +122,6 @@ QString signedForints(std::int64_t v) {
     return (v > 0 ? QStringLiteral("+") : QString()) + QString::number(v) + QStringLiteral(" Ft");
 }
 
-// The name of a line of the game's chart, in the language in force.
-QString chartLineName(int line) {
-    return QString::fromStdString(kartavo::kindName(
-        kartavo::gameChart().lines[static_cast<std::size_t>(line)], texts::keyTranslator()));
-}
-
 QString suitSymbol(int suit) {
     return QString(QChar(u"♣♦♥♠"[suit]));
 }
@@ -146,6 +141,14 @@ QString spokenCards(const kartavo::Hand& dealt, std::uint8_t kept) {
     return cards.join(QStringLiteral(", "));
 }
 } // namespace
+
+QString AnalysisWindow::chartLineName(int line) {
+    const auto& lines = kartavo::gameChart().lines;
+    if (line < 0 || static_cast<std::size_t>(line) >= lines.size())
+        return {};
+    return QString::fromStdString(
+        kartavo::kindName(lines[static_cast<std::size_t>(line)], texts::keyTranslator()));
+}
 
 QString AnalysisWindow::spokenForints(double value) {
     return tr("%1 forint").arg(amount(value));
@@ -438,9 +441,7 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
 
 void AnalysisWindow::keyPressEvent(QKeyEvent* event) {
     // Escape closes it, as it does the other windows; the figures stay.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
+    if (!controls::closeOnEscape(this, event))
         QWidget::keyPressEvent(event);
 }
 

@@ -40,6 +40,9 @@ class AnalysisWindow : public QWidget {
 
     // Expected credit in forints with two decimals, in the language's notation: "3,42 Ft".
     static QString forints(double value);
+    // The name of a line of the game's chart (from 0), in the language in force; empty past its
+    // end.
+    static QString chartLineName(int line);
     // Kept cards as ranks and suit symbols ("A♠ K♠"), or the words for exchanging all five.
     static QString keptText(const kartavo::Hand& dealt, std::uint8_t kept);
     // The same for a screen reader, in words: "megtartva pikk ász, pikk király".

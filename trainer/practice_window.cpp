@@ -2,18 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice_window.h"
 
-#include "language.h"
-
 #include "accessible.h"
 #include "analysis_window.h"
 #include "card_back.h"
 #include "cards.h"
 #include "control_table.h"
+#include "language.h"
 #include "picture_box.h"
 #include "pictures.h"
-#include "practice_text.h"
 #include "program_folder.h"
 #include "progress_store.h"
+#include "question_keys.h"
 #include "strategy_chart.h"
 #include "strategy_service.h"
 #include "twips.h"
@@ -149,7 +148,8 @@ void PracticeWindow::nameFixedTexts() {
         kinds_->setItemText(i, tr(kindNames[i]));
     kinds_->setAccessibleName(tr("Mit oszt"));
     for (int line = 0; line < lines_->count(); ++line)
-        lines_->setItemText(line, tr("%1. %2").arg(line + 1).arg(practiceLineName(line)));
+        lines_->setItemText(line,
+                            tr("%1. %2").arg(line + 1).arg(AnalysisWindow::chartLineName(line)));
     lines_->setAccessibleName(tr("A táblázat sora"));
     verdictLabel_->setAccessibleName(tr("Az ellenőrzés eredménye"));
 }
@@ -283,22 +283,22 @@ void PracticeWindow::Command1_Click() {
 
 void PracticeWindow::showVerdict() {
     const auto& [kept, chosen, best, chart, right, followed] = *verdict_;
-    const QString line = practiceLineName(chart.line);
+    const QString line = AnalysisWindow::chartLineName(chart.line);
     QString text = right ? tr("Helyes, ez a legjobb csere.") : tr("Nem ez a legjobb csere.");
     QString spoken = text;
-    text += QLatin1Char('\n') +
-            tr("A te cseréd: %1, várható nyeremény %2.")
-                .arg(AnalysisWindow::keptText(hand_, kept), shownForints(chosen.expected()));
-    spoken += QLatin1Char(' ') +
-              tr("A te cseréd, %1, várható nyeremény %2.")
-                  .arg(AnalysisWindow::spokenKept(hand_, kept), spokenForints(chosen.expected()));
+    text += QLatin1Char('\n') + tr("A te cseréd: %1, várható nyeremény %2.")
+                                    .arg(AnalysisWindow::keptText(hand_, kept),
+                                         AnalysisWindow::forints(chosen.expected()));
+    spoken += QLatin1Char(' ') + tr("A te cseréd, %1, várható nyeremény %2.")
+                                     .arg(AnalysisWindow::spokenKept(hand_, kept),
+                                          AnalysisWindow::spokenForints(chosen.expected()));
     if (!right) {
-        text += QLatin1Char('\n') +
-                tr("A legjobb csere: %1, várható nyeremény %2.")
-                    .arg(AnalysisWindow::keptText(hand_, best.kept), shownForints(best.expected()));
+        text += QLatin1Char('\n') + tr("A legjobb csere: %1, várható nyeremény %2.")
+                                        .arg(AnalysisWindow::keptText(hand_, best.kept),
+                                             AnalysisWindow::forints(best.expected()));
         spoken += QLatin1Char(' ') + tr("A legjobb csere, %1, várható nyeremény %2.")
                                          .arg(AnalysisWindow::spokenKept(hand_, best.kept),
-                                              spokenForints(best.expected()));
+                                              AnalysisWindow::spokenForints(best.expected()));
     }
     text += QLatin1Char('\n') + tr("A táblázat %1. sora illik rá (%2): %3.")
                                     .arg(chart.line + 1)
@@ -326,9 +326,7 @@ void PracticeWindow::Command2_Click() {
 }
 
 void PracticeWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
+    if (!controls::closeOnEscape(this, event))
         QWidget::keyPressEvent(event);
 }
 

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_window.h"
 
+#include "analysis_window.h"
 #include "control_table.h"
-#include "practice_text.h"
+#include "language.h"
 #include "progress_store.h"
+#include "question_keys.h"
 #include "twips.h"
 #include "window_role.h"
 
@@ -74,7 +76,7 @@ class DayChart : public QWidget {
             top = std::max(top, v.value_or(0));
         const QFontMetrics fm(font());
         p.setPen(Qt::black);
-        p.drawText(4, fm.ascent() + 2, shownForints(top));
+        p.drawText(4, fm.ascent() + 2, AnalysisWindow::forints(top));
         if (values_.empty() || top <= 0)
             return;
         const QRect area = rect().adjusted(4, fm.height() + 4, -4, -4);
@@ -167,8 +169,8 @@ void ProgressWindow::refresh() {
         if (t.hands == 0)
             return QStringList{QStringLiteral("0"), QStringLiteral("–"), QStringLiteral("–")};
         return QStringList{QString::number(t.hands),
-                           tr("%1 %").arg(shownNumber(t.rightShare() * 100, 0)),
-                           shownNumber(t.costPer100(), 2)};
+                           AnalysisWindow::percent(QString::number(t.rightShare() * 100, 'f', 0)),
+                           texts::decimal(t.costPer100(), 2)};
     };
     for (int row = 0; row <= static_cast<int>(all.size()); ++row) {
         const bool total = row == static_cast<int>(all.size());
@@ -180,7 +182,7 @@ void ProgressWindow::refresh() {
         }
         const QStringList cells =
             QStringList{total ? tr("Összesen")
-                              : tr("%1. %2").arg(row + 1).arg(practiceLineName(row))} +
+                              : tr("%1. %2").arg(row + 1).arg(AnalysisWindow::chartLineName(row))} +
             figures(a) + figures(w);
         for (int col = 0; col < cells.size(); ++col) {
             auto* item = new QTableWidgetItem(cells[col]);
@@ -200,8 +202,9 @@ void ProgressWindow::refresh() {
             values[static_cast<std::size_t>(i)] = it->second.costPer100();
     chart_->setDays(values);
     chart_->setAccessibleDescription(
-        values.back() ? tr("Ma %1 100 leosztásonként.").arg(spokenForints(*values.back()))
-                      : tr("Ma még nincs leosztás."));
+        values.back()
+            ? tr("Ma %1 100 leosztásonként.").arg(AnalysisWindow::spokenForints(*values.back()))
+            : tr("Ma még nincs leosztás."));
 
     const QString path = store.path();
     where_->setText(store.keeping() ? tr("A haladás fájlja: %1").arg(path)
@@ -228,9 +231,7 @@ void ProgressWindow::Command1_Click() {
 }
 
 void ProgressWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
+    if (!controls::closeOnEscape(this, event))
         QWidget::keyPressEvent(event);
 }
 

@@ -1366,17 +1366,6 @@ Your hold followed it.</translation>
     </message>
 </context>
 <context>
-    <name>trainer::PracticeText</name>
-    <message>
-        <source>%1 Ft</source>
-        <translation>%1 Ft</translation>
-    </message>
-    <message>
-        <source>%1 forint</source>
-        <translation>%1 forints</translation>
-    </message>
-</context>
-<context>
     <name>trainer::PracticeWindow</name>
     <message>
         <source>Mit oszt:</source>
@@ -1574,10 +1563,6 @@ Your hold followed it.</translation>
     <message>
         <source>Költség 100 leosztásonként, naponta</source>
         <translation>Cost per 100 hands, day by day</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
     </message>
     <message>
         <source>Összesen</source>
