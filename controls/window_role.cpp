@@ -15,13 +15,13 @@ namespace {
 constexpr const char* roleProperty = "kartavoWindowRole";
 
 QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
-    auto* window = qobject_cast<QWidget*>(object);
-    if (!window || !window->isWindow())
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
         return nullptr;
-    const QVariant role = window->property(roleProperty);
+    const QVariant role = widget->property(roleProperty);
     if (!role.isValid())
         return nullptr;
-    return new QAccessibleWidget(window, static_cast<QAccessible::Role>(role.toInt()));
+    return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
 }
 
 } // namespace
@@ -29,6 +29,10 @@ QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
 void setWindowRole(QWidget* window, QAccessible::Role role) {
     installAccessibleFactory<accessibleFactory>();
     window->setProperty(roleProperty, static_cast<int>(role));
+}
+
+void setControlRole(QWidget* control, QAccessible::Role role) {
+    setWindowRole(control, role);
 }
 
 } // namespace controls

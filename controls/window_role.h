@@ -13,4 +13,9 @@ namespace controls {
 
 void setWindowRole(QWidget* window, QAccessible::Role role);
 
+// The same for a control inside a window: a tab widget's page stack, which a screen reader would
+// otherwise name by its role ("layered pane") each time the focus enters a page, reads as a
+// plain grouping that it passes over.
+void setControlRole(QWidget* control, QAccessible::Role role);
+
 } // namespace controls

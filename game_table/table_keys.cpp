@@ -2,17 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_keys.h"
 
+#include "key_commands.h"
 #include "payout_table.h"
 #include "picture_box.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -33,10 +32,10 @@ void click(QWidget* w) {
 } // namespace
 
 TableKeys::TableKeys(const TableControls& controls, Table table)
-    : QObject(controls.board), c_(controls), table_(std::move(table)) {
-    // The menu's entries, in their order, then the commands of keys only. The keypad's keys come
-    // to the same shortcuts (Qt retries a keypad key without its modifier); + is also taken with
-    // Shift, as several keyboards type it.
+    : QObject(controls.board), c_(controls), table_(std::move(table)),
+      keys_(new controls::KeyCommands(controls.board)) {
+    // The menu's entries, in their order, then the commands of keys only. The keypad's keys are
+    // the same keys; + is also taken with Shift, as several keyboards type it.
     add([] { return tr("Tipp"); }, {Qt::Key_T}, [this] { return c_.Command4; },
         [this](QWidget*) { table_.tip(); });
     add([] { return tr("Elemzés…"); }, {Qt::Key_E}, [this] { return c_.board; },
@@ -64,41 +63,11 @@ TableKeys::TableKeys(const TableControls& controls, Table table)
         {}, {QKeySequence(Qt::Key_Minus)}, [this] { return multiplierButton(-1); }, focusAndClick);
 
     for (const Command& command : commands_)
-        for (const QKeySequence& keys : command.keys) {
-            auto* shortcut = new QShortcut(keys, c_.board);
-            connect(shortcut, &QShortcut::activated, this, [this, &command] { trigger(command); });
-        }
-    qApp->installEventFilter(this);
-}
-
-// Before a key reaches a shortcut, Qt asks whether the focus takes it itself: a screen reader's
-// key is taken so, and reaches the focused control as a plain key press (which does nothing).
-bool TableKeys::eventFilter(QObject*, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert)
-            insertHeld_ = event->type() == QEvent::KeyPress;
-        break;
-    case QEvent::ApplicationStateChange: // the release may have gone to another program
-        insertHeld_ = false;
-        break;
-    case QEvent::ShortcutOverride: {
-        const QWidget* focus = QApplication::focusWidget();
-        if (!focus || focus->window() != c_.board)
-            break;
-        const bool keypad =
-            static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::KeypadModifier);
-        if (insertHeld_ || (keypad && QAccessible::isActive())) {
-            event->accept();
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return false;
+        if (!command.keys.isEmpty())
+            keys_->add(command.keys, [this, &command] { trigger(command); });
+    // A button's Alt letter follows its caption in the language in force.
+    for (const auto& [button, caption] : captions_)
+        keys_->addMnemonic(button);
 }
 
 void TableKeys::add(std::function<QString()> menuText, QList<QKeySequence> keys,

@@ -6,8 +6,8 @@
 // button, T asks for a tip and E for the analysis,
 // G for practice and H for the progress. Each command stands for a control: it runs
 // only while that control is enabled, and its menu entry is enabled as the control is. Space
-// stays with the focused control. A screen reader's keys stay its own: no key acts while Insert
-// (its modifier) is held, and while a screen reader is active the keypad's keys are left to it.
+// stays with the focused control. The keys are key presses, not shortcuts: a screen reader hears
+// each first and keeps its own (see controls::KeyCommands).
 #pragma once
 
 #include "table_controls.h"
@@ -20,6 +20,9 @@
 #include <vector>
 
 class QMenu;
+namespace controls {
+class KeyCommands;
+}
 
 class TableKeys : public QObject {
     Q_OBJECT
@@ -45,9 +48,6 @@ class TableKeys : public QObject {
                    std::function<int()> current, std::function<void(int)> choose);
     // The buttons' captions again, with their Alt letters, in the language now in force.
     void retranslate();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct Command {
@@ -87,5 +87,5 @@ class TableKeys : public QObject {
     TableControls c_;
     Table table_;
     std::vector<Command> commands_;
-    bool insertHeld_ = false;
+    controls::KeyCommands* keys_;
 };

@@ -224,22 +224,24 @@ class Harness:
 
     def start_orca(self):
         prefs = self.path("home", ".local", "share", "orca")
-        os.makedirs(prefs)
-        # Speech on through speech-dispatcher, everything else as Orca comes: a settings file
-        # there already, so that Orca takes it for no first start.
-        general = {"enableSpeech": True, "speechServerFactory": "speechdispatcherfactory",
-                   "speechServerInfo": None, "startingProfile": ["Default", "default"]}
-        with open(os.path.join(prefs, "user-settings.conf"), "w") as f:
-            json.dump({"general": general, "pronunciations": {}, "keybindings": {},
-                       "profiles": {"default": {"profile": ["Default", "default"]}}}, f)
-        # Orca starts only when no other Orca of the same user runs on the machine, and asks
-        # pgrep. Here it is asked within Orca's own session, so that runs side by side (other
-        # checkouts' tests) do not stop each other.
         shims = self.path("bin")
-        os.mkdir(shims)
-        with open(os.path.join(shims, "pgrep"), "w") as f:
-            f.write('#!/bin/sh\nexec /usr/bin/pgrep -s 0 "$@"\n')
-        os.chmod(os.path.join(shims, "pgrep"), 0o755)
+        if not os.path.isdir(prefs):
+            os.makedirs(prefs)
+            # Speech on through speech-dispatcher, everything else as Orca comes: a settings
+            # file there already, so that Orca takes it for no first start.
+            general = {"enableSpeech": True, "speechServerFactory": "speechdispatcherfactory",
+                       "speechServerInfo": None, "startingProfile": ["Default", "default"]}
+            with open(os.path.join(prefs, "user-settings.conf"), "w") as f:
+                json.dump({"general": general, "pronunciations": {}, "keybindings": {},
+                           "profiles": {"default": {"profile": ["Default", "default"]}}}, f)
+            # Orca starts only when no other Orca of the same user runs on the machine, and asks
+            # pgrep. Here it is asked within Orca's own session, so that runs side by side
+            # (other checkouts' tests) do not stop each other.
+            os.mkdir(shims)
+            with open(os.path.join(shims, "pgrep"), "w") as f:
+                f.write('#!/bin/sh\nexec /usr/bin/pgrep -s 0 "$@"\n')
+            os.chmod(os.path.join(shims, "pgrep"), 0o755)
+        position = self.mark()
         saved = self.env
         self.env = dict(saved, PATH=shims + ":" + saved["PATH"])
         try:
@@ -249,7 +251,17 @@ class Harness:
         finally:
             self.env = saved
         # Orca says that it is on once speech works.
-        self.wait_for(lambda: os.path.getsize(self.spoken) > 0, 30, "Orca spoke nothing")
+        self.wait_for(lambda: self.mark() > position, 30, "Orca spoke nothing")
+
+    def restart_orca(self):
+        """Ends Orca and starts it again while the game runs: Orca's key listener registers
+        anew, after the game's own."""
+        for i, (name, p, sig) in enumerate(self.procs):
+            if name == "orca":
+                self._end(p, sig)
+                del self.procs[i]
+                break
+        self.start_orca()
 
     def start_game(self):
         env = dict(self.env, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy")
@@ -273,6 +285,16 @@ class Harness:
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "80"] + list(keys), env=self.env,
                        check=True)
+
+    def key_held(self, modifier, key):
+        """MODIFIER held as a person holds it: down, a moment, KEY pressed and released, a
+        moment, up."""
+        run = lambda *a: subprocess.run(["xdotool"] + list(a), env=self.env, check=True)
+        run("keydown", modifier)
+        time.sleep(0.15)
+        run("key", "--delay", "80", key)
+        time.sleep(0.1)
+        run("keyup", modifier)
 
     def mark(self):
         return os.path.getsize(self.spoken)
@@ -363,6 +385,16 @@ class Screen:
                 return -int(m.group(2)) if m.group(1) else int(m.group(2))
         return None
 
+    def listen(self):
+        """Registers listeners as another assistive program does (the toolkit's bridge then
+        learns of new listeners), and reads the whole tree."""
+        self._listener = lambda event: None
+        self.atspi.Registry.registerEventListener(self._listener, "object:state-changed:focused",
+                                                  "window:activate")
+        app = self.app()
+        if app:
+            self.tree(app)
+
     def window_with(self, text):
         return next((w for w in self.windows() if any(text in (n or "") for n in w[2])), None)
 
@@ -375,9 +407,12 @@ class Game:
         self.results = []  # (check, passed, detail)
         self.log = []  # (step, utterances), for the checks on all that was spoken
 
-    def step(self, title, *keys, quiet=1.5, orca_own=False):
+    def step(self, title, *keys, quiet=1.5, orca_own=False, held=None):
         position = self.h.mark()
-        if keys:
+        if held:
+            self.h.key_held(*held)
+            keys = ("%s held, %s" % held,)
+        elif keys:
             self.h.key(*keys)
         heard = self.h.settle(position, quiet=quiet)
         print("--- %s [%s]" % (title, " ".join(keys)))
@@ -458,9 +493,14 @@ class Game:
 
         self.analysis()
         self.practice()
+        self.analysis_before_exchange()
         self.round_the_table()
         self.warning()
-        self.orca_keys()
+        self.orca_keys("after the trainer's windows")
+        self.screen.listen()
+        self.orca_keys("after another client's listeners")
+        self.h.restart_orca()
+        self.orca_keys("with Orca restarted")
         self.out_of_money()
         self.check_noise()
 
@@ -479,11 +519,16 @@ class Game:
         heard = self.step("the analysis window by E", "e")
         self.check("E: the analysis window is spoken", self.said(heard, r"Elemzés"),
                    "\"Elemzés\" not heard")
-        tabs = []
-        for i in range(6):
-            tabs += self.step("Tab in the analysis window", "Tab")
-        self.check("Elemzés: the verdict on the exchange is spoken",
-                   self.said(tabs, r"a te cseréd|legjobb csere"), "no verdict heard")
+        verdicts = self.said(heard, r"a te cseréd")
+        self.check("E after an exchange: the verdict is spoken with the window, once",
+                   len(verdicts) == 1, "%d verdicts heard" % len(verdicts))
+        for i in range(2):
+            self.step("Tab in the analysis window", "Tab")
+        heard = self.step("back to the table by Alt+Tab", "alt+Tab")
+        heard = self.step("the analysis window again by E", "e")
+        verdicts = self.said(heard, r"a te cseréd")
+        self.check("E again: the verdict is spoken as the window comes to the front, once",
+                   len(verdicts) == 1, "%d verdicts heard" % len(verdicts))
         heard = self.step("Escape in the analysis window", "Escape")
         still = self.screen.window_with("A csere értékelése")
         self.check("Escape closes the analysis window", not still, "the window stays open")
@@ -509,6 +554,15 @@ class Game:
         self.check("Escape closes the practice window", not still, "the window stays open")
         if still:
             self.step("close the practice window by Alt+F4", "alt+F4")
+
+    def analysis_before_exchange(self):
+        self.step("deal", "alt+k")
+        heard = self.step("the analysis window by E before the exchange", "e")
+        self.check("E before an exchange: the hand and its best hold are spoken",
+                   self.said(heard, r"Osztás") and self.said(heard, r"a legjobb csere"),
+                   "no hand with its best hold heard")
+        self.step("Escape in the analysis window", "Escape")
+        self.exchange("exchange by Enter", "Return")
 
     def round_the_table(self):
         silent, heard_all = 0, []
@@ -553,18 +607,21 @@ class Game:
         self.step("its last entry", "Up")
         self.step("untick it", "Return")
 
-    def orca_keys(self):
+    def orca_keys(self, when):
         # Each from a fresh deal, where the game's own keys T, Enter and + would all act.
-        for title, keys in (("Orca's time: Insert+T", "Insert+t"),
-                            ("Orca's where am I: keypad Enter", "KP_Enter"),
-                            ("Orca's say all: keypad +", "KP_Add")):
+        for title, keys, held in (
+                ("Orca's time: Insert held, then T", (), ("Insert", "t")),
+                ("Orca's time: Insert+T at once", ("Insert+t",), None),
+                ("Orca's where am I: keypad Enter", ("KP_Enter",), None),
+                ("Orca's say all: keypad +", ("KP_Add",), None)):
+            title += " (%s)" % when
             self.step("deal before " + title, "alt+k")
             before = self.screen.table()
-            heard = self.step(title, keys, orca_own=True)
+            heard = self.step(title, *keys, orca_own=True, held=held)
             after = self.screen.table()
             changed = [a for b, a in zip(before, after) if a != b] + \
                 ([] if len(before) == len(after) else ["%d controls" % len(after)])
-            if keys == "Insert+t":
+            if "time" in title:
                 self.check(title + ": Orca tells the time",
                            self.said(heard, r"\d\s*(?:kettőspont|:)\s*\d"), "no time heard")
             self.check(title + ": the game is left alone", before and not changed,

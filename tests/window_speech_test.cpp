@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -116,21 +117,49 @@ class SpeechTest : public QObject {
     }
     void cleanup() { folder.reset(); }
 
-    // The screen reader's own keys: Insert (its modifier) with a game key, and the keypad's keys
-    // while it is active, leave the table as it was.
+    // The screen reader's own keys: Insert (its modifier) with a game key, the keypad's keys
+    // while it is active, and any key that the screen reader takes when the accessibility
+    // bridge's application event filter offers it (installed before the table's keys, or after
+    // them as when a screen reader registers its listener later), leave the table as it was.
     void screenReadersKeysLeaveTheTableAlone_data() {
         QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
         QTest::addColumn<bool>("withInsert");
-        QTest::newRow("Insert+T") << int(Qt::Key_T) << true;
-        QTest::newRow("Insert+Enter") << int(Qt::Key_Return) << true;
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << false;
-        QTest::newRow("keypad +") << int(Qt::Key_Plus) << false;
-        QTest::newRow("keypad 1") << int(Qt::Key_1) << false;
+        QTest::addColumn<QString>("reader"); // "", "before" or "after" the table
+        const int none = 0, alt = Qt::AltModifier, pad = Qt::KeypadModifier;
+        QTest::newRow("Insert+T") << int(Qt::Key_T) << none << true << "";
+        QTest::newRow("Insert+Enter") << int(Qt::Key_Return) << none << true << "";
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << pad << false << "";
+        QTest::newRow("keypad +") << int(Qt::Key_Plus) << pad << false << "";
+        QTest::newRow("keypad 1") << int(Qt::Key_1) << pad << false << "";
+        QTest::newRow("T taken, reader first") << int(Qt::Key_T) << none << false << "after";
+        QTest::newRow("T taken, reader last") << int(Qt::Key_T) << none << false << "before";
+        QTest::newRow("Enter taken") << int(Qt::Key_Return) << none << false << "after";
+        QTest::newRow("1 taken") << int(Qt::Key_1) << none << false << "before";
+        QTest::newRow("Alt+C taken") << int(Qt::Key_C) << alt << false << "after";
     }
     void screenReadersKeysLeaveTheTableAlone() {
         QFETCH(int, key);
+        QFETCH(int, modifiers);
         QFETCH(bool, withInsert);
+        QFETCH(QString, reader);
+        // As the bridge does with a key its screen reader keeps: the key press goes no further.
+        struct TakesKeys : QObject {
+            bool taking = false;
+            bool eventFilter(QObject*, QEvent* event) override {
+                return taking && event->type() == QEvent::KeyPress;
+            }
+        };
+        std::optional<TakesKeys> screenReader;
+        const auto listen = [&] {
+            screenReader.emplace();
+            qApp->installEventFilter(&*screenReader);
+        };
+        if (reader == "before")
+            listen();
         open("2c 2d 9h Js Kc 3c 4d 6s");
+        if (reader == "after")
+            listen();
         press("Enter");
         const auto state = [this] {
             QString marks;
@@ -142,15 +171,19 @@ class SpeechTest : public QObject {
         };
         const QStringList before = state();
         QWidget* focus = QApplication::focusWidget();
+        if (screenReader)
+            screenReader->taking = true;
         if (withInsert) {
             QTest::keyPress(focus, Qt::Key_Insert);
             QTest::keyClick(focus, static_cast<Qt::Key>(key));
             QTest::keyRelease(focus, Qt::Key_Insert);
         } else {
-            QTest::keyClick(focus, static_cast<Qt::Key>(key), Qt::KeypadModifier);
+            QTest::keyClick(focus, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
         }
+        QTest::qWait(modifiers & Qt::AltModifier ? 300 : 0); // a button's letter clicks later
         QCOMPARE(state(), before);
-        // Without Insert the main-row keys still play.
+        // Keys the screen reader leaves, and without Insert the main-row keys, still play.
+        screenReader.reset();
         press("1");
         QCOMPARE(table->state().hand[0].mark, 'h');
     }

@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -189,6 +190,8 @@ AnalysisWindow::AnalysisWindow() {
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("Tabs1"));
     pages_->setGeometry(rectOf(pagesRect));
+    if (auto* stack = pages_->findChild<QStackedWidget*>())
+        controls::setControlRole(stack, QAccessible::Grouping);
     QHash<QString, QWidget*> pages;
     for (int i = 0; i < int(std::size(pageCaptions)); ++i) {
         auto* page = new QWidget;
@@ -308,8 +311,19 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
     } else {
         handLabel_->setText(
             tr("Osztás: %1   (szorzó: x %2)").arg(keptText(*hand.dealt, 31)).arg(hand.multiplier));
-        handLabel_->setAccessibleName(
-            tr("Osztás, %1, szorzó x %2").arg(spokenCards(*hand.dealt, 31)).arg(hand.multiplier));
+        QString spokenHand =
+            tr("Osztás, %1, szorzó x %2").arg(spokenCards(*hand.dealt, 31)).arg(hand.multiplier);
+        // Before the exchange, read with the hand: its best hold, as the table of holds shows it
+        // first.
+        if (hand.ranking && !hand.chosen) {
+            const kartavo::HoldValue& best = (*hand.ranking)[0];
+            spokenHand +=
+                QStringLiteral(". ") + tr("A legjobb csere, %1, várható nyeremény %2. ")
+                                           .arg(spokenKept(*hand.dealt, best.kept),
+                                                spokenForints(best.expected() * hand.multiplier))
+                                           .trimmed();
+        }
+        handLabel_->setAccessibleName(spokenHand);
         if (hand.ranking) {
             holds_->setRowCount(32);
             for (int i = 0; i < 32; ++i) {
@@ -390,6 +404,14 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
     }
     chart_->setSeries(session.balances(), kartavo::startBalance);
     displayChart(hand, perfectReturn, chartFigures);
+}
+
+void AnalysisWindow::focusLead() {
+    pages_->setCurrentIndex(0);
+    const bool exchanged = session_ && session_->lastVerdict() && hand_.chosen;
+    // In a window not yet active the control becomes the one that gets the focus with it, and a
+    // screen reader reads it once, after the window's name.
+    (exchanged ? verdict_ : handLabel_)->setFocus(Qt::OtherFocusReason);
 }
 
 void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectReturn,

@@ -37,6 +37,9 @@ class AnalysisWindow : public QWidget {
     AnalysisWindow();
     void display(const HandView& hand, const Session& session, const QString& perfectReturn,
                  const ChartFigures& chartFigures = {});
+    // Puts the focus where a screen reader reads it with the window as it opens or comes to the
+    // front: on the verdict after an exchange, else on the hand with its best hold (first page).
+    void focusLead();
 
     // Expected credit in forints with two decimals, in the language's notation: "3,42 Ft".
     static QString forints(double value);

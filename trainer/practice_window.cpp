@@ -7,6 +7,7 @@
 #include "card_back.h"
 #include "cards.h"
 #include "control_table.h"
+#include "key_commands.h"
 #include "language.h"
 #include "picture_box.h"
 #include "pictures.h"
@@ -24,7 +25,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace trainer {
 
@@ -114,20 +114,20 @@ PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
                 });
     }
     // The table's keys, wherever the focus is in the window (a list takes no digit then): 1 to 5
-    // mark a card, Enter checks and then deals the next hand.
+    // mark a card, Enter checks and then deals the next hand. Key presses, so that a screen
+    // reader hears them first (see controls::KeyCommands).
+    auto* keys = new controls::KeyCommands(this);
     for (int i = 0; i < 5; ++i)
-        connect(new QShortcut(QKeySequence(Qt::Key_1 + i), this), &QShortcut::activated, this,
-                [this, i] {
-                    if (checked_)
-                        return;
-                    // Marked first, then focused: a screen reader reads it once, with its mark,
-                    // also when it had the focus already.
-                    Picture1_Click(i);
-                    controls::focusAndTell(cards_[static_cast<std::size_t>(i)]);
-                });
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
-                [this] { checked_ ? Command2_Click() : Command1_Click(); });
+        keys->add({QKeySequence(Qt::Key_1 + i)}, [this, i] {
+            if (checked_)
+                return;
+            // Marked first, then focused: a screen reader reads it once, with its mark, also
+            // when it had the focus already.
+            Picture1_Click(i);
+            controls::focusAndTell(cards_[static_cast<std::size_t>(i)]);
+        });
+    keys->add({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+              [this] { checked_ ? Command2_Click() : Command1_Click(); });
     connect(check_, &QPushButton::clicked, this, &PracticeWindow::Command1_Click);
     connect(next_, &QPushButton::clicked, this, &PracticeWindow::Command2_Click);
     connect(kinds_, &QComboBox::currentIndexChanged, this, [this](int kind) {

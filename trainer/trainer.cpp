@@ -192,6 +192,7 @@ void Trainer::openWindow() {
         controls::placeBeside(window_, table_, table_->playArea());
     }
     refresh(true);
+    window_->focusLead();
     window_->show();
     window_->raise();
     window_->activateWindow();
