@@ -19,6 +19,15 @@ constexpr std::uint16_t wheel = 0x100F;      // A-2-3-4-5
 constexpr std::uint16_t jacksUp = 0x1E00;    // J, Q, K, A
 constexpr std::uint16_t kingsUp = 0x1800;    // K, A
 
+// The bits set in a set of ranks or of positions, looked up: the matcher counts them often, and a
+// build for any x86-64 has no instruction for it.
+constexpr std::array<std::uint8_t, 8192> bitCount = [] {
+    std::array<std::uint8_t, 8192> count{};
+    for (unsigned v = 1; v < 8192; ++v)
+        count[v] = static_cast<std::uint8_t>(count[v >> 1] + (v & 1));
+    return count;
+}();
+
 // "2-es" .. "10-es", then the faces; with the endings "-tól/-től" and "-ig".
 constexpr std::array<const char*, 13> rankWords = {
     QT_TRANSLATE_NOOP("Strategy", "2-es"),  QT_TRANSLATE_NOOP("Strategy", "3-as"),
@@ -273,10 +282,10 @@ HoldMatcher::HoldMatcher(const ChartRules& rules, const Hand& hand) {
                 paired_ = static_cast<std::uint8_t>(paired_ | (1u << p));
     for (unsigned mask = 0; mask < 32; ++mask) {
         Subset& s = subsets_[mask];
-        s.size = static_cast<std::uint8_t>(std::popcount(mask));
-        s.wilds = static_cast<std::uint8_t>(std::popcount(mask & wild_));
+        s.size = bitCount[mask];
+        s.wilds = bitCount[mask & wild_];
         const unsigned natural = mask & ~static_cast<unsigned>(wild_);
-        const int naturals = std::popcount(natural);
+        const int naturals = bitCount[natural];
         std::array<int, 13> count{};
         std::array<int, 5> kept = {-1, -1, -1, -1, -1}; // ranks, -1 where none
         int suits = 0;
@@ -290,8 +299,9 @@ HoldMatcher::HoldMatcher(const ChartRules& rules, const Hand& hand) {
                 s.highCards =
                     static_cast<std::uint8_t>(s.highCards + ((rules.highRanks >> rankOf(c)) & 1u));
             }
-        s.distinct = std::popcount(s.ranks) == naturals;
-        s.suited = std::popcount(static_cast<unsigned>(suits)) <= 1;
+        s.distinctRanks = bitCount[s.ranks];
+        s.distinct = s.distinctRanks == naturals;
+        s.suited = bitCount[static_cast<unsigned>(suits)] <= 1;
         for (int r = 0; r < 13; ++r)
             if (count[static_cast<std::size_t>(r)] > 0 &&
                 count[static_cast<std::size_t>(r)] >= s.largestGroup) {
@@ -365,7 +375,7 @@ bool hasRank(std::uint16_t ranks, int rank) {
 bool HoldMatcher::meets(const HoldKind& k, unsigned mask) const {
     const Subset& s = subsets_[mask];
     const int naturals = s.size - s.wilds;
-    const int distinctRanks = std::popcount(s.ranks);
+    const int distinctRanks = s.distinctRanks;
     // Three or four of a kind with a kicker: the group of its ranks and one card of the kicker's.
     auto kicked = [&](int group) {
         return s.wilds == 0 && s.largestGroup == group && distinctRanks == 2 &&
@@ -429,14 +439,13 @@ bool HoldMatcher::meets(const HoldKind& k, unsigned mask) const {
 
 std::optional<std::uint8_t> HoldMatcher::match(const HoldKind& kind) const {
     // A kind of a game with wild cards meets the hands with its number of them, and keeps them.
-    const int wilds = std::popcount(wild_);
+    const int wilds = bitCount[wild_];
     if (kind.wild >= 0 && kind.wild != wilds)
         return std::nullopt;
     if (kind.shape == HoldShape::PairedCards) {
         const auto kept = static_cast<std::uint8_t>(paired_ | wild_);
-        return std::popcount(paired_) >= 2 && std::popcount(kept) >= 3
-                   ? std::optional<std::uint8_t>(kept)
-                   : std::nullopt;
+        return bitCount[paired_] >= 2 && bitCount[kept] >= 3 ? std::optional<std::uint8_t>(kept)
+                                                             : std::nullopt;
     }
     if (kind.shape == HoldShape::WildCards)
         return kind.wild < 0 || wilds > 0 ? std::optional<std::uint8_t>(wild_) : std::nullopt;

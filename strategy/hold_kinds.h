@@ -125,9 +125,10 @@ class HoldMatcher {
   private:
     // What a set of kept cards is; all but size speak of its natural cards.
     struct Subset {
-        std::uint8_t size = 0;         // wild cards included
-        std::uint8_t wilds = 0;        // the wild cards kept
-        std::uint16_t ranks = 0;       // bit r: a kept card has rank r
+        std::uint8_t size = 0;   // wild cards included
+        std::uint8_t wilds = 0;  // the wild cards kept
+        std::uint16_t ranks = 0; // bit r: a kept card has rank r
+        std::uint8_t distinctRanks = 0;
         bool distinct = false;         // no two kept cards of one rank
         bool suited = false;           // at most one suit among the kept cards
         std::uint8_t largestGroup = 0; // the most kept cards of one rank

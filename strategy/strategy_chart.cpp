@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <unordered_map>
 
 namespace kartavo {
 
@@ -30,7 +32,8 @@ std::array<std::int64_t, 32> holdValues(const HoldRanking& ranking) {
 struct Problem {
     std::vector<HoldKind> kinds;
     std::vector<bool> meetsEveryDeal;
-    // By class, the kinds it meets in ascending order and their losses.
+    // By row (the classes that meet the same kinds), the kinds in ascending order and their
+    // losses summed over the row's classes.
     std::vector<std::uint32_t> start;
     std::vector<std::uint16_t> kind;
     std::vector<std::int64_t> loss;
@@ -47,34 +50,59 @@ Problem buildProblem(const StrategyTables& tables, const ChartRules& rules,
     p.kinds = candidateKinds(rules);
     const std::vector<DealClass> classes = dealClasses(tables.paytable().deckSize);
     p.meetsEveryDeal.assign(p.kinds.size(), true);
-    p.start.reserve(classes.size() + 1);
-    p.start.push_back(0);
+    // Classes that meet the same kinds have the same first and second line in every chart, and
+    // every sum of the search is a sum over classes: they are summed into one row.
+    std::unordered_map<std::string, std::size_t> rowOf;
+    std::vector<std::string> rowKinds; // two bytes a kind
+    std::vector<std::vector<Wide>> rowLoss;
+    std::string kinds;
+    std::vector<Wide> losses;
     for (std::size_t c = 0; c < classes.size(); ++c) {
         const HoldRanking ranking = tables.analyse(classes[c].cards);
         const std::array<std::int64_t, 32> values = holdValues(ranking);
         const std::int64_t best = ranking[0].valueUnits();
         p.bestUnits += static_cast<Wide>(best) * static_cast<Wide>(classes[c].weight);
         const HoldMatcher matcher(rules, classes[c].cards);
+        kinds.clear();
+        losses.clear();
         for (std::size_t k = 0; k < p.kinds.size(); ++k) {
             const std::optional<std::uint8_t> kept = matcher.match(p.kinds[k]);
             if (!kept) {
                 p.meetsEveryDeal[k] = false;
                 continue;
             }
-            p.kind.push_back(static_cast<std::uint16_t>(k));
-            p.loss.push_back((best - values[*kept]) * classes[c].weight);
+            kinds += static_cast<char>(k & 0xFF);
+            kinds += static_cast<char>(k >> 8);
+            losses.push_back(static_cast<Wide>(best - values[*kept]) *
+                             static_cast<Wide>(classes[c].weight));
         }
-        p.start.push_back(static_cast<std::uint32_t>(p.kind.size()));
+        const auto [row, added] = rowOf.try_emplace(kinds, rowKinds.size());
+        if (added) {
+            rowKinds.push_back(kinds);
+            rowLoss.push_back(losses);
+        } else {
+            for (std::size_t e = 0; e < losses.size(); ++e)
+                rowLoss[row->second][e] += losses[e];
+        }
         if (progress && c % 4096 == 0)
             progress(0.3 * static_cast<double>(c) / static_cast<double>(classes.size()));
     }
     // A chart loses at most what the best holds are worth in all: below 2^62, every sum of the
     // search fits.
     constexpr Wide limit = Wide{1} << 62;
-    if (p.bestUnits >= limit) {
+    if (p.bestUnits >= limit)
         p.lossUnit = static_cast<std::int64_t>(p.bestUnits / limit + 1);
-        for (std::int64_t& l : p.loss)
-            l /= p.lossUnit;
+    p.start.reserve(rowKinds.size() + 1);
+    p.start.push_back(0);
+    for (std::size_t r = 0; r < rowKinds.size(); ++r) {
+        for (std::size_t e = 0; e < rowLoss[r].size(); ++e) {
+            p.kind.push_back(static_cast<std::uint16_t>(
+                static_cast<unsigned char>(rowKinds[r][2 * e]) |
+                static_cast<unsigned char>(rowKinds[r][2 * e + 1]) << 8));
+            p.loss.push_back(
+                static_cast<std::int64_t>(rowLoss[r][e] / static_cast<Wide>(p.lossUnit)));
+        }
+        p.start.push_back(static_cast<std::uint32_t>(p.kind.size()));
     }
     return p;
 }
