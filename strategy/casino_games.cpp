@@ -449,6 +449,31 @@ GameSpec casinoGameSpec(const CasinoGame& game, std::string id) {
     return spec;
 }
 
+std::vector<PaytableLine> paytableLines(const CasinoGame& game, const Translate& translate) {
+    std::vector<PaytableLine> lines;
+    const std::span<const PayRow> rows = familyRules(game.family).rows;
+    for (std::size_t i = 0; i < rows.size() && i < game.pays.size(); ++i)
+        lines.push_back({translated(translate, "Paytable", rows[i].name), game.pays[i]});
+    return lines;
+}
+
+GameEngine::GameEngine(GameSpec spec) : spec_(std::move(spec)) {}
+
+const StrategyTables& GameEngine::tables() {
+    std::call_once(tablesBuilt_,
+                   [this] { tables_ = std::make_unique<const StrategyTables>(spec_.paytable); });
+    return *tables_;
+}
+
+const StrategyChart& GameEngine::chart(const Progress& progress) {
+    if (spec_.chart)
+        return *spec_.chart;
+    std::call_once(chartChosen_, [&] {
+        derived_ = deriveChart(tables(), spec_.rules, spec_.goal, progress).chart;
+    });
+    return *derived_;
+}
+
 std::optional<GameSpec> builtInGame(std::string_view id, int multiplier) {
     if (id == "kartavo") {
         GameSpec spec;

@@ -16,8 +16,11 @@
 #include "hold_kinds.h"
 #include "paytable.h"
 #include "strategy_chart.h"
+#include "translatable.h"
 
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
@@ -92,6 +95,33 @@ std::optional<GameSpec> builtInGame(std::string_view id, int multiplier = 1);
 // A casino game with its chart's goal: within 0.05 percentage points of perfect play, 0.10 with
 // wild cards, in at most 40 lines; its built-in chart when the pays are a built-in game's.
 GameSpec casinoGameSpec(const CasinoGame& game, std::string id);
+
+// The rows of a casino game's paytable as a player reads them, best first: the row's name in the
+// language of translate (keys of the context "Paytable") and its pay per coin.
+struct PaytableLine {
+    std::string name;
+    std::int32_t pay;
+};
+std::vector<PaytableLine> paytableLines(const CasinoGame& game, const Translate& translate = {});
+
+// A game's engine, built when it is first asked for: its tables, and its chart (the built-in one,
+// or derived once). Any thread may ask; the first builds, the others wait for it. The tables
+// take some tens of megabytes and a fraction of a second, a derivation some seconds: a window
+// asks on a worker thread.
+class GameEngine {
+  public:
+    explicit GameEngine(GameSpec spec);
+    const GameSpec& spec() const { return spec_; }
+    const StrategyTables& tables();
+    // Progress reports the derivation's share done, when there is one to do.
+    const StrategyChart& chart(const Progress& progress = {});
+
+  private:
+    GameSpec spec_;
+    std::once_flag tablesBuilt_, chartChosen_;
+    std::unique_ptr<const StrategyTables> tables_;
+    std::optional<StrategyChart> derived_;
+};
 
 // The charts that come with the program, one for each built-in casino game, as deriveChart
 // gives them for their goals ("kartavo-analyze --strategy --derive --paytable ID" prints them as

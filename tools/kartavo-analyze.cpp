@@ -76,7 +76,8 @@ std::string help() {
         "\n"
         "Öt lapot megadva kiírja a leosztás 32 lehetséges megtartását, a legjobbat elöl:\n"
         "soronként a megtartott lapokat (\"-\", ha mind az öt cserélődik), egy tabulátort és\n"
-        "a várható nyereményt (a játék táblájával forintban) kilenc tizedesjeggyel.\n"
+        "a várható nyereményt kilenc tizedesjeggyel (a Kartavóban forintban, a kaszinók\n"
+        "játékaiban kreditben).\n"
         "\n"
         "Lapok:\n"
         "  rang   2-9, 0 (a tízes), J, Q, K, A\n"
@@ -475,37 +476,41 @@ int main(int argc, char** argv) {
     std::optional<GameReturn> result;
     std::optional<ChartDerivation> derivation;
     std::optional<ChartPrice> price;
+    const StrategyChart* chart = spec.chart;
     HoldRanking holds{};
     const Hand hand = cards.empty() ? Hand{} : parseHand(cards, deckSize);
+    GameEngine engine(spec);
     {
         ProgressLine progress;
-        const StrategyTables tables(paytable);
+        const StrategyTables& tables = engine.tables();
         const Progress report = [&](double share) { progress.set(share); };
-        // A game without a chart of its own has it derived, as --derive would.
+        // A game without a chart of its own has it derived first.
         const bool deriving = derive || ((strategy || holdByChart) && !spec.chart);
+        const auto part = [&](double from, double to) -> Progress {
+            return
+                [&progress, from, to](double share) { progress.set(from + (to - from) * share); };
+        };
         if (game) {
             result = gameReturn(tables, report);
+        } else if (derive) {
+            derivation = deriveChart(tables, spec.rules, spec.goal, part(0, 0.9));
+            chart = &derivation->chart;
         } else if (deriving) {
-            derivation = deriveChart(tables, spec.rules, spec.goal,
-                                     [&](double share) { progress.set(0.9 * share); });
+            chart = &engine.chart(part(0, 0.9));
         } else if (!strategy) {
             holds = tables.analyse(hand);
         }
         if (strategy)
-            price =
-                priceChart(tables, derivation ? derivation->chart : *spec.chart, [&](double share) {
-                    progress.set(deriving ? 0.9 + 0.1 * share : share);
-                });
+            price = priceChart(tables, *chart, deriving ? part(0.9, 1) : report);
     }
     if (holdByChart) {
-        const StrategyChart& chart = derivation->chart;
         if (!cards.empty()) {
-            printChartHold(chart, hand);
+            printChartHold(*chart, hand);
             return 0;
         }
         for (std::string line; std::getline(std::cin, line);)
             if (line.find_first_not_of(" \t\r") != std::string::npos) {
-                printChartHold(chart, parseHand(line, deckSize));
+                printChartHold(*chart, parseHand(line, deckSize));
                 std::fflush(stdout);
             }
         return 0;
@@ -514,7 +519,7 @@ int main(int argc, char** argv) {
         if (derive)
             printDerivation(*derivation, *price, paytable);
         else
-            printChart(derivation ? derivation->chart : *spec.chart, *price);
+            printChart(*chart, *price);
         return 0;
     }
     if (game) {
