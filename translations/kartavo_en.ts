@@ -1044,9 +1044,9 @@ másodperc).
 Kapcsolók:
       --multiplier N    a szorzó: 1, 2, 5 vagy 10 (alapból 1); a tét és a
                         nyeremények vele szorzódnak (csak a Kartavóban)
-      --paytable JÁTÉK  a játék neve a fentiek közül, vagy egy nyereménytábla-
-                        fájl; list: a beépített játékok, a nevük és a
-                        visszatérítésük
+      --paytable JÁTÉK  a játék neve a fentiek közül, vagy egy
+                        nyereménytábla-fájl; list: a beépített játékok, a
+                        nevük és a visszatérítésük
       --game            a teljes játék pontos visszatérítése tökéletes játékkal
       --strategy        a stratégiai táblázat: számozott sorai, egy tabulátor és a
                         leosztások része, amelyre a sor érvényes; utána a táblázat
