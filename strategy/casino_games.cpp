@@ -186,130 +186,42 @@ constexpr std::array<Family, 7> familyOrder = {
     Family::JacksOrBetter,     Family::BonusPoker, Family::BonusPokerDeluxe, Family::DoubleBonus,
     Family::DoubleDoubleBonus, Family::DeucesWild, Family::JokerPoker};
 
-// The row numbers of each family's rows, by what the hand makes.
-int jacksOrBetterRow(const Hand& h) {
-    const Shape s = shapeOf<Wild::None>(h);
-    switch (s.made) {
-    case Made::NaturalRoyal:
-        return 0;
-    case Made::StraightFlush:
-        return 1;
-    case Made::FourOfAKind:
-        return 2;
-    case Made::FullHouse:
-        return 3;
-    case Made::Flush:
-        return 4;
-    case Made::Straight:
-        return 5;
-    case Made::ThreeOfAKind:
-        return 6;
-    case Made::TwoPairs:
-        return 7;
-    case Made::Pair:
-        return s.rank >= 9 ? 8 : 9;
-    default:
-        return 9;
-    }
-}
+// How each family names what a hand makes: the row of each Made (-1: it pays nothing), the lowest
+// pair that pays, and whether fours of a kind pay by their rank (aces, 2s-4s, 5s-Ks: the rows
+// from the one of Made::FourOfAKind on) and with kickers (Double Double Bonus: aces with a 2-4,
+// 2s-4s with an A-4 first, then the three of rank alone).
+struct RowMap {
+    std::array<std::int8_t, 13> byMade;
+    int pairFrom = 13;
+    bool quadsByRank = false;
+    bool kickers = false;
+};
+// clang-format off
+//                                       NatRoy 4Wild  5Kind  WildR  StrFl  Four   Full   Flush  Str    Three  2Pair  Pair   None
+constexpr RowMap jacksMap{{{               0,    -1,    -1,    -1,     1,     2,     3,     4,     5,     6,     7,     8,    -1}}, 9};
+constexpr RowMap bonusMap{{{               0,    -1,    -1,    -1,     1,     2,     5,     6,     7,     8,     9,    10,    -1}}, 9, true};
+constexpr RowMap doubleDoubleMap{{{        0,    -1,    -1,    -1,     1,     2,     7,     8,     9,    10,    11,    12,    -1}}, 9, true, true};
+constexpr RowMap deucesMap{{{              0,     1,     3,     2,     4,     5,     6,     7,     8,     9,    -1,    -1,    -1}}};
+constexpr RowMap jokerMap{{{               0,    -1,     1,     2,     3,     4,     5,     6,     7,     8,     9,    10,    -1}}, 11};
+// clang-format on
 
-// Four of a kind of the bonus games: aces, 2s-4s, 5s-Ks; with kickers (Double Double Bonus)
-// aces with a 2-4 and 2s-4s with an A-4 first.
-int bonusRow(const Hand& h, bool kickers) {
-    const Shape s = shapeOf<Wild::None>(h);
-    const int shift = kickers ? 2 : 0;
-    switch (s.made) {
-    case Made::NaturalRoyal:
-        return 0;
-    case Made::StraightFlush:
-        return 1;
-    case Made::FourOfAKind: {
+int rowOfShape(const Shape& s, const RowMap& map, int rows) {
+    int row = map.byMade[static_cast<std::size_t>(s.made)];
+    if (s.made == Made::FourOfAKind && map.quadsByRank) {
         const bool aceFour = s.rank == 12, lowFour = s.rank <= 2;
-        if (kickers && aceFour && s.kicker <= 2)
-            return 2;
-        if (kickers && lowFour && (s.kicker <= 2 || s.kicker == 12))
-            return 3;
-        return shift + (aceFour ? 2 : lowFour ? 3 : 4);
+        const bool kicked = aceFour ? s.kicker >= 0 && s.kicker <= 2
+                                    : lowFour && s.kicker >= 0 && (s.kicker <= 2 || s.kicker == 12);
+        if (map.kickers && kicked)
+            return row + (aceFour ? 0 : 1);
+        row += (map.kickers ? 2 : 0) + (aceFour ? 0 : lowFour ? 1 : 2);
     }
-    case Made::FullHouse:
-        return shift + 5;
-    case Made::Flush:
-        return shift + 6;
-    case Made::Straight:
-        return shift + 7;
-    case Made::ThreeOfAKind:
-        return shift + 8;
-    case Made::TwoPairs:
-        return shift + 9;
-    case Made::Pair:
-        return shift + (s.rank >= 9 ? 10 : 11);
-    default:
-        return shift + 11;
-    }
-}
-int bonusPokerRow(const Hand& h) {
-    return bonusRow(h, false);
-}
-int doubleDoubleBonusRow(const Hand& h) {
-    return bonusRow(h, true);
+    if (s.made == Made::Pair && s.rank < map.pairFrom)
+        return rows;
+    return row < 0 ? rows : row;
 }
 
-int deucesWildRow(const Hand& h) {
-    const Shape s = shapeOf<Wild::Deuces>(h);
-    switch (s.made) {
-    case Made::NaturalRoyal:
-        return 0;
-    case Made::FourWild:
-        return 1;
-    case Made::WildRoyal:
-        return 2;
-    case Made::FiveOfAKind:
-        return 3;
-    case Made::StraightFlush:
-        return 4;
-    case Made::FourOfAKind:
-        return 5;
-    case Made::FullHouse:
-        return 6;
-    case Made::Flush:
-        return 7;
-    case Made::Straight:
-        return 8;
-    case Made::ThreeOfAKind:
-        return 9;
-    default:
-        return 10;
-    }
-}
-
-int jokerPokerRow(const Hand& h) {
-    const Shape s = shapeOf<Wild::Joker>(h);
-    switch (s.made) {
-    case Made::NaturalRoyal:
-        return 0;
-    case Made::FiveOfAKind:
-        return 1;
-    case Made::WildRoyal:
-        return 2;
-    case Made::StraightFlush:
-        return 3;
-    case Made::FourOfAKind:
-        return 4;
-    case Made::FullHouse:
-        return 5;
-    case Made::Flush:
-        return 6;
-    case Made::Straight:
-        return 7;
-    case Made::ThreeOfAKind:
-        return 8;
-    case Made::TwoPairs:
-        return 9;
-    case Made::Pair:
-        return s.rank >= 11 ? 10 : 11;
-    default:
-        return 11;
-    }
+template <Wild wild, const RowMap& map, std::size_t rows> int rowOf(const Hand& h) {
+    return rowOfShape(shapeOf<wild>(h), map, static_cast<int>(rows));
 }
 
 using RowOf = int (*)(const Hand&);
@@ -317,18 +229,18 @@ RowOf rowFunction(Family family) {
     switch (family) {
     case Family::JacksOrBetter:
     case Family::BonusPokerDeluxe:
-        return jacksOrBetterRow;
+        return rowOf<Wild::None, jacksMap, jacksOrBetterRows.size()>;
     case Family::BonusPoker:
     case Family::DoubleBonus:
-        return bonusPokerRow;
+        return rowOf<Wild::None, bonusMap, bonusRows.size()>;
     case Family::DoubleDoubleBonus:
-        return doubleDoubleBonusRow;
+        return rowOf<Wild::None, doubleDoubleMap, doubleDoubleRows.size()>;
     case Family::DeucesWild:
-        return deucesWildRow;
+        return rowOf<Wild::Deuces, deucesMap, deucesRows.size()>;
     case Family::JokerPoker:
-        return jokerPokerRow;
+        return rowOf<Wild::Joker, jokerMap, jokerRows.size()>;
     }
-    return jacksOrBetterRow;
+    return rowOf<Wild::None, jacksMap, jacksOrBetterRows.size()>;
 }
 
 struct Known {

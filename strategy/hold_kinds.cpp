@@ -244,6 +244,18 @@ ChartRules jacksOrBetterChartRules() {
     return {true, jacksUp};
 }
 
+HoldKind holdKind(HoldShape shape, int cards, int minStraights, int maxStraights, int minHighCards,
+                  std::uint16_t ranks, int wild, std::uint16_t kicker) {
+    return {shape,
+            static_cast<std::int8_t>(cards),
+            static_cast<std::int8_t>(minStraights),
+            static_cast<std::int8_t>(maxStraights),
+            static_cast<std::int8_t>(minHighCards),
+            ranks,
+            static_cast<std::int8_t>(wild),
+            kicker};
+}
+
 bool isMadeHand(const HoldKind& k) {
     return k.shape <= HoldShape::Pair || (k.shape == HoldShape::WildCards && k.wild == 4);
 }
@@ -480,14 +492,8 @@ class KindList {
     void add(HoldShape shape, int cards = 0, int minStraights = 0, int maxStraights = 10,
              int minHigh = 0, std::uint16_t ranks = allRanks, int wild = 0,
              std::uint16_t kicker = 0) {
-        const HoldKind kind{shape,
-                            static_cast<std::int8_t>(cards),
-                            static_cast<std::int8_t>(minStraights),
-                            static_cast<std::int8_t>(maxStraights),
-                            static_cast<std::int8_t>(minHigh),
-                            ranks,
-                            static_cast<std::int8_t>(wild),
-                            kicker};
+        const HoldKind kind =
+            holdKind(shape, cards, minStraights, maxStraights, minHigh, ranks, wild, kicker);
         if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end())
             kinds.push_back(kind);
     }

@@ -106,6 +106,10 @@ struct HoldKind {
     std::uint16_t kicker = 0; // three and four of a kind: a kicker of these ranks is kept too
     bool operator==(const HoldKind&) const = default;
 };
+// A kind from its fields, the last ones left as they are by default.
+HoldKind holdKind(HoldShape shape, int cards = 0, int minStraights = 0, int maxStraights = 10,
+                  int minHighCards = 0, std::uint16_t ranks = 0x1FFF, int wild = 0,
+                  std::uint16_t kicker = 0);
 // Made hands: a line that keeps a paying hand as it is dealt.
 bool isMadeHand(const HoldKind& kind);
 

@@ -172,19 +172,6 @@ int bruteForceRow(Family family, const Hand& hand) {
     return best;
 }
 
-HoldKind kind(HoldShape shape, int cards = 0, int minStraights = 0, int maxStraights = 10,
-              int minHigh = 0, std::uint16_t ranks = 0x1FFF, int wild = 0,
-              std::uint16_t kicker = 0) {
-    return {shape,
-            static_cast<std::int8_t>(cards),
-            static_cast<std::int8_t>(minStraights),
-            static_cast<std::int8_t>(maxStraights),
-            static_cast<std::int8_t>(minHigh),
-            ranks,
-            static_cast<std::int8_t>(wild),
-            kicker};
-}
-
 // A paytable file of full-pay Deuces Wild, its rows in another order than the family's.
 const QByteArray deucesFile = R"({
   "format": "Kartavo paytable",
@@ -341,27 +328,29 @@ class CasinoGamesTest : public QObject {
         QTest::addColumn<QString>("kept"); // "none": the hand does not meet the kind
         QTest::newRow("one deuce: four to a straight flush, the deuce kept")
             << "dw"
-            << "7h Kc 8h 2c 9h" << kind(S::ToStraightFlush, 4, 1, 10, 0, 0x1FFF, 1)
+            << "7h Kc 8h 2c 9h" << holdKind(S::ToStraightFlush, 4, 1, 10, 0, 0x1FFF, 1)
             << "7h 8h 2c 9h";
         QTest::newRow("a kind without deuces meets no hand with one")
             << "dw"
-            << "7h Kc 8h 2c 9h" << kind(S::ToFlush, 3) << "none";
+            << "7h Kc 8h 2c 9h" << holdKind(S::ToFlush, 3) << "none";
         QTest::newRow("two deuces and a pair: paired cards with the deuces")
             << "dw"
-            << "2s 7h 7c 2c 9h" << kind(S::PairedCards, 0, 0, 10, 0, 0x1FFF, 2) << "2s 7h 7c 2c";
+            << "2s 7h 7c 2c 9h" << holdKind(S::PairedCards, 0, 0, 10, 0, 0x1FFF, 2)
+            << "2s 7h 7c 2c";
         QTest::newRow("the joker and a king: two high cards")
             << "jokerk"
-            << "Kd 5c Jk 9h 2s" << kind(S::HighCards, 2, 1, 10, 0, 0x1FFF, 1) << "Kd Jk";
+            << "Kd 5c Jk 9h 2s" << holdKind(S::HighCards, 2, 1, 10, 0, 0x1FFF, 1) << "Kd Jk";
         QTest::newRow("the wild cards alone, none")
             << "jokerk"
-            << "Kd 5c 3h 9h 2s" << kind(S::WildCards, 0, 0, 10, 0, 0x1FFF, -1) << "-";
+            << "Kd 5c 3h 9h 2s" << holdKind(S::WildCards, 0, 0, 10, 0, 0x1FFF, -1) << "-";
         QTest::newRow("three aces with a kicker")
             << "ddb96"
-            << "Ac 9s Ad Ah 3c" << kind(S::ThreeOfAKind, 0, 0, 10, 0, 0x1000, 0, 0x0007)
+            << "Ac 9s Ad Ah 3c" << holdKind(S::ThreeOfAKind, 0, 0, 10, 0, 0x1000, 0, 0x0007)
             << "Ac Ad Ah 3c";
         QTest::newRow("... not with a nine")
             << "ddb96"
-            << "Ac 9s Ad Ah Kc" << kind(S::ThreeOfAKind, 0, 0, 10, 0, 0x1000, 0, 0x0007) << "none";
+            << "Ac 9s Ad Ah Kc" << holdKind(S::ThreeOfAKind, 0, 0, 10, 0, 0x1000, 0, 0x0007)
+            << "none";
     }
     void kindKeepsTheseCards() {
         QFETCH(QString, id);
