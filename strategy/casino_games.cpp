@@ -249,53 +249,22 @@ struct Known {
     Family family;
     std::vector<std::int32_t> pays;
     const StrategyChart& (*chart)();
+    const char* perfectReturn;
 };
 const std::vector<Known>& knownGames() {
+    // clang-format off
     static const std::vector<Known> games = {
-        {"job96",
-         "Jacks or Better 9/6",          Family::JacksOrBetter,
-         {800, 50, 25, 9, 6, 4, 3, 2, 1},
-         jacksOrBetterChart    },
-        {"bp85",
-         "Bonus Poker 8/5",              Family::BonusPoker,
-         {800, 50, 80, 40, 25, 8, 5, 4, 3, 2, 1},
-         bonusPokerChart       },
-        {"bpd96",
-         "Bonus Poker Deluxe 9/6",       Family::BonusPokerDeluxe,
-         {800, 50, 80, 9, 6, 4, 3, 1, 1},
-         bonusPokerDeluxeChart },
-        {"db107",
-         "Double Bonus 10/7",            Family::DoubleBonus,
-         {800, 50, 160, 80, 50, 10, 7, 5, 3, 1, 1},
-         doubleBonusChart      },
-        {"ddb96",
-         "Double Double Bonus 9/6",      Family::DoubleDoubleBonus,
-         {800, 50, 400, 160, 160, 80, 50, 9, 6, 4, 3, 1, 1},
-         doubleDoubleBonusChart},
-        {"dw",
-         "Deuces Wild",                  Family::DeucesWild,
-         {800, 200, 25, 15, 9, 5, 3, 2, 2, 1},
-         deucesWildChart       },
-        {"jokerk",
-         "Joker Poker, Kings or Better", Family::JokerPoker,
-         {800, 200, 100, 50, 20, 7, 5, 3, 2, 1, 1},
-         jokerPokerChart       },
+        {"job96",  "Jacks or Better 9/6",          Family::JacksOrBetter,     {800, 50, 25, 9, 6, 4, 3, 2, 1},                   jacksOrBetterChart,     "99.5439"},
+        {"bp85",   "Bonus Poker 8/5",              Family::BonusPoker,        {800, 50, 80, 40, 25, 8, 5, 4, 3, 2, 1},           bonusPokerChart,        "99.1660"},
+        {"bpd96",  "Bonus Poker Deluxe 9/6",       Family::BonusPokerDeluxe,  {800, 50, 80, 9, 6, 4, 3, 1, 1},                   bonusPokerDeluxeChart,  "99.6417"},
+        {"db107",  "Double Bonus 10/7",            Family::DoubleBonus,       {800, 50, 160, 80, 50, 10, 7, 5, 3, 1, 1},         doubleBonusChart,       "100.1725"},
+        {"ddb96",  "Double Double Bonus 9/6",      Family::DoubleDoubleBonus, {800, 50, 400, 160, 160, 80, 50, 9, 6, 4, 3, 1, 1}, doubleDoubleBonusChart, "98.9808"},
+        {"dw",     "Deuces Wild",                  Family::DeucesWild,        {800, 200, 25, 15, 9, 5, 3, 2, 2, 1},              deucesWildChart,        "100.7620"},
+        {"jokerk", "Joker Poker, Kings or Better", Family::JokerPoker,        {800, 200, 100, 50, 20, 7, 5, 3, 2, 1, 1},         jokerPokerChart,        "100.6463"},
     };
+    // clang-format on
     return games;
 }
-
-constexpr std::array<BuiltInGame, 8> builtIns = {
-    {
-     {"kartavo", "201.1267"},
-     {"job96", "99.5439"},
-     {"bp85", "99.1660"},
-     {"bpd96", "99.6417"},
-     {"db107", "100.1725"},
-     {"ddb96", "98.9808"},
-     {"dw", "100.7620"},
-     {"jokerk", "100.6463"},
-     }
-};
 
 } // namespace
 
@@ -335,7 +304,15 @@ Paytable jacksOrBetter96() {
 }
 
 std::span<const BuiltInGame> builtInGames() {
-    return builtIns;
+    static const std::vector<BuiltInGame> games = [] {
+        std::vector<BuiltInGame> all = {
+            {"kartavo", "201.1267"}
+        };
+        for (const Known& k : knownGames())
+            all.push_back({k.id, k.perfectReturn});
+        return all;
+    }();
+    return games;
 }
 
 GameSpec casinoGameSpec(const CasinoGame& game, std::string id) {
