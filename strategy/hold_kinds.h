@@ -6,7 +6,7 @@
 //
 // The words of the kinds:
 // - A straight ("sor") is one of the paytable's runs of five ranks: in this game 2-6 .. 10-A (the
-//   ace counts only high), in Jacks or Better also A-2-3-4-5. Kept cards of distinct ranks "lie
+//   ace counts only high), in the casino games also A-2-3-4-5. Kept cards of distinct ranks "lie
 //   in w straights" ("w sorba illik") when w of these runs hold all their ranks. It is what makes
 //   one straight draw better than another: four cards in two straights are open ("nyitott", two
 //   ranks complete them), four in one straight are inside ("belső", one rank completes them: in
@@ -32,8 +32,10 @@
 //  2. the more high cards;
 //  3. suited cards (a single card too) before cards of mixed suits, and of suited cards those
 //     whose suit has fewer cards among the discards;
-//  4. the higher ranks, compared from the highest kept card down (of two pairs the higher);
+//  4. the higher ranks, compared from the highest kept card down (of two pairs the higher, of
+//     two kickers the higher: three aces with a 3 and a 4 keep the 4);
 //  5. the suit whose discarded cards are lower.
+// With wild cards every set compared keeps them all, and the rules speak of its natural cards.
 // Sets that are still equal are worth exactly the same (they hold the same ranks, and their suits
 // stand alike to the rest of the hand); the one that comes first from the left is kept.
 #pragma once
