@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Morvane
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The strategy engine: the fast evaluation over every hand, the analysis of one dealt hand, the
-// one-time tables and the exact return of the whole game.
+// one-time tables and the exact return of the whole game, for this game and the casino games.
+#include "casino_games.h"
 #include "practice_deal.h"
 #include "strategy.h"
 #include "strategy_chart.h"
@@ -149,3 +150,74 @@ static void deriveTheJacksOrBetterChart(benchmark::State& state) {
             deriveChart(tables, jacksOrBetterChartRules(), jacksOrBetterChartGoal()));
 }
 BENCHMARK(deriveTheJacksOrBetterChart)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Every built-in game by its index in builtInGames() (0: this game, 1: 9/6 Jacks or Better, ...,
+// 7: Joker Poker): the tables, the whole game's return from nothing as kartavo-analyze --game
+// computes it, a hand's 32 holds, and the chart derived.
+namespace {
+GameSpec builtIn(const benchmark::State& state) {
+    const BuiltInGame& g = builtInGames()[static_cast<std::size_t>(state.range(0))];
+    return *builtInGame(g.id);
+}
+void nameGame(benchmark::State& state) {
+    state.SetLabel(builtInGames()[static_cast<std::size_t>(state.range(0))].id);
+}
+// Deals of the game's deck, the joker among them where it has one.
+std::vector<Hand> randomDealsOf(int deckSize, std::size_t count) {
+    std::mt19937 random(2026);
+    std::vector<CardId> deck;
+    for (int i = 0; i < deckSize; ++i)
+        deck.push_back(CardId(i));
+    std::vector<Hand> deals;
+    while (deals.size() < count) {
+        std::shuffle(deck.begin(), deck.end(), random);
+        deals.push_back({deck[0], deck[1], deck[2], deck[3], deck[4]});
+    }
+    return deals;
+}
+} // namespace
+
+static void tablesOfEachGame(benchmark::State& state) {
+    const GameSpec game = builtIn(state);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(StrategyTables(game.paytable).memoryBytes());
+    nameGame(state);
+}
+BENCHMARK(tablesOfEachGame)->DenseRange(0, 7)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+static void gameReturnFromNothing(benchmark::State& state) {
+    const GameSpec game = builtIn(state);
+    for (auto _ : state) {
+        const StrategyTables tables(game.paytable);
+        benchmark::DoNotOptimize(gameReturn(tables));
+    }
+    nameGame(state);
+}
+BENCHMARK(gameReturnFromNothing)->DenseRange(0, 7)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+static void gameHoldsOfOneDeal(benchmark::State& state) {
+    const GameSpec game = builtIn(state);
+    const StrategyTables tables(game.paytable);
+    const std::vector<Hand> deals = randomDealsOf(game.paytable.deckSize, 1000);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tables.analyse(deals[i]));
+        i = (i + 1) % deals.size();
+    }
+    nameGame(state);
+}
+BENCHMARK(gameHoldsOfOneDeal)->DenseRange(0, 7)->Unit(benchmark::kMicrosecond);
+
+// What kartavo-analyze --strategy --derive does after the tables.
+static void gameChartDerived(benchmark::State& state) {
+    const GameSpec game = builtIn(state);
+    const StrategyTables tables(game.paytable);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(deriveChart(tables, game.rules, game.goal));
+    nameGame(state);
+}
+BENCHMARK(gameChartDerived)
+    ->DenseRange(1, 7)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();

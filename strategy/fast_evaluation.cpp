@@ -65,7 +65,15 @@ std::optional<CardId> parseCardCode(std::string_view code) {
     return cardId(static_cast<int>(rank), static_cast<int>(suit));
 }
 
+std::optional<CardId> parseCardCode(std::string_view code, int deckSize) {
+    if (deckSize == 53 && code == "Jk")
+        return jokerCard;
+    return parseCardCode(code);
+}
+
 std::string cardCode(CardId card) {
+    if (card == jokerCard)
+        return "Jk";
     return {rankCodes[static_cast<std::size_t>(rankOf(card))],
             suitCodes[static_cast<std::size_t>(suitOf(card))]};
 }

@@ -17,9 +17,21 @@
 namespace kartavo {
 
 // A card as a small integer 0..51: rank * 4 + suit, with rank 0 (the two) .. 12 (the ace) in
-// the order of value and suit 0..3 for "c", "d", "h", "s".
+// the order of value and suit 0..3 for "c", "d", "h", "s"; 52 is the joker of a 53-card deck,
+// which has no rank or suit of its own (rankOf and suitOf of it mean nothing).
 using CardId = std::uint8_t;
 using Hand = std::array<CardId, 5>;
+inline constexpr CardId jokerCard = 52;
+
+// The cards that stand for any card in a game.
+enum class Wild : std::uint8_t {
+    None,
+    Deuces, // the four 2s
+    Joker,  // the joker, the 53rd card
+};
+constexpr bool isWild(CardId card, Wild wild) {
+    return wild == Wild::Deuces ? card < 4 : wild == Wild::Joker && card == jokerCard;
+}
 
 constexpr CardId cardId(int rank, int suit) {
     return static_cast<CardId>(rank * 4 + suit);
@@ -34,6 +46,9 @@ constexpr int suitOf(CardId card) {
 // A card code as the game writes it: the rank character ("2".."9", "0" for the ten, "J", "Q",
 // "K", "A") and the suit letter. Nothing else is a card code.
 std::optional<CardId> parseCardCode(std::string_view code);
+// The same in a deck of deckSize cards: with 53, "Jk" is the joker too.
+std::optional<CardId> parseCardCode(std::string_view code, int deckSize);
+// The code of a card; "Jk" for the joker.
 std::string cardCode(CardId card);
 
 // The caption that the fixed-order evaluation leaves for five distinct cards.

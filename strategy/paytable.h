@@ -15,9 +15,11 @@ struct Paytable {
     std::string name;
     std::string unit;   // of the stake and the credits, for printing ("Ft")
     std::int64_t stake; // what one deal costs
-    // The credit of five distinct cards. It may depend on the suits only through which cards
-    // share a suit (true of every poker paytable): the game's return relies on it.
+    // The credit of five distinct cards of the deck, at most 1,000,000. It may depend on the
+    // suits only through which cards share a suit (true of every poker paytable), and not on the
+    // order of the cards: the game's return relies on it.
     std::function<std::int32_t(const Hand&)> credit;
+    int deckSize = 52; // the cards of the deck: 52, or 53 with the joker
 };
 
 // This game at multiplier 1, 2, 5 or 10: stake 2 x multiplier, every credited row paid.
@@ -27,7 +29,8 @@ struct Paytable {
 Paytable gamePaytable(int multiplier);
 
 // Standard 9/6 Jacks or Better, for one coin: only the best category pays; a pair pays from
-// jacks up; the ace also counts low (A-2-3-4-5 is a straight).
+// jacks up; the ace also counts low (A-2-3-4-5 is a straight). The game "job96" of
+// casino_games.h.
 Paytable jacksOrBetter96();
 
 } // namespace kartavo

@@ -11,14 +11,13 @@ namespace kartavo {
 
 namespace {
 
-constexpr int deckSize = 52;
-constexpr std::int64_t allHands = 2598960;
+constexpr int largestDeck = 53;
 
-// binomial[n][k] for n <= 52, k <= 5.
+// binomial[n][k] for n <= 53, k <= 5.
 struct Binomials {
-    std::int64_t c[deckSize + 1][6] = {};
+    std::int64_t c[largestDeck + 1][6] = {};
     constexpr Binomials() {
-        for (int n = 0; n <= deckSize; ++n) {
+        for (int n = 0; n <= largestDeck; ++n) {
             c[n][0] = 1;
             for (int k = 1; k <= 5; ++k)
                 c[n][k] = n == 0 ? 0 : c[n - 1][k - 1] + c[n - 1][k];
@@ -40,8 +39,9 @@ template <class It> std::size_t setIndex(It first, It last) {
     return static_cast<std::size_t>(index);
 }
 
-// Visits every k-set of the 52 cards in colex order (the order of setIndex) as ascending cards.
-template <class Visit> void forEachSet(int k, Visit&& visit) {
+// Visits every k-set of the deck's cards in colex order (the order of setIndex) as ascending
+// cards.
+template <class Visit> void forEachSet(int k, int deckSize, Visit&& visit) {
     std::array<int, 5> set{};
     for (int i = 0; i < k; ++i)
         set[static_cast<std::size_t>(i)] = i;
@@ -64,9 +64,10 @@ template <class Visit> void forEachSet(int k, Visit&& visit) {
 }
 
 // Visits every final hand of one hold: the kept cards of the dealt hand and every choice of
-// replacements among the 47 cards not dealt.
-template <class Visit> void forEachDraw(const Hand& dealt, std::uint8_t kept, Visit&& visit) {
-    std::array<CardId, 47> rest{};
+// replacements among the cards not dealt.
+template <class Visit>
+void forEachDraw(const Hand& dealt, std::uint8_t kept, int deckSize, Visit&& visit) {
+    std::array<CardId, largestDeck - 5> rest{};
     std::size_t n = 0;
     for (int c = 0; c < deckSize; ++c)
         if (std::find(dealt.begin(), dealt.end(), c) == dealt.end())
@@ -90,11 +91,11 @@ template <class Visit> void forEachDraw(const Hand& dealt, std::uint8_t kept, Vi
     recurse(recurse, 0, 0);
 }
 
-HoldValue holdValue(std::uint8_t kept, std::int64_t creditSum) {
+HoldValue holdValue(std::uint8_t kept, std::int64_t creditSum, int deckSize) {
     HoldValue v;
     v.kept = kept;
     v.creditSum = creditSum;
-    v.draws = choose(47, 5 - std::popcount(kept));
+    v.draws = choose(deckSize - 5, 5 - std::popcount(kept));
     return v;
 }
 
@@ -134,7 +135,7 @@ const TieOrder& tieOrder() {
 static_assert([] {
     std::int64_t l = 1;
     for (int k = 0; k <= 5; ++k)
-        l = std::lcm(l, choose(47, k));
+        l = std::lcm(std::lcm(l, choose(47, k)), choose(48, k));
     return l;
 }() == drawsMultiple);
 
@@ -188,18 +189,24 @@ bool betterHold(const HoldValue& a, const HoldValue& b) {
     return tieOrder().place[a.kept] < tieOrder().place[b.kept];
 }
 
+std::int64_t allDeals(int deckSize) {
+    return choose(deckSize, 5);
+}
+
 HoldRanking analyseDirect(const Paytable& paytable, const Hand& dealt) {
     HoldRanking holds;
     for (unsigned kept = 0; kept < 32; ++kept) {
         std::int64_t sum = 0;
-        forEachDraw(dealt, static_cast<std::uint8_t>(kept),
+        forEachDraw(dealt, static_cast<std::uint8_t>(kept), paytable.deckSize,
                     [&](const Hand& final) { sum += paytable.credit(final); });
-        holds[kept] = holdValue(static_cast<std::uint8_t>(kept), sum);
+        holds[kept] = holdValue(static_cast<std::uint8_t>(kept), sum, paytable.deckSize);
     }
     return ranked(holds);
 }
 
-StrategyTables::StrategyTables(const Paytable& paytable) : paytable_(paytable) {
+StrategyTables::StrategyTables(const Paytable& paytable)
+    : paytable_(paytable), deckSize_(paytable.deckSize) {
+    const int deckSize = deckSize_;
     credit_.resize(static_cast<std::size_t>(choose(deckSize, 5)));
     for (int k = 0; k < 5; ++k)
         superSums_[static_cast<std::size_t>(k)].assign(
@@ -247,7 +254,7 @@ StrategyTables::StrategyTables(const Paytable& paytable) : paytable_(paytable) {
         const std::vector<std::int64_t>& larger = superSums_[static_cast<std::size_t>(k + 1)];
         std::vector<std::int64_t>& sums = superSums_[static_cast<std::size_t>(k)];
         std::size_t setNumber = 0;
-        forEachSet(k, [&](const int* set) {
+        forEachSet(k, deckSize, [&](const int* set) {
             std::int64_t total = 0;
             std::array<int, 5> withCard{};
             for (int c = 0, below = 0; c < deckSize; ++c) {
@@ -303,13 +310,13 @@ HoldRanking StrategyTables::analyse(const Hand& dealt) const {
                 sum[mask] -= sum[mask | bit];
     HoldRanking holds;
     for (unsigned mask = 0; mask < 32; ++mask)
-        holds[mask] = holdValue(positions[mask], sum[mask]);
+        holds[mask] = holdValue(positions[mask], sum[mask], deckSize_);
     return ranked(holds);
 }
 
 CaptionOdds captionOdds(const Hand& dealt, std::uint8_t kept) {
     CaptionOdds odds;
-    forEachDraw(dealt, kept, [&](const Hand& final) {
+    forEachDraw(dealt, kept, 52, [&](const Hand& final) {
         ++odds.counts[static_cast<std::size_t>(fastCaption(final))];
         ++odds.draws;
     });
@@ -350,22 +357,25 @@ std::string GameReturn::percent(int digits) const {
     return Fraction::reduced(r.numerator * 100, r.denominator).decimal(digits) + " %";
 }
 
-std::vector<DealClass> dealClasses() {
+std::vector<DealClass> dealClasses(int deckSize) {
     // A deal is its four suits' rank masks; a permutation of the suits permutes the masks, so
     // the masks in descending order name the class, and the class holds as many deals as there
-    // are distinct orders of its masks.
+    // are distinct orders of its masks. A deal with the joker: the same of its other four cards.
     std::array<std::vector<unsigned>, 6> masksBySize;
     for (unsigned m = 0; m < (1u << 13); ++m)
         if (std::popcount(m) <= 5)
             masksBySize[static_cast<std::size_t>(std::popcount(m))].push_back(m);
     std::vector<DealClass> classes;
     std::array<unsigned, 4> masks{};
+    bool joker = false;
     auto recurse = [&](auto& self, int suit, int left, unsigned bound) -> void {
         if (suit == 4) {
             if (left != 0)
                 return;
             DealClass d{};
             int n = 0;
+            if (joker)
+                d.cards[4] = jokerCard;
             for (int s = 0; s < 4; ++s)
                 for (int r = 0; r < 13; ++r)
                     if (masks[static_cast<std::size_t>(s)] & (1u << r))
@@ -391,6 +401,10 @@ std::vector<DealClass> dealClasses() {
             }
     };
     recurse(recurse, 0, 5, (1u << 13) - 1);
+    if (deckSize == 53) {
+        joker = true;
+        recurse(recurse, 0, 4, (1u << 13) - 1);
+    }
     return classes;
 }
 
@@ -402,25 +416,27 @@ void addBest(Wide& total, const HoldValue& best, int weight) {
 } // namespace
 
 GameReturn gameReturn(const StrategyTables& tables, const Progress& progress) {
-    const std::vector<DealClass> classes = dealClasses();
+    const std::vector<DealClass> classes = dealClasses(tables.paytable().deckSize);
     Wide total = 0;
     for (std::size_t i = 0; i < classes.size(); ++i) {
         addBest(total, tables.analyse(classes[i].cards)[0], classes[i].weight);
         if (progress && i % 4096 == 0)
             progress(static_cast<double>(i) / static_cast<double>(classes.size()));
     }
-    return {Fraction::reduced(total, static_cast<Wide>(drawsMultiple) * allHands),
+    return {Fraction::reduced(total, static_cast<Wide>(drawsMultiple) *
+                                         allDeals(tables.paytable().deckSize)),
             tables.paytable().stake};
 }
 
 GameReturn gameReturnEveryDeal(const StrategyTables& tables) {
     Wide total = 0;
-    forEachSet(5, [&](const int* set) {
+    forEachSet(5, tables.paytable().deckSize, [&](const int* set) {
         Hand h{};
         std::copy(set, set + 5, h.begin());
         addBest(total, tables.analyse(h)[0], 1);
     });
-    return {Fraction::reduced(total, static_cast<Wide>(drawsMultiple) * allHands),
+    return {Fraction::reduced(total, static_cast<Wide>(drawsMultiple) *
+                                         allDeals(tables.paytable().deckSize)),
             tables.paytable().stake};
 }
 

@@ -4,11 +4,11 @@
 // the exact return of the whole game under perfect play.
 //
 // The exchange draws the replacements of a hold of k cards uniformly, without repetition, from
-// the 47 cards not dealt: C(47, 5 - k) equally likely draws. A hold's value is the mean credit
-// over them. The tables hold, for every set X of at most five cards, the total credit of all
-// five-card hands that contain X; the draws of a hold H of the dealt hand D are the hands that
-// contain H and no other card of D, so their total is the inclusion-exclusion sum over the
-// subsets of D that contain H.
+// the cards not dealt (47, or 48 with the joker): C(47, 5 - k) equally likely draws. A hold's value
+// is the mean credit over them. The tables hold, for every set X of at most five cards, the total
+// credit of all five-card hands that contain X; the draws of a hold H of the dealt hand D are the
+// hands that contain H and no other card of D, so their total is the inclusion-exclusion sum over
+// the subsets of D that contain H.
 #pragma once
 
 #include "paytable.h"
@@ -23,14 +23,17 @@ namespace kartavo {
 
 __extension__ typedef unsigned __int128 Wide;
 
-// The least common multiple of the draws of every hold, C(47, 0..5): every hold's value is a
-// whole number of 1 / drawsMultiple parts of a credit.
-inline constexpr std::int64_t drawsMultiple = 7669695;
+// The least common multiple of the draws of every hold, C(47, 0..5) and C(48, 0..5): every
+// hold's value, in either deck, is a whole number of 1 / drawsMultiple parts of a credit.
+inline constexpr std::int64_t drawsMultiple = 368145360;
+
+// The five-card hands of a deck of 52 or 53 cards: C(52, 5) or C(53, 5).
+std::int64_t allDeals(int deckSize);
 
 struct HoldValue {
     std::uint8_t kept = 0;      // bit p set: the card at position p of the dealt hand is kept
     std::int64_t creditSum = 0; // total credit over every draw
-    std::int64_t draws = 0;     // C(47, 5 - kept cards)
+    std::int64_t draws = 0;     // C(47, 5 - kept cards), or C(48, ...) with the joker
     int keptCount() const;
     double expected() const { return static_cast<double>(creditSum) / static_cast<double>(draws); }
     // The value exactly, in 1 / drawsMultiple parts of a credit.
@@ -46,13 +49,13 @@ const std::array<std::uint8_t, 32>& holdsInTieOrder();
 
 using HoldRanking = std::array<HoldValue, 32>;
 
-// Every draw of every hold evaluated: 2,598,960 evaluations in all. The tables' check, and the
-// answer while they are not built.
+// Every draw of every hold evaluated: 2,598,960 evaluations in all (2,869,685 with the joker).
+// The tables' check, and the answer while they are not built.
 HoldRanking analyseDirect(const Paytable& paytable, const Hand& dealt);
 
 class StrategyTables {
   public:
-    // Builds the tables: every five-card hand is evaluated once.
+    // Builds the tables: every five-card hand of the paytable's deck is evaluated once.
     explicit StrategyTables(const Paytable& paytable);
     const Paytable& paytable() const { return paytable_; }
     HoldRanking analyse(const Hand& dealt) const;
@@ -60,6 +63,7 @@ class StrategyTables {
 
   private:
     Paytable paytable_;
+    int deckSize_;
     std::vector<std::int32_t> credit_;                   // by the index of the five-card hand
     std::array<std::vector<std::int64_t>, 5> superSums_; // [k]: by the index of the k-card set
 };
@@ -93,20 +97,22 @@ struct GameReturn {
 // Called now and then with the share of the work done so far.
 using Progress = std::function<void(double done)>;
 
-// The whole game: every one of the 2,598,960 deals played with its best hold. Deals that differ
-// only by a permutation of the suits have the same best value, so the 134,459 classes of deals
-// are analysed once each and weighted by their size.
+// The whole game: every one of the 2,598,960 deals (2,869,685 with the joker) played with its
+// best hold. Deals that differ only by a permutation of the suits have the same best value, so
+// the 134,459 classes of deals (150,891 with the joker) are analysed once each and weighted by
+// their size.
 GameReturn gameReturn(const StrategyTables& tables, const Progress& progress = {});
 // The same over every deal one by one; the check of the classes.
 GameReturn gameReturnEveryDeal(const StrategyTables& tables);
 
 // The classes of deals under the permutations of the suits: a representative and the number of
-// deals in the class.
+// deals in the class. With 53 cards the joker, which has no suit, is the last card of the
+// representatives that hold it.
 struct DealClass {
     Hand cards;
     int weight;
 };
-std::vector<DealClass> dealClasses();
+std::vector<DealClass> dealClasses(int deckSize = 52);
 
 // A hold's kept cards in the hand's order, as card codes separated by blanks; "-" for none.
 std::string keptCodes(const Hand& dealt, std::uint8_t kept);

@@ -4,16 +4,19 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <unordered_map>
 
 namespace kartavo {
 
 namespace {
 
-constexpr std::int64_t allDeals = 2598960;
 constexpr int never = std::numeric_limits<int>::max();
 
-GameReturn returnOf(Wide totalUnits, std::int64_t stake) {
-    return {Fraction::reduced(totalUnits, static_cast<Wide>(drawsMultiple) * allDeals), stake};
+GameReturn returnOf(Wide totalUnits, const Paytable& paytable) {
+    return {Fraction::reduced(totalUnits,
+                              static_cast<Wide>(drawsMultiple) * allDeals(paytable.deckSize)),
+            paytable.stake};
 }
 
 // The value of every hold of a dealt hand, by kept positions, in 1 / drawsMultiple credits.
@@ -29,39 +32,77 @@ std::array<std::int64_t, 32> holdValues(const HoldRanking& ranking) {
 struct Problem {
     std::vector<HoldKind> kinds;
     std::vector<bool> meetsEveryDeal;
-    // By class, the kinds it meets in ascending order and their losses.
+    // By row (the classes that meet the same kinds), the kinds in ascending order and their
+    // losses summed over the row's classes.
     std::vector<std::uint32_t> start;
     std::vector<std::uint16_t> kind;
     std::vector<std::int64_t> loss;
     Wide bestUnits = 0; // every deal played with its best hold
+    // The losses are in units of this many: 1 but for paytables whose best play is worth so much
+    // that a chart's total loss might not fit in 63 bits (pays near a million on common hands);
+    // their derivation compares losses rounded down to such units.
+    std::int64_t lossUnit = 1;
 };
 
 Problem buildProblem(const StrategyTables& tables, const ChartRules& rules,
                      const Progress& progress) {
     Problem p;
     p.kinds = candidateKinds(rules);
-    const std::vector<DealClass> classes = dealClasses();
+    const std::vector<DealClass> classes = dealClasses(tables.paytable().deckSize);
     p.meetsEveryDeal.assign(p.kinds.size(), true);
-    p.start.reserve(classes.size() + 1);
-    p.start.push_back(0);
+    // Classes that meet the same kinds have the same first and second line in every chart, and
+    // every sum of the search is a sum over classes: they are summed into one row.
+    std::unordered_map<std::string, std::size_t> rowOf;
+    std::vector<std::string> rowKinds; // two bytes a kind
+    std::vector<std::vector<Wide>> rowLoss;
+    std::string kinds;
+    std::vector<Wide> losses;
     for (std::size_t c = 0; c < classes.size(); ++c) {
         const HoldRanking ranking = tables.analyse(classes[c].cards);
         const std::array<std::int64_t, 32> values = holdValues(ranking);
         const std::int64_t best = ranking[0].valueUnits();
         p.bestUnits += static_cast<Wide>(best) * static_cast<Wide>(classes[c].weight);
         const HoldMatcher matcher(rules, classes[c].cards);
+        kinds.clear();
+        losses.clear();
         for (std::size_t k = 0; k < p.kinds.size(); ++k) {
             const std::optional<std::uint8_t> kept = matcher.match(p.kinds[k]);
             if (!kept) {
                 p.meetsEveryDeal[k] = false;
                 continue;
             }
-            p.kind.push_back(static_cast<std::uint16_t>(k));
-            p.loss.push_back((best - values[*kept]) * classes[c].weight);
+            kinds += static_cast<char>(k & 0xFF);
+            kinds += static_cast<char>(k >> 8);
+            losses.push_back(static_cast<Wide>(best - values[*kept]) *
+                             static_cast<Wide>(classes[c].weight));
         }
-        p.start.push_back(static_cast<std::uint32_t>(p.kind.size()));
+        const auto [row, added] = rowOf.try_emplace(kinds, rowKinds.size());
+        if (added) {
+            rowKinds.push_back(kinds);
+            rowLoss.push_back(losses);
+        } else {
+            for (std::size_t e = 0; e < losses.size(); ++e)
+                rowLoss[row->second][e] += losses[e];
+        }
         if (progress && c % 4096 == 0)
             progress(0.3 * static_cast<double>(c) / static_cast<double>(classes.size()));
+    }
+    // A chart loses at most what the best holds are worth in all: below 2^62, every sum of the
+    // search fits.
+    constexpr Wide limit = Wide{1} << 62;
+    if (p.bestUnits >= limit)
+        p.lossUnit = static_cast<std::int64_t>(p.bestUnits / limit + 1);
+    p.start.reserve(rowKinds.size() + 1);
+    p.start.push_back(0);
+    for (std::size_t r = 0; r < rowKinds.size(); ++r) {
+        for (std::size_t e = 0; e < rowLoss[r].size(); ++e) {
+            p.kind.push_back(static_cast<std::uint16_t>(
+                static_cast<unsigned char>(rowKinds[r][2 * e]) |
+                static_cast<unsigned char>(rowKinds[r][2 * e + 1]) << 8));
+            p.loss.push_back(
+                static_cast<std::int64_t>(rowLoss[r][e] / static_cast<Wide>(p.lossUnit)));
+        }
+        p.start.push_back(static_cast<std::uint32_t>(p.kind.size()));
     }
     return p;
 }
@@ -271,8 +312,9 @@ StrategyChart chartOf(const Problem& p, const ChartRules& rules, const std::vect
 
 // Whether a chart that loses that much in all (in weighted units) reaches the goal. As shares of
 // the stake, the return is (best - loss) / scale and the shortfall loss / scale.
-bool reaches(const ChartGoal& goal, Wide bestUnits, std::int64_t loss, std::int64_t stake) {
-    const Wide scale = static_cast<Wide>(drawsMultiple) * allDeals * static_cast<Wide>(stake);
+bool reaches(const ChartGoal& goal, Wide bestUnits, Wide loss, const Paytable& paytable) {
+    const Wide scale = static_cast<Wide>(drawsMultiple) * allDeals(paytable.deckSize) *
+                       static_cast<Wide>(paytable.stake);
     const auto l = static_cast<Wide>(loss);
     return l * goal.maxShortfall.denominator <= goal.maxShortfall.numerator * scale &&
            (bestUnits - l) * goal.minReturn.denominator >= goal.minReturn.numerator * scale;
@@ -302,9 +344,11 @@ double ChartLinePrice::returnPoints(std::int64_t stake) const {
 
 ChartPrice priceChart(const StrategyTables& tables, const StrategyChart& chart,
                       const Progress& progress) {
-    const std::vector<DealClass> classes = dealClasses();
+    const std::vector<DealClass> classes = dealClasses(tables.paytable().deckSize);
     ChartPrice price;
     price.lines.resize(chart.lines.size());
+    for (ChartLinePrice& line : price.lines)
+        line.allDeals = allDeals(tables.paytable().deckSize);
     price.classValues.resize(classes.size());
     Wide chartUnits = 0, bestUnits = 0;
     for (std::size_t c = 0; c < classes.size(); ++c) {
@@ -327,8 +371,8 @@ ChartPrice priceChart(const StrategyTables& tables, const StrategyChart& chart,
         if (progress && c % 4096 == 0)
             progress(static_cast<double>(c) / static_cast<double>(classes.size()));
     }
-    price.chartReturn = returnOf(chartUnits, tables.paytable().stake);
-    price.perfectReturn = returnOf(bestUnits, tables.paytable().stake);
+    price.chartReturn = returnOf(chartUnits, tables.paytable());
+    price.perfectReturn = returnOf(bestUnits, tables.paytable());
     return price;
 }
 
@@ -347,7 +391,7 @@ ChartGoal jacksOrBetterChartGoal() {
 ChartDerivation deriveChart(const StrategyTables& tables, const ChartRules& rules,
                             const ChartGoal& goal, const Progress& progress) {
     const Problem p = buildProblem(tables, rules, progress);
-    const std::int64_t stake = tables.paytable().stake;
+    const Paytable& paytable = tables.paytable();
 
     // Grown from the made hands one by one in the order of their payouts above each kind that
     // meets every deal; the best grown chart stays. (Grown from nothing, a chart gets stuck where
@@ -356,7 +400,7 @@ ChartDerivation deriveChart(const StrategyTables& tables, const ChartRules& rule
     constexpr int longest = 80;
     std::vector<int> made;
     for (std::size_t k = 0; k < p.kinds.size(); ++k)
-        if (p.kinds[k].shape <= HoldShape::Pair)
+        if (isMadeHand(p.kinds[k]))
             made.push_back(static_cast<int>(k));
     std::vector<int> grown;
     std::int64_t grownLoss = std::numeric_limits<std::int64_t>::max();
@@ -390,7 +434,8 @@ ChartDerivation deriveChart(const StrategyTables& tables, const ChartRules& rule
     auto shortestReaching = [&]() -> std::size_t {
         for (std::size_t length = 1; length < best.size(); ++length)
             if (static_cast<int>(length) <= goal.maxLines &&
-                reaches(goal, p.bestUnits, bestLoss[length], stake))
+                reaches(goal, p.bestUnits, static_cast<Wide>(bestLoss[length]) * p.lossUnit,
+                        paytable))
                 return length;
         return 0;
     };
@@ -438,11 +483,11 @@ ChartDerivation deriveChart(const StrategyTables& tables, const ChartRules& rule
         progress(0.95);
 
     ChartDerivation d;
-    d.perfectReturn = returnOf(p.bestUnits, stake);
+    d.perfectReturn = returnOf(p.bestUnits, paytable);
     for (std::size_t length = 1; length < best.size(); ++length) {
         d.byLength.push_back(chartOf(p, rules, best[length]));
         d.returnByLength.push_back(
-            returnOf(p.bestUnits - static_cast<Wide>(bestLoss[length]), stake));
+            returnOf(p.bestUnits - static_cast<Wide>(bestLoss[length]) * p.lossUnit, paytable));
     }
     std::size_t chosen = shortestReaching();
     d.goalReached = chosen != 0;

@@ -33,7 +33,8 @@ const StrategyChart& jacksOrBetterChart();
 
 // What playing every deal by a chart is worth.
 struct ChartLinePrice {
-    std::int64_t deals = 0;      // of the 2,598,960, those on which this line applies
+    std::int64_t allDeals = 2598960; // of the deck: 2,598,960, or 2,869,685 with the joker
+    std::int64_t deals = 0;          // of all deals, those on which this line applies
     std::int64_t wrongDeals = 0; // of them, those where its hold is worth less than the best one
     // What those lose in all against the best holds, each deal once, in 1 / drawsMultiple
     // credits.

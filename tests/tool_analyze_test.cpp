@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -183,6 +184,72 @@ class ToolAnalyzeTest : public QObject {
         QCOMPARE(run.out.split('\n', Qt::SkipEmptyParts), output);
         QCOMPARE(run.err.count('\n'), error.isEmpty() ? 0 : 1);
         QVERIFY2(run.err.contains(error), qPrintable(run.err));
+    }
+
+    // The casino games by name, and a game from a paytable file (FILE in the arguments), whose
+    // chart is derived when it has none of its own.
+    void casinoGames_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("lines"); // the first ones, then the last one
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        const QByteArray jacks85 =
+            R"({"format": "Kartavo paytable", "version": 1, "name": "Jacks or Better 8/5",
+                "family": "jacks-or-better",
+                "pays": {"royal-flush": 800, "straight-flush": 50, "four-of-a-kind": 25,
+                         "full-house": 8, "flush": 5, "straight": 4, "three-of-a-kind": 3,
+                         "two-pair": 2, "jacks-or-better": 1}})";
+        QTest::newRow("the games")
+            << QStringList{"--paytable", "list"} << QByteArray()
+            << QStringList{"kartavo\tKartavo\t201.1267 %", "job96\tJacks or Better 9/6\t99.5439 %",
+                           "jokerk\tJoker Poker, Kings or Better\t100.6463 %"}
+            << 0 << "";
+        QTest::newRow("a hand with the joker")
+            << QStringList{"--paytable", "jokerk", "Jk As Ks 7c 2d"} << QByteArray()
+            << QStringList{"Jk As Ks\t1.953014184", "7c 2d\t0.099329325"} << 0 << "";
+        QTest::newRow("the joker in a game without one")
+            << QStringList{"--paytable", "dw", "Jk As Ks 7c 2d"} << QByteArray() << QStringList{}
+            << 2 << "ebben a játékban nincs dzsóker: \"Jk\"";
+        QTest::newRow("the multiplier of a casino game")
+            << QStringList{"--paytable", "dw", "--multiplier", "5", "As Ks Qs Js 9h"}
+            << QByteArray() << QStringList{} << 2 << "a --multiplier csak a játék saját";
+        QTest::newRow("8/5 Jacks or Better from a file")
+            << QStringList{"--game", "--paytable", "FILE"} << jacks85
+            << QStringList{"Jacks or Better 8/5, tét: 1 kredit", "visszatérítés: 97.2984 %"} << 0
+            << "";
+        QTest::newRow("its chart derived")
+            << QStringList{"--chart-hold", "--paytable", "FILE", "Jc Jd 3d 7d 9d"} << jacks85
+            << QStringList{"Jc Jd\t6"} << 0 << "";
+        QTest::newRow("a bad paytable file")
+            << QStringList{"--game", "--paytable", "FILE"}
+            << QByteArray(jacks85).replace("\"flush\": 5", "\"flush\": -5") << QStringList{} << 2
+            << "t.json:4: pays.flush: egész szám kell 0 és 1000000 között, nem -5";
+    }
+    void casinoGames() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, lines);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("t.json"));
+        if (!file.isEmpty()) {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+            arguments.replaceInStrings(QStringLiteral("FILE"), path);
+        }
+        const Run run = analyze(arguments);
+        QCOMPARE(run.status, status);
+        const QStringList out = run.out.split('\n', Qt::SkipEmptyParts);
+        if (!lines.isEmpty()) {
+            QVERIFY(out.size() >= lines.size());
+            QCOMPARE(out.mid(0, lines.size() - 1), lines.mid(0, lines.size() - 1));
+            QCOMPARE(out.last(), lines.last());
+        }
+        QVERIFY2(run.err.contains(error), qPrintable(run.err));
+        if (status != 0) // one line
+            QCOMPARE(run.err.count('\n'), 1);
     }
 
     void badInputIsRefused_data() {

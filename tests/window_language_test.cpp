@@ -5,6 +5,7 @@
 #include "analysis_window.h"
 #include "board.h"
 #include "cards.h"
+#include "casino_games.h"
 #include "exchange_warning.h"
 #include "hold_kinds.h"
 #include "language.h"
@@ -220,7 +221,7 @@ class LanguageTest : public QObject {
                 unfinished << m.context + QStringLiteral(": ") + m.source;
         QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join(QStringLiteral(" | "))));
         // The names the rules and the engine put together from keys: every card, and every kind
-        // of hold a chart of either paytable can name.
+        // of hold a chart of any game can name.
         QVERIFY(shell::setLanguage(texts::english));
         const kartavo::Translate english = texts::keyTranslator();
         QStringList names;
@@ -228,9 +229,12 @@ class LanguageTest : public QObject {
             for (int suit = 1; suit <= 4; ++suit)
                 names << QString::fromStdString(
                     kartavo::spokenCardName(kartavo::cardFileName(rank, suit), english));
-        for (const auto& rules : {kartavo::gameChartRules(), kartavo::jacksOrBetterChartRules()})
+        std::vector<kartavo::ChartRules> games = {kartavo::gameChartRules()};
+        for (kartavo::Family family : kartavo::families())
+            games.push_back(kartavo::familyRules(family).chartRules);
+        for (const auto& rules : games)
             for (const kartavo::HoldKind& kind : kartavo::candidateKinds(rules))
-                names << QString::fromStdString(kartavo::kindName(kind, english));
+                names << QString::fromStdString(kartavo::kindName(kind, rules, english));
         QStringList left;
         for (const QString& name : names)
             if (hasHungarianLetter(name) || name.contains(QStringLiteral(" lap")))

@@ -1,23 +1,29 @@
 // SPDX-FileCopyrightText: 2026 Morvane
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kartavo-analyze: the strategy engine on the command line.
-//   kartavo-analyze [--multiplier N] [--paytable job96] "As Ks Qs Js 9h"
+//   kartavo-analyze [--multiplier N] [--paytable GAME] "As Ks Qs Js 9h"
 //       the 32 holds of a dealt hand, best first: kept cards (or "-"), a tab, the expected credit
-//   kartavo-analyze --game [--multiplier N] [--paytable job96]
+//   kartavo-analyze --game [--multiplier N] [--paytable GAME]
 //       the exact return of the whole game under perfect play
-//   kartavo-analyze --strategy [--derive] [--paytable job96]
+//   kartavo-analyze --strategy [--derive] [--paytable GAME]
 //       the strategy chart: its lines with the share of deals each applies to, then its exact
 //       return and perfect play's; --derive derives it anew and also prints the best return of
 //       every chart length, each line's cost, and the chart as the source holds it
-//   kartavo-analyze --chart-hold [--paytable job96] ["As Ks Qs Js 9h"]
+//   kartavo-analyze --chart-hold [--paytable GAME] ["As Ks Qs Js 9h"]
 //       the cards the chart keeps, a tab, the number of the line that applies; without cards,
 //       for every hand read from standard input, one a line
+//   kartavo-analyze --paytable list
+//       the built-in games: their names, a tab, the game, a tab, the return under perfect play
 //   kartavo-analyze --help | --version
+//   GAME: a built-in game's name ("kartavo", the default; "job96", "dw", ...) or a paytable
+//   file; a game without a chart of its own has its chart derived first (some seconds).
 //   --language hu|en: the language of the words; by default the game's rule from the environment
 // Bad input: one line on stderr naming what is wrong, exit status 2.
 // The words are translated as the game's (its translation files, the same language rule); the
 // numbers, the cards and the tab-separated lines stay the same in every language.
+#include "casino_games.h"
 #include "language.h"
+#include "paytable_file.h"
 #include "strategy.h"
 #include "strategy_chart.h"
 
@@ -31,6 +37,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <mutex>
 #include <optional>
@@ -51,10 +58,11 @@ std::string say(const QString& text) {
 // The usage lines, printed alone (on stderr) when nothing is asked.
 std::string synopsis() {
     return say(QCoreApplication::translate(
-        "kartavo-analyze", "Használat: kartavo-analyze [--multiplier N] [--paytable job96] LAPOK\n"
-                           "  vagy:  kartavo-analyze --game [--multiplier N] [--paytable job96]\n"
-                           "  vagy:  kartavo-analyze --strategy [--derive] [--paytable job96]\n"
-                           "  vagy:  kartavo-analyze --chart-hold [--paytable job96] [LAPOK]\n"));
+        "kartavo-analyze", "Használat: kartavo-analyze [--multiplier N] [--paytable JÁTÉK] LAPOK\n"
+                           "  vagy:  kartavo-analyze --game [--multiplier N] [--paytable JÁTÉK]\n"
+                           "  vagy:  kartavo-analyze --strategy [--derive] [--paytable JÁTÉK]\n"
+                           "  vagy:  kartavo-analyze --chart-hold [--paytable JÁTÉK] [LAPOK]\n"
+                           "  vagy:  kartavo-analyze --paytable list\n"));
 }
 
 // The rest of --help. Laid out as help2man reads it, for the manual page made from it (in
@@ -68,20 +76,42 @@ std::string help() {
         "\n"
         "Öt lapot megadva kiírja a leosztás 32 lehetséges megtartását, a legjobbat elöl:\n"
         "soronként a megtartott lapokat (\"-\", ha mind az öt cserélődik), egy tabulátort és\n"
-        "a várható nyereményt (a játék táblájával forintban) kilenc tizedesjeggyel.\n"
+        "a várható nyereményt kilenc tizedesjeggyel (a Kartavóban forintban, a kaszinók\n"
+        "játékaiban kreditben).\n"
         "\n"
         "Lapok:\n"
         "  rang   2-9, 0 (a tízes), J, Q, K, A\n"
         "  szín   c (treff), d (káró), h (kőr), s (pikk)\n"
         "\n"
         "Minden lap a rangja és utána a színe, ahogy a játék a képeit nevezi (As, 0h, 9c);\n"
-        "a lapokat szóköz választja el, egy argumentumban vagy ötben.\n"
+        "a dzsóker Jk, csak a Joker Pokerben. A lapokat szóköz választja el, egy\n"
+        "argumentumban vagy ötben.\n"
+        "\n"
+        "Játékok:\n"
+        "  kartavo  a Kartavo saját nyereménytáblája (alapból)\n"
+        "  job96    Jacks or Better 9/6\n"
+        "  bp85     Bonus Poker 8/5\n"
+        "  bpd96    Bonus Poker Deluxe 9/6\n"
+        "  db107    Double Bonus 10/7\n"
+        "  ddb96    Double Double Bonus 9/6\n"
+        "  dw       Deuces Wild (a 2-esek vadlapok)\n"
+        "  jokerk   Joker Poker, király vagy jobb pár (53 lap, a dzsóker vadlap)\n"
+        "\n"
+        "A kaszinók játékai érménként fizetnek, kreditben; a royal flöshöz 800-at, mint öt\n"
+        "érme tétjével. Bármely más nyereménytábla egy JSON fájlból olvasható (UTF-8,\n"
+        "legfeljebb 64 KB): a \"format\" \"Kartavo paytable\", a \"version\" 1, a \"name\" a\n"
+        "játék neve, a \"family\" a játékcsaládja (jacks-or-better, bonus-poker,\n"
+        "bonus-poker-deluxe, double-bonus, double-double-bonus, deuces-wild, joker-poker), a\n"
+        "\"pays\" a család minden sorát egyszer adja meg, 0 és 1000000 közötti egész\n"
+        "kreditben. Saját táblázat nélkül a stratégiai táblázatát előbb levezeti (néhány\n"
+        "másodperc).\n"
         "\n"
         "Kapcsolók:\n"
         "      --multiplier N    a szorzó: 1, 2, 5 vagy 10 (alapból 1); a tét és a\n"
-        "                        nyeremények vele szorzódnak\n"
-        "      --paytable job96  a 9/6 Jacks or Better nyereménytáblája a játéké helyett\n"
-        "                        (kreditben; a --multiplier mellett nem adható meg)\n"
+        "                        nyeremények vele szorzódnak (csak a Kartavóban)\n"
+        "      --paytable JÁTÉK  a játék neve a fentiek közül, vagy egy\n"
+        "                        nyereménytábla-fájl; list: a beépített játékok, a\n"
+        "                        nevük és a visszatérítésük\n"
         "      --game            a teljes játék pontos visszatérítése tökéletes játékkal\n"
         "      --strategy        a stratégiai táblázat: számozott sorai, egy tabulátor és a\n"
         "                        leosztások része, amelyre a sor érvényes; utána a táblázat\n"
@@ -106,7 +136,8 @@ std::string help() {
         "  $ kartavo-analyze \"As Ks Qs Js 9h\"\n"
         "  $ kartavo-analyze --multiplier 5 As Ks Qs Js 9h\n"
         "  $ kartavo-analyze --game --paytable job96\n"
-        "  $ kartavo-analyze --strategy\n"
+        "  $ kartavo-analyze --paytable jokerk Jk As Ks 7c 2d\n"
+        "  $ kartavo-analyze --strategy --paytable 8-5-jacks.json\n"
         "  $ kartavo-analyze --chart-hold < leosztasok.txt\n"));
 }
 
@@ -130,7 +161,7 @@ QString inQuotes(const std::string& s) {
     return QLatin1Char('"') + QString::fromStdString(s) + QLatin1Char('"');
 }
 
-Hand parseHand(const std::string& text) {
+Hand parseHand(const std::string& text, int deckSize) {
     std::istringstream in(text);
     std::vector<std::string> codes;
     for (std::string code; in >> code;)
@@ -142,7 +173,11 @@ Hand parseHand(const std::string& text) {
                 .arg(inQuotes(text))));
     Hand hand{};
     for (std::size_t i = 0; i < 5; ++i) {
-        const std::optional<CardId> card = parseCardCode(codes[i]);
+        const std::optional<CardId> card = parseCardCode(codes[i], deckSize);
+        if (!card && codes[i] == "Jk")
+            fail(say(
+                QCoreApplication::translate("kartavo-analyze", "ebben a játékban nincs dzsóker: %1")
+                    .arg(inQuotes(codes[i]))));
         if (!card)
             fail(say(
                 QCoreApplication::translate(
@@ -197,16 +232,18 @@ class ProgressLine {
 };
 
 // A share of all deals as a percentage with two decimals, exactly rounded.
-std::string dealsPercent(std::int64_t deals) {
-    return Fraction::reduced(static_cast<Wide>(deals) * 100, 2598960).decimal(2) + " %";
+std::string dealsPercent(std::int64_t deals, std::int64_t allDeals) {
+    return Fraction::reduced(static_cast<Wide>(deals) * 100, static_cast<Wide>(allDeals))
+               .decimal(2) +
+           " %";
 }
 
 // The chart's lines and its return beside perfect play's.
 void printChart(const StrategyChart& chart, const ChartPrice& price) {
     for (std::size_t i = 0; i < chart.lines.size(); ++i)
         std::printf("%zu. %s\t%s\n", i + 1,
-                    kindName(chart.lines[i], texts::keyTranslator()).c_str(),
-                    dealsPercent(price.lines[i].deals).c_str());
+                    kindName(chart.lines[i], chart.rules, texts::keyTranslator()).c_str(),
+                    dealsPercent(price.lines[i].deals, price.lines[i].allDeals).c_str());
     std::printf("%s\n", say(QCoreApplication::translate("kartavo-analyze",
                                                         "visszatérítés a táblázattal: %1")
                                 .arg(QString::fromStdString(price.chartReturn.percent(4))))
@@ -243,26 +280,65 @@ void printDerivation(const ChartDerivation& d, const ChartPrice& price, const Pa
                         "soronként: a rossz leosztások része, amit a visszatérítésből elvesznek"))
                     .c_str());
     for (std::size_t i = 0; i < price.lines.size(); ++i) {
-        const std::string cost = Fraction::reduced(price.lines[i].costUnits * 100,
-                                                   static_cast<Wide>(drawsMultiple) * 2598960 *
-                                                       static_cast<Wide>(paytable.stake))
-                                     .decimal(4);
-        std::printf("%zu.\t%s\t%s\n", i + 1, dealsPercent(price.lines[i].wrongDeals).c_str(),
+        const std::int64_t deals = price.lines[i].allDeals;
+        const std::string cost =
+            Fraction::reduced(price.lines[i].costUnits * 100, static_cast<Wide>(drawsMultiple) *
+                                                                  static_cast<Wide>(deals) *
+                                                                  static_cast<Wide>(paytable.stake))
+                .decimal(4);
+        std::printf("%zu.\t%s\t%s\n", i + 1, dealsPercent(price.lines[i].wrongDeals, deals).c_str(),
                     say(QCoreApplication::translate("kartavo-analyze", "%1 százalékpont")
                             .arg(QString::fromStdString(cost)))
                         .c_str());
     }
     // By HoldShape, as the source names them; the names in the comments are the source's own.
-    constexpr std::array<const char*, 18> shapes = {
-        "RoyalFlush",  "StraightFlush", "FourOfAKind",     "FullHouse", "Flush",
-        "Straight",    "ThreeOfAKind",  "TwoPairs",        "Pair",      "StraightOrBetter",
-        "PairedCards", "ToRoyalFlush",  "ToStraightFlush", "ToFlush",   "ToStraight",
-        "HighCards",   "OneCard",       "Nothing"};
+    constexpr std::array<const char*, 20> shapes = {
+        "RoyalFlush",   "StraightFlush",    "FiveOfAKind",
+        "FourOfAKind",  "FullHouse",        "Flush",
+        "Straight",     "ThreeOfAKind",     "TwoPairs",
+        "Pair",         "StraightOrBetter", "PairedCards",
+        "ToRoyalFlush", "ToStraightFlush",  "ToFlush",
+        "ToStraight",   "HighCards",        "OneCard",
+        "WildCards",    "Nothing"};
     std::printf("\n");
-    for (const HoldKind& k : d.chart.lines)
-        std::printf("// %s\n{S::%s, %d, %d, %d, %d, 0x%04x},\n", kindName(k).c_str(),
+    for (const HoldKind& k : d.chart.lines) {
+        std::printf("// %s\n{S::%s, %d, %d, %d, %d, 0x%04x", kindName(k, d.chart.rules).c_str(),
                     shapes.at(static_cast<std::size_t>(k.shape)), k.cards, k.minStraights,
                     k.maxStraights, k.minHighCards, k.ranks);
+        // The wild cards and the kicker only where a game has them.
+        if (k.wild != 0 || k.kicker != 0)
+            std::printf(", %d", k.wild);
+        if (k.kicker != 0)
+            std::printf(", 0x%04x", k.kicker);
+        std::printf("},\n");
+    }
+}
+
+// The built-in games, one a line: the name for --paytable, the game, its return.
+void printGames() {
+    for (const BuiltInGame& g : builtInGames())
+        std::printf("%s\t%s\t%s %%\n", g.id, builtInGame(g.id)->name.c_str(), g.perfectReturn);
+}
+
+// The game that --paytable names: a built-in game, else a paytable file.
+GameSpec chooseGame(const std::string& name, int multiplier) {
+    if (std::optional<GameSpec> spec = builtInGame(name, multiplier))
+        return *spec;
+    const bool looksLikeName = name.find_first_of("./\\") == std::string::npos;
+    if (looksLikeName && !std::filesystem::exists(name)) {
+        QStringList known;
+        for (const BuiltInGame& g : builtInGames())
+            known << QString::fromLatin1(g.id);
+        known << QStringLiteral("list");
+        fail(say(QCoreApplication::translate("kartavo-analyze",
+                                             "ismeretlen nyereménytábla: %1 (ismert: %2, vagy "
+                                             "egy nyereménytábla-fájl)")
+                     .arg(inQuotes(name), known.join(QStringLiteral(", ")))));
+    }
+    const PaytableRead read = readPaytableFile(name);
+    if (const auto* error = std::get_if<PaytableError>(&read))
+        fail(error->message(texts::keyTranslator()));
+    return casinoGameSpec(std::get<CasinoGame>(read), name);
 }
 
 void printChartHold(const StrategyChart& chart, const Hand& hand) {
@@ -337,10 +413,6 @@ int main(int argc, char** argv) {
             multiplierGiven = true;
         } else if (arg == "--paytable") {
             paytableName = value();
-            if (paytableName != "job96")
-                fail(say(QCoreApplication::translate(
-                             "kartavo-analyze", "ismeretlen nyereménytábla: %1 (ismert: job96)")
-                             .arg(inQuotes(paytableName))));
         } else if (arg == "--help" || arg == "-h") {
             std::printf("%s\n%s", synopsis().c_str(), help().c_str());
             return 0;
@@ -354,10 +426,13 @@ int main(int argc, char** argv) {
             cards += (cards.empty() ? "" : " ") + arg;
         }
     }
-    if (!paytableName.empty() && multiplierGiven)
-        fail(say(QCoreApplication::translate(
-            "kartavo-analyze",
-            "a --multiplier csak a játék saját nyereménytáblájával adható meg")));
+    if (paytableName == "list") {
+        if (game || strategy || holdByChart || derive || !cards.empty() || multiplierGiven)
+            fail(say(QCoreApplication::translate("kartavo-analyze",
+                                                 "a --paytable list mellett nem adható meg más")));
+        printGames();
+        return 0;
+    }
     if (int(game) + int(strategy) + int(holdByChart) > 1)
         fail(say(QCoreApplication::translate(
             "kartavo-analyze",
@@ -376,19 +451,23 @@ int main(int argc, char** argv) {
                 .c_str());
         return 2;
     }
-    const bool jacksOrBetter = !paytableName.empty();
-    const Paytable paytable = jacksOrBetter ? jacksOrBetter96() : gamePaytable(multiplier);
-    const StrategyChart& shipped = jacksOrBetter ? jacksOrBetterChart() : gameChart();
+    const GameSpec spec = chooseGame(paytableName.empty() ? "kartavo" : paytableName, multiplier);
+    if (multiplierGiven && spec.id != "kartavo")
+        fail(say(QCoreApplication::translate(
+            "kartavo-analyze",
+            "a --multiplier csak a játék saját nyereménytáblájával adható meg")));
+    const Paytable& paytable = spec.paytable;
+    const int deckSize = paytable.deckSize;
 
-    if (holdByChart) { // needs no tables
+    if (holdByChart && spec.chart) { // needs no tables
         if (!cards.empty()) {
-            printChartHold(shipped, parseHand(cards));
+            printChartHold(*spec.chart, parseHand(cards, deckSize));
             return 0;
         }
         // Answered as they come, so that a program can also ask one hand at a time.
         for (std::string line; std::getline(std::cin, line);)
             if (line.find_first_not_of(" \t\r") != std::string::npos) {
-                printChartHold(shipped, parseHand(line));
+                printChartHold(*spec.chart, parseHand(line, deckSize));
                 std::fflush(stdout);
             }
         return 0;
@@ -397,31 +476,50 @@ int main(int argc, char** argv) {
     std::optional<GameReturn> result;
     std::optional<ChartDerivation> derivation;
     std::optional<ChartPrice> price;
+    const StrategyChart* chart = spec.chart;
     HoldRanking holds{};
-    const Hand hand = cards.empty() ? Hand{} : parseHand(cards);
+    const Hand hand = cards.empty() ? Hand{} : parseHand(cards, deckSize);
+    GameEngine engine(spec);
     {
         ProgressLine progress;
-        const StrategyTables tables(paytable);
+        const StrategyTables& tables = engine.tables();
         const Progress report = [&](double share) { progress.set(share); };
+        // A game without a chart of its own has it derived first.
+        const bool deriving = derive || ((strategy || holdByChart) && !spec.chart);
+        const auto part = [&](double from, double to) -> Progress {
+            return
+                [&progress, from, to](double share) { progress.set(from + (to - from) * share); };
+        };
         if (game) {
             result = gameReturn(tables, report);
-        } else if (strategy) {
-            if (derive)
-                derivation = deriveChart(tables, shipped.rules,
-                                         jacksOrBetter ? jacksOrBetterChartGoal() : gameChartGoal(),
-                                         [&](double share) { progress.set(0.9 * share); });
-            price = priceChart(tables, derivation ? derivation->chart : shipped, [&](double share) {
-                progress.set(derive ? 0.9 + 0.1 * share : share);
-            });
-        } else {
+        } else if (derive) {
+            derivation = deriveChart(tables, spec.rules, spec.goal, part(0, 0.9));
+            chart = &derivation->chart;
+        } else if (deriving) {
+            chart = &engine.chart(part(0, 0.9));
+        } else if (!strategy) {
             holds = tables.analyse(hand);
         }
+        if (strategy)
+            price = priceChart(tables, *chart, deriving ? part(0.9, 1) : report);
+    }
+    if (holdByChart) {
+        if (!cards.empty()) {
+            printChartHold(*chart, hand);
+            return 0;
+        }
+        for (std::string line; std::getline(std::cin, line);)
+            if (line.find_first_not_of(" \t\r") != std::string::npos) {
+                printChartHold(*chart, parseHand(line, deckSize));
+                std::fflush(stdout);
+            }
+        return 0;
     }
     if (strategy) {
-        if (derivation)
+        if (derive)
             printDerivation(*derivation, *price, paytable);
         else
-            printChart(shipped, *price);
+            printChart(*chart, *price);
         return 0;
     }
     if (game) {

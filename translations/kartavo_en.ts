@@ -68,6 +68,152 @@
     </message>
 </context>
 <context>
+    <name>Paytable</name>
+    <message>
+        <source>Royal flös</source>
+        <translation>Royal Flush</translation>
+    </message>
+    <message>
+        <source>Flös</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>Póker</source>
+        <translation>Four of a Kind</translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Színflös</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>Sor</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Three of a Kind</translation>
+    </message>
+    <message>
+        <source>Két pár</source>
+        <translation>Two Pair</translation>
+    </message>
+    <message>
+        <source>Pár: bubi vagy jobb</source>
+        <translation>Jacks or Better</translation>
+    </message>
+    <message>
+        <source>Póker: ászok</source>
+        <translation>Four Aces</translation>
+    </message>
+    <message>
+        <source>Póker: 2-esek – 4-esek</source>
+        <translation>Four 2s – 4s</translation>
+    </message>
+    <message>
+        <source>Póker: 5-ösök – királyok</source>
+        <translation>Four 5s – Kings</translation>
+    </message>
+    <message>
+        <source>Póker: ászok 2-es – 4-es kísérővel</source>
+        <translation>Four Aces with a 2 – 4</translation>
+    </message>
+    <message>
+        <source>Póker: 2-esek – 4-esek ász – 4-es kísérővel</source>
+        <translation>Four 2s – 4s with an Ace – 4</translation>
+    </message>
+    <message>
+        <source>Természetes royal flös</source>
+        <translation>Natural Royal Flush</translation>
+    </message>
+    <message>
+        <source>Négy 2-es</source>
+        <translation>Four Deuces</translation>
+    </message>
+    <message>
+        <source>Royal flös 2-essel</source>
+        <translation>Wild Royal Flush</translation>
+    </message>
+    <message>
+        <source>Royal flös dzsókerrel</source>
+        <translation>Wild Royal Flush</translation>
+    </message>
+    <message>
+        <source>Öt egyforma</source>
+        <translation>Five of a Kind</translation>
+    </message>
+    <message>
+        <source>Pár: király vagy ász</source>
+        <translation>Kings or Better</translation>
+    </message>
+</context>
+<context>
+    <name>Paytable file</name>
+    <message>
+        <source>nagyobb 64 KB-nál</source>
+        <translation>larger than 64 KB</translation>
+    </message>
+    <message>
+        <source>kétszer szerepel: %1</source>
+        <translation>given twice: %1</translation>
+    </message>
+    <message>
+        <source>%1. oszlop: hibás JSON</source>
+        <translation>column %1: not valid JSON</translation>
+    </message>
+    <message>
+        <source>nem JSON objektum</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>ismeretlen tag: %1</source>
+        <translation>unknown member: %1</translation>
+    </message>
+    <message>
+        <source>hiányzik: %1</source>
+        <translation>missing: %1</translation>
+    </message>
+    <message>
+        <source>nem nyereménytábla: a format nem &quot;%1&quot;</source>
+        <translation>not a paytable: the format is not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>version: csak az 1. változatot ismeri ez a program, nem %1</source>
+        <translation>version: this program knows version 1 only, not %1</translation>
+    </message>
+    <message>
+        <source>%1: szöveg kell</source>
+        <translation>%1: must be a text</translation>
+    </message>
+    <message>
+        <source>name: 1-100 karakter kell, vezérlőjel nélkül</source>
+        <translation>name: must be 1-100 characters, without control characters</translation>
+    </message>
+    <message>
+        <source>family: ismeretlen játékcsalád: %1 (ismert: %2)</source>
+        <translation>family: unknown family: %1 (known: %2)</translation>
+    </message>
+    <message>
+        <source>%1: JSON objektum kell</source>
+        <translation>%1: must be a JSON object</translation>
+    </message>
+    <message>
+        <source>ismeretlen sor: %1 (a %2 sorai: %3)</source>
+        <translation>unknown row: %1 (the rows of %2: %3)</translation>
+    </message>
+    <message>
+        <source>%1: egész szám kell 0 és 1000000 között, nem %2</source>
+        <translation>%1: must be a whole number from 0 to 1000000, not %2</translation>
+    </message>
+    <message>
+        <source>nem olvasható</source>
+        <translation>cannot be read</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>tízes</source>
@@ -460,6 +606,74 @@
         <source>ászig</source>
         <translation>ace</translation>
     </message>
+    <message>
+        <source>Nincs 2-es</source>
+        <translation>No deuce</translation>
+    </message>
+    <message>
+        <source>Egy 2-es</source>
+        <translation>One deuce</translation>
+    </message>
+    <message>
+        <source>Két 2-es</source>
+        <translation>Two deuces</translation>
+    </message>
+    <message>
+        <source>Három 2-es</source>
+        <translation>Three deuces</translation>
+    </message>
+    <message>
+        <source>Négy 2-es</source>
+        <translation>Four deuces</translation>
+    </message>
+    <message>
+        <source>Dzsókerrel</source>
+        <translation>With the joker</translation>
+    </message>
+    <message>
+        <source>Dzsóker nélkül</source>
+        <translation>No joker</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, kísérő: %2</source>
+        <translation>%1, kicker: %2</translation>
+    </message>
+    <message>
+        <source>Öt egyforma</source>
+        <translation>Five of a kind</translation>
+    </message>
+    <message>
+        <source>Magas pár (király vagy ász)</source>
+        <translation>High pair (kings or aces)</translation>
+    </message>
+    <message>
+        <source>Alacsony pár (2-estől dámáig)</source>
+        <translation>Low pair (2s to queens)</translation>
+    </message>
+    <message>
+        <source>Drill vagy jobb (a párosított lapok a vadlapokkal)</source>
+        <translation>Three of a kind or better (the paired cards with the wild cards)</translation>
+    </message>
+    <message>
+        <source>csak a dzsóker (ha nincs, mind az öt lap csere)</source>
+        <translation>the joker alone (none: draw all five)</translation>
+    </message>
+    <message>
+        <source>csak a dzsóker</source>
+        <translation>the joker alone</translation>
+    </message>
+    <message>
+        <source>csak a 2-esek (ha nincs, mind az öt lap csere)</source>
+        <translation>the deuces alone (none: draw all five)</translation>
+    </message>
+    <message>
+        <source>csak a 2-esek</source>
+        <translation>the deuces alone</translation>
+    </message>
 </context>
 <context>
     <name>TableAnnouncer</name>
@@ -660,110 +874,6 @@
 <context>
     <name>kartavo-analyze</name>
     <message>
-        <source>Használat: kartavo-analyze [--multiplier N] [--paytable job96] LAPOK
-  vagy:  kartavo-analyze --game [--multiplier N] [--paytable job96]
-  vagy:  kartavo-analyze --strategy [--derive] [--paytable job96]
-  vagy:  kartavo-analyze --chart-hold [--paytable job96] [LAPOK]
-</source>
-        <translation>Usage: kartavo-analyze [--multiplier N] [--paytable job96] CARDS
-  or:  kartavo-analyze --game [--multiplier N] [--paytable job96]
-  or:  kartavo-analyze --strategy [--derive] [--paytable job96]
-  or:  kartavo-analyze --chart-hold [--paytable job96] [CARDS]
-</translation>
-    </message>
-    <message>
-        <source>A Kartavo ötlapos pókerének pontos elemzője és stratégiai táblázata.
-
-Öt lapot megadva kiírja a leosztás 32 lehetséges megtartását, a legjobbat elöl:
-soronként a megtartott lapokat (&quot;-&quot;, ha mind az öt cserélődik), egy tabulátort és
-a várható nyereményt (a játék táblájával forintban) kilenc tizedesjeggyel.
-
-Lapok:
-  rang   2-9, 0 (a tízes), J, Q, K, A
-  szín   c (treff), d (káró), h (kőr), s (pikk)
-
-Minden lap a rangja és utána a színe, ahogy a játék a képeit nevezi (As, 0h, 9c);
-a lapokat szóköz választja el, egy argumentumban vagy ötben.
-
-Kapcsolók:
-      --multiplier N    a szorzó: 1, 2, 5 vagy 10 (alapból 1); a tét és a
-                        nyeremények vele szorzódnak
-      --paytable job96  a 9/6 Jacks or Better nyereménytáblája a játéké helyett
-                        (kreditben; a --multiplier mellett nem adható meg)
-      --game            a teljes játék pontos visszatérítése tökéletes játékkal
-      --strategy        a stratégiai táblázat: számozott sorai, egy tabulátor és a
-                        leosztások része, amelyre a sor érvényes; utána a táblázat
-                        és a tökéletes játék visszatérítése
-      --derive          a --strategy mellett: a táblázat újra levezetve, minden
-                        táblázathossz legjobb visszatérítésével és a sorok árával
-      --chart-hold      amit a táblázat megtart, egy tabulátor és az érvényes sor
-                        száma; lapok nélkül a szabványos bemenet minden sorára
-                        (soronként egy leosztás)
-      --language hu|en  a kiírás nyelve, magyar vagy angol; alapból magyar, ha
-                        a rendszer nyelve magyar vagy nincs megadva (C, POSIX),
-                        különben angol; a számok és a lapok minden nyelven
-                        ugyanazok
-  -h, --help            ez a súgó
-      --version         a program változata
-
-Kilépési érték:
-  0   rendben
-  2   hibás bemenet, amelyet egy sor nevez meg a szabványos hibakimeneten
-
-Példák:
-  $ kartavo-analyze &quot;As Ks Qs Js 9h&quot;
-  $ kartavo-analyze --multiplier 5 As Ks Qs Js 9h
-  $ kartavo-analyze --game --paytable job96
-  $ kartavo-analyze --strategy
-  $ kartavo-analyze --chart-hold &lt; leosztasok.txt
-</source>
-        <translation>The exact analyzer and strategy chart of Kartavo&apos;s five-card poker.
-
-Given five cards, it prints the 32 possible holds of the deal, best first:
-one a line, the cards kept (&quot;-&quot; when all five are drawn), a tab and the
-expected win (in forints with the game&apos;s paytable) with nine decimals.
-
-Cards:
-  rank   2-9, 0 (ten), J, Q, K, A
-  suit   c (clubs), d (diamonds), h (hearts), s (spades)
-
-Each card is its rank and then its suit, as the game names its pictures
-(As, 0h, 9c); spaces separate the cards, in one argument or in five.
-
-Options:
-      --multiplier N    the multiplier: 1, 2, 5 or 10 (1 by default); the stake
-                        and the wins are multiplied by it
-      --paytable job96  the 9/6 Jacks or Better paytable instead of the game&apos;s
-                        (in credits; not with --multiplier)
-      --game            the exact return of the whole game under perfect play
-      --strategy        the strategy chart: its numbered lines, a tab and the
-                        share of deals each line applies to; then the return
-                        of the chart and of perfect play
-      --derive          with --strategy: the chart derived anew, with the best
-                        return of every chart length and the cost of each line
-      --chart-hold      what the chart keeps, a tab and the number of the line
-                        that applies; without cards, for every line of
-                        standard input (one hand a line)
-      --language hu|en  the language of the output, Hungarian or English; by
-                        default Hungarian where the system&apos;s language is
-                        Hungarian or none is set (C, POSIX), else English; the
-                        numbers and the cards are the same in every language
-  -h, --help            this help
-      --version         the program&apos;s version
-
-Exit status:
-  0   success
-  2   bad input, named by one line on standard error
-
-Examples:
-  $ kartavo-analyze &quot;As Ks Qs Js 9h&quot;
-  $ kartavo-analyze --multiplier 5 As Ks Qs Js 9h
-  $ kartavo-analyze --game --paytable job96
-  $ kartavo-analyze --strategy
-  $ kartavo-analyze --chart-hold &lt; hands.txt
-</translation>
-    </message>
-    <message>
         <source>kredit</source>
         <translation>credit</translation>
     </message>
@@ -828,10 +938,6 @@ Examples:
         <translation>the multiplier can be 1, 2, 5 or 10, not %1</translation>
     </message>
     <message>
-        <source>ismeretlen nyereménytábla: %1 (ismert: job96)</source>
-        <translation>unknown paytable: %1 (known: job96)</translation>
-    </message>
-    <message>
         <source>ismeretlen kapcsoló: %1</source>
         <translation>unknown option: %1</translation>
     </message>
@@ -873,6 +979,169 @@ Examples:
             <numerusform>at most %n line</numerusform>
             <numerusform>at most %n lines</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Használat: kartavo-analyze [--multiplier N] [--paytable JÁTÉK] LAPOK
+  vagy:  kartavo-analyze --game [--multiplier N] [--paytable JÁTÉK]
+  vagy:  kartavo-analyze --strategy [--derive] [--paytable JÁTÉK]
+  vagy:  kartavo-analyze --chart-hold [--paytable JÁTÉK] [LAPOK]
+  vagy:  kartavo-analyze --paytable list
+</source>
+        <translation>Usage: kartavo-analyze [--multiplier N] [--paytable GAME] CARDS
+  or:  kartavo-analyze --game [--multiplier N] [--paytable GAME]
+  or:  kartavo-analyze --strategy [--derive] [--paytable GAME]
+  or:  kartavo-analyze --chart-hold [--paytable GAME] [CARDS]
+  or:  kartavo-analyze --paytable list
+</translation>
+    </message>
+    <message>
+        <source>ebben a játékban nincs dzsóker: %1</source>
+        <translation>this game has no joker: %1</translation>
+    </message>
+    <message>
+        <source>ismeretlen nyereménytábla: %1 (ismert: %2, vagy egy nyereménytábla-fájl)</source>
+        <translation>unknown paytable: %1 (known: %2, or a paytable file)</translation>
+    </message>
+    <message>
+        <source>a --paytable list mellett nem adható meg más</source>
+        <translation>--paytable list takes nothing else</translation>
+    </message>
+    <message>
+        <source>A Kartavo ötlapos pókerének pontos elemzője és stratégiai táblázata.
+
+Öt lapot megadva kiírja a leosztás 32 lehetséges megtartását, a legjobbat elöl:
+soronként a megtartott lapokat (&quot;-&quot;, ha mind az öt cserélődik), egy tabulátort és
+a várható nyereményt kilenc tizedesjeggyel (a Kartavóban forintban, a kaszinók
+játékaiban kreditben).
+
+Lapok:
+  rang   2-9, 0 (a tízes), J, Q, K, A
+  szín   c (treff), d (káró), h (kőr), s (pikk)
+
+Minden lap a rangja és utána a színe, ahogy a játék a képeit nevezi (As, 0h, 9c);
+a dzsóker Jk, csak a Joker Pokerben. A lapokat szóköz választja el, egy
+argumentumban vagy ötben.
+
+Játékok:
+  kartavo  a Kartavo saját nyereménytáblája (alapból)
+  job96    Jacks or Better 9/6
+  bp85     Bonus Poker 8/5
+  bpd96    Bonus Poker Deluxe 9/6
+  db107    Double Bonus 10/7
+  ddb96    Double Double Bonus 9/6
+  dw       Deuces Wild (a 2-esek vadlapok)
+  jokerk   Joker Poker, király vagy jobb pár (53 lap, a dzsóker vadlap)
+
+A kaszinók játékai érménként fizetnek, kreditben; a royal flöshöz 800-at, mint öt
+érme tétjével. Bármely más nyereménytábla egy JSON fájlból olvasható (UTF-8,
+legfeljebb 64 KB): a &quot;format&quot; &quot;Kartavo paytable&quot;, a &quot;version&quot; 1, a &quot;name&quot; a
+játék neve, a &quot;family&quot; a játékcsaládja (jacks-or-better, bonus-poker,
+bonus-poker-deluxe, double-bonus, double-double-bonus, deuces-wild, joker-poker), a
+&quot;pays&quot; a család minden sorát egyszer adja meg, 0 és 1000000 közötti egész
+kreditben. Saját táblázat nélkül a stratégiai táblázatát előbb levezeti (néhány
+másodperc).
+
+Kapcsolók:
+      --multiplier N    a szorzó: 1, 2, 5 vagy 10 (alapból 1); a tét és a
+                        nyeremények vele szorzódnak (csak a Kartavóban)
+      --paytable JÁTÉK  a játék neve a fentiek közül, vagy egy
+                        nyereménytábla-fájl; list: a beépített játékok, a
+                        nevük és a visszatérítésük
+      --game            a teljes játék pontos visszatérítése tökéletes játékkal
+      --strategy        a stratégiai táblázat: számozott sorai, egy tabulátor és a
+                        leosztások része, amelyre a sor érvényes; utána a táblázat
+                        és a tökéletes játék visszatérítése
+      --derive          a --strategy mellett: a táblázat újra levezetve, minden
+                        táblázathossz legjobb visszatérítésével és a sorok árával
+      --chart-hold      amit a táblázat megtart, egy tabulátor és az érvényes sor
+                        száma; lapok nélkül a szabványos bemenet minden sorára
+                        (soronként egy leosztás)
+      --language hu|en  a kiírás nyelve, magyar vagy angol; alapból magyar, ha
+                        a rendszer nyelve magyar vagy nincs megadva (C, POSIX),
+                        különben angol; a számok és a lapok minden nyelven
+                        ugyanazok
+  -h, --help            ez a súgó
+      --version         a program változata
+
+Kilépési érték:
+  0   rendben
+  2   hibás bemenet, amelyet egy sor nevez meg a szabványos hibakimeneten
+
+Példák:
+  $ kartavo-analyze &quot;As Ks Qs Js 9h&quot;
+  $ kartavo-analyze --multiplier 5 As Ks Qs Js 9h
+  $ kartavo-analyze --game --paytable job96
+  $ kartavo-analyze --paytable jokerk Jk As Ks 7c 2d
+  $ kartavo-analyze --strategy --paytable 8-5-jacks.json
+  $ kartavo-analyze --chart-hold &lt; leosztasok.txt
+</source>
+        <translation>The exact analyzer and strategy chart of Kartavo&apos;s five-card poker.
+
+Given five cards, it prints the 32 possible holds of the deal, best first:
+one a line, the cards kept (&quot;-&quot; when all five are drawn), a tab and the
+expected win with nine decimals (in forints in Kartavo, in credits in the
+casino games).
+
+Cards:
+  rank   2-9, 0 (ten), J, Q, K, A
+  suit   c (clubs), d (diamonds), h (hearts), s (spades)
+
+Each card is its rank and then its suit, as the game names its pictures
+(As, 0h, 9c); the joker is Jk, in Joker Poker only. Spaces separate the
+cards, in one argument or in five.
+
+Games:
+  kartavo  Kartavo&apos;s own paytable (the default)
+  job96    Jacks or Better 9/6
+  bp85     Bonus Poker 8/5
+  bpd96    Bonus Poker Deluxe 9/6
+  db107    Double Bonus 10/7
+  ddb96    Double Double Bonus 9/6
+  dw       Deuces Wild (the 2s are wild)
+  jokerk   Joker Poker, kings or better (53 cards, the joker is wild)
+
+The casino games pay per coin, in credits; the royal flush 800, as with five
+coins bet. Any other paytable is read from a JSON file (UTF-8, 64 KB at
+most): &quot;format&quot; is &quot;Kartavo paytable&quot;, &quot;version&quot; 1, &quot;name&quot; the game&apos;s name,
+&quot;family&quot; its family (jacks-or-better, bonus-poker, bonus-poker-deluxe,
+double-bonus, double-double-bonus, deuces-wild, joker-poker), &quot;pays&quot; gives
+every row of the family once, in whole credits from 0 to 1000000. Without a
+chart of its own, the game&apos;s strategy chart is derived first (some seconds).
+
+Options:
+      --multiplier N    the multiplier: 1, 2, 5 or 10 (1 by default); the stake
+                        and the wins are multiplied by it (Kartavo only)
+      --paytable GAME   the game&apos;s name from those above, or a paytable file;
+                        list: the built-in games, their names and their
+                        returns
+      --game            the exact return of the whole game under perfect play
+      --strategy        the strategy chart: its numbered lines, a tab and the
+                        share of deals each line applies to; then the return
+                        of the chart and of perfect play
+      --derive          with --strategy: the chart derived anew, with the best
+                        return of every chart length and the cost of each line
+      --chart-hold      what the chart keeps, a tab and the number of the line
+                        that applies; without cards, for every line of
+                        standard input (one hand a line)
+      --language hu|en  the language of the output, Hungarian or English; by
+                        default Hungarian where the system&apos;s language is
+                        Hungarian or none is set (C, POSIX), else English; the
+                        numbers and the cards are the same in every language
+  -h, --help            this help
+      --version         the program&apos;s version
+
+Exit status:
+  0   success
+  2   bad input, named by one line on standard error
+
+Examples:
+  $ kartavo-analyze &quot;As Ks Qs Js 9h&quot;
+  $ kartavo-analyze --multiplier 5 As Ks Qs Js 9h
+  $ kartavo-analyze --game --paytable job96
+  $ kartavo-analyze --paytable jokerk Jk As Ks 7c 2d
+  $ kartavo-analyze --strategy --paytable 8-5-jacks.json
+  $ kartavo-analyze --chart-hold &lt; hands.txt
+</translation>
     </message>
 </context>
 <context>
