@@ -4,6 +4,8 @@
 #include "translatable.h"
 
 #include <array>
+#include <optional>
+#include <utility>
 
 namespace kartavo {
 
@@ -22,6 +24,18 @@ constexpr std::array<const char*, 13> rankNames = {
 constexpr std::array<const char*, 4> suitNames = {
     QT_TRANSLATE_NOOP("Rules", "treff"), QT_TRANSLATE_NOOP("Rules", "káró"),
     QT_TRANSLATE_NOOP("Rules", "kőr"), QT_TRANSLATE_NOOP("Rules", "pikk")};
+// In the order of suitLetters.
+constexpr std::array<std::string_view, 4> suitSymbols = {"♣", "♦", "♥", "♠"};
+
+// The rank and suit indexes of a card path, or nothing for a text that is not one of the 52.
+std::optional<std::pair<std::size_t, std::size_t>> rankAndSuit(std::string_view cardPath) {
+    const auto rank = rankCharacters.find(rankOfCard(cardPath));
+    const auto suit = suitLetters.find(suitOfCard(cardPath));
+    if (rank == std::string_view::npos || suit == std::string_view::npos ||
+        !cardPath.ends_with(".bmp"))
+        return std::nullopt;
+    return std::pair{rank, suit};
+}
 } // namespace
 
 char rankCharacter(int rankIndex) {
@@ -44,16 +58,31 @@ char suitOfCard(std::string_view cardPath) {
     return cardPath.size() >= 5 ? cardPath[cardPath.size() - 5] : '\0';
 }
 
+bool isJoker(std::string_view cardPath) {
+    return cardPath.ends_with(jokerFileName);
+}
+
 std::string spokenCardName(std::string_view cardPath, const Translate& translate) {
-    const auto rank = rankCharacters.find(rankOfCard(cardPath));
-    const auto suit = suitLetters.find(suitOfCard(cardPath));
-    if (rank == std::string_view::npos || suit == std::string_view::npos ||
-        !cardPath.ends_with(".bmp"))
+    if (isJoker(cardPath))
+        return translated(translate, "Rules", QT_TRANSLATE_NOOP("Rules", "joker"));
+    const auto card = rankAndSuit(cardPath);
+    if (!card)
         return {};
     // The suit, then the rank: "pikk ász".
     return fillIn(translated(translate, "Rules", QT_TRANSLATE_NOOP("Rules", "%1 %2")),
-                  {translated(translate, "Rules", suitNames[suit]),
-                   translated(translate, "Rules", rankNames[rank])});
+                  {translated(translate, "Rules", suitNames[card->second]),
+                   translated(translate, "Rules", rankNames[card->first])});
+}
+
+std::string writtenCardName(std::string_view cardPath, const Translate& translate) {
+    if (isJoker(cardPath))
+        return translated(translate, "Rules", QT_TRANSLATE_NOOP("Rules", "Joker"));
+    const auto card = rankAndSuit(cardPath);
+    if (!card)
+        return {};
+    const char rank = rankCharacters[card->first];
+    return (rank == '0' ? std::string("10") : std::string(1, rank)) +
+           std::string(suitSymbols[card->second]);
 }
 
 } // namespace kartavo

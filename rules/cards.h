@@ -24,8 +24,16 @@ std::string cardFileName(int rankIndex, int suitIndex);
 char rankOfCard(std::string_view cardPath);
 char suitOfCard(std::string_view cardPath);
 
-// Spoken name of the card held at a path, for screen readers: "pikk ász", "kőr tízes", its words
-// translated by translate. Empty for a text that is not a card.
+// The joker of a 53-card deck is held at "Jk.bmp"; it has no rank or suit of its own.
+inline constexpr std::string_view jokerFileName = "Jk.bmp";
+bool isJoker(std::string_view cardPath);
+
+// Spoken name of the card held at a path, for screen readers: "pikk ász", "kőr tízes", "joker",
+// its words translated by translate. Empty for a text that is not a card.
 std::string spokenCardName(std::string_view cardPath, const Translate& translate = {});
+// The card as sighted players read it in a line of cards, in UTF-8: the rank and the suit's
+// symbol ("A♠", "10♥"), or the joker's word translated by translate ("Joker"). Empty for a text
+// that is not a card.
+std::string writtenCardName(std::string_view cardPath, const Translate& translate = {});
 
 } // namespace kartavo

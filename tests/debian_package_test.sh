@@ -20,14 +20,14 @@ dpkg-deb -c "$deb" | awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }
 has() { grep -qxF "$1" "$tmp/paths" || fail "the package lacks $1"; }
 has "./usr/games/kartavo -> ../lib/kartavo/kartavo"
 has ./usr/lib/kartavo/kartavo
-for f in As.bmp As@2x.bmp hatlap.bmp hat7.bmp hat7@2x.bmp casino8.jpg mpar.jpg splash.jpg \
-    splash.en.jpg start.wav kilepes.wav hand.cur hand@2x.cur translations/kartavo_en.qm; do
+for f in As.bmp As@2x.bmp Jk.bmp Jk@2x.bmp hatlap.bmp hat7.bmp hat7@2x.bmp casino8.jpg mpar.jpg \
+    splash.jpg splash.en.jpg start.wav kilepes.wav hand.cur hand@2x.cur translations/kartavo_en.qm; do
     has "./usr/lib/kartavo/$f"
 done
 media=$(grep -c '^\./usr/lib/kartavo/.' "$tmp/paths")
-# 92 media files, 83 double-size twins, the program and translations/ with the English.
-[ "$media" -eq 178 ] ||
-    fail "usr/lib/kartavo holds $media entries, expected 92 media files, 83 twins, the program" \
+# 93 media files, 84 double-size twins, the program and translations/ with the English.
+[ "$media" -eq 180 ] ||
+    fail "usr/lib/kartavo holds $media entries, expected 93 media files, 84 twins, the program" \
         "and the English translation"
 has "./usr/share/applications/$id.desktop"
 has "./usr/share/metainfo/$id.metainfo.xml"

@@ -23,6 +23,7 @@ media=()
 for suit in c d h s; do
     for rank in 0 2 3 4 5 6 7 8 9 J Q K A; do media+=("$rank$suit.bmp"); done
 done
+media+=(Jk.bmp)
 for n in 0 1 2 3 4 5 6 7; do media+=("hat$n.bmp"); done
 for n in 1 2 3 4 5 6 7 8; do media+=("casino$n.jpg"); done
 media+=(hatlap.bmp splash.jpg splash2.jpg splash.en.jpg splash2.en.jpg hand.cur handk.cur

@@ -15,7 +15,7 @@ if ! tsort "$build/layers.txt" >/dev/null 2>"$build/layers.err"; then
 fi
 
 declare -A library=([rules]=kartavo_rules [strategy]=kartavo_strategy [texts]=kartavo_texts [media]=kartavo_media
-    [controls]=kartavo_controls [options_dialog]=kartavo_options [game_table]=kartavo_table
+    [printing]=kartavo_printing [controls]=kartavo_controls [options_dialog]=kartavo_options [game_table]=kartavo_table
     [trainer]=kartavo_trainer [shell]=kartavo_shell)
 declare -A owner
 for folder in "${!library[@]}"; do

@@ -137,6 +137,7 @@ class MediaTest : public QObject {
             for (QChar rank : QStringLiteral("023456789JQKA"))
                 QTest::addRow("%s", qPrintable(QString(rank) + suit + ".bmp"))
                     << QString(rank) + suit + ".bmp" << QByteArray("bmp") << QSize(71, 96);
+        QTest::newRow("joker") << "Jk.bmp" << QByteArray("bmp") << QSize(71, 96);
         for (int d = 0; d < 8; ++d)
             QTest::addRow("hat%d", d)
                 << QStringLiteral("hat%1.bmp").arg(d) << QByteArray("bmp") << QSize(71, 96);

@@ -75,11 +75,37 @@ class RulesTextTest : public QObject {
         QCOMPARE(QString::fromStdString(kartavo::spokenCardName(path)), spoken);
     }
 
-    void notACard() {
-        QCOMPARE(kartavo::spokenCardName(""), std::string());
-        QCOMPARE(kartavo::spokenCardName("/x/hatlap.bmp"), std::string());
-        QCOMPARE(kartavo::rankOfCard("x"), '\0');
+    // A card's names, heard and read; the joker has no rank or suit, a card back no name.
+    void cardNames_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("ten") << "/opt/kartavo/0h.bmp"
+                             << "10♥"
+                             << "kőr tízes";
+        QTest::newRow("ace") << "As.bmp"
+                             << "A♠"
+                             << "pikk ász";
+        QTest::newRow("joker") << "/opt/kartavo/Jk.bmp"
+                               << "Joker"
+                               << "joker";
+        QTest::newRow("nothing") << ""
+                                 << ""
+                                 << "";
+        QTest::newRow("card back") << "/x/hatlap.bmp"
+                                   << ""
+                                   << "";
     }
+    void cardNames() {
+        QFETCH(QString, path);
+        QFETCH(QString, written);
+        QFETCH(QString, spoken);
+        const std::string card = path.toStdString();
+        QCOMPARE(QString::fromStdString(kartavo::writtenCardName(card)), written);
+        QCOMPARE(QString::fromStdString(kartavo::spokenCardName(card)), spoken);
+    }
+
+    void notACard() { QCOMPARE(kartavo::rankOfCard("x"), '\0'); }
 
     // Every amount is the x 1 amount times the multiplier, written "<n> Ft".
     void payoutTextsScaleWithTheMultiplier_data() {

@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace art {
 
@@ -270,6 +271,149 @@ void drawCourt(QPainter& p, char rank, char suit) {
     p.drawRect(frame);
 }
 
+// A five-pointed star of outer radius r about the centre, one point up.
+QPainterPath star(QPointF centre, double r) {
+    QPainterPath path;
+    for (int i = 0; i < 10; ++i) {
+        const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
+        const double radius = i % 2 ? r * 0.42 : r;
+        const QPointF point = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
+        if (i == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+// "JOKER" down the corner, a letter a line, as real decks write it; a star below.
+void drawJokerIndex(QPainter& p) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(8);
+    font.setBold(true);
+    p.setFont(font);
+    for (int corner = 0; corner < 2; ++corner) {
+        p.save();
+        if (corner == 1) {
+            p.translate(cardWidth, cardHeight);
+            p.rotate(180);
+        }
+        const QColor ink = corner == 0 ? suitColor('h') : suitColor('s');
+        p.setPen(ink);
+        const QString word = QStringLiteral("JOKER");
+        for (int i = 0; i < word.size(); ++i)
+            p.drawText(QRectF(1, 3 + i * 8, 13, 9), Qt::AlignHCenter | Qt::AlignVCenter,
+                       word.mid(i, 1));
+        p.fillPath(star(QPointF(7.5, 48), 3.6), ink);
+        p.restore();
+    }
+}
+
+// A jester in a framed picture, as the court cards have theirs: the three-pointed cap with its
+// bells, the face, a ruff, and a motley of red and black diamonds; gold stars about the cap.
+void drawJester(QPainter& p) {
+    const QRectF frame(13.5, 11.5, 44, 73);
+    const QColor red = suitColor('h'), black = suitColor('s');
+    const QColor gold(222, 176, 40), blue(40, 70, 160), skin(250, 214, 170);
+    p.fillRect(frame, QColor(252, 246, 224));
+    p.save();
+    p.setClipRect(frame);
+    const double cx = frame.center().x();
+    const QPen outline(Qt::black, 0.6);
+    // The motley: diamonds in red and black down to the frame's bottom, under the shoulders.
+    QPainterPath body;
+    body.moveTo(frame.left() + 3, frame.bottom());
+    body.cubicTo(frame.left() + 3, 60, cx - 12, 55, cx, 55);
+    body.cubicTo(cx + 12, 55, frame.right() - 3, 60, frame.right() - 3, frame.bottom());
+    body.closeSubpath();
+    p.save();
+    p.setClipPath(body, Qt::IntersectClip);
+    for (int row = 0; row < 6; ++row)
+        for (int col = -3; col <= 3; ++col) {
+            const QPointF c(cx + col * 8 + (row % 2) * 4, 57 + row * 6);
+            QPainterPath diamond;
+            diamond.moveTo(c + QPointF(0, -3.5));
+            diamond.lineTo(c + QPointF(4, 0));
+            diamond.lineTo(c + QPointF(0, 3.5));
+            diamond.lineTo(c + QPointF(-4, 0));
+            diamond.closeSubpath();
+            p.fillPath(diamond, (col + row) % 2 ? red : black);
+        }
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(outline);
+    p.drawPath(body);
+    // Buttons down the front.
+    p.setPen(Qt::NoPen);
+    p.setBrush(gold);
+    for (int i = 0; i < 3; ++i)
+        p.drawEllipse(QPointF(cx, 65 + i * 6.5), 1.3, 1.3);
+    // The ruff: points in turn red and gold about the neck.
+    for (int i = 0; i < 8; ++i) {
+        const double x = cx - 12 + i * 3;
+        QPainterPath point;
+        point.moveTo(x, 50);
+        point.lineTo(x + 3, 50);
+        point.lineTo(x + 1.5, 57);
+        point.closeSubpath();
+        p.setPen(QPen(Qt::black, 0.4));
+        p.setBrush(i % 2 ? gold : red);
+        p.drawPath(point);
+    }
+    // The face, smiling, with red cheeks.
+    p.setPen(outline);
+    p.setBrush(skin);
+    p.drawEllipse(QPointF(cx, 43), 6.5, 7.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 120, 110, 150));
+    p.drawEllipse(QPointF(cx - 3.8, 45.5), 1.5, 1.1);
+    p.drawEllipse(QPointF(cx + 3.8, 45.5), 1.5, 1.1);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(cx - 2.3, 42), 0.75, 0.9);
+    p.drawEllipse(QPointF(cx + 2.3, 42), 0.75, 0.9);
+    p.setPen(QPen(Qt::black, 0.7));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(cx - 3, 43.5, 6, 4), 200 * 16, 140 * 16);
+    // The cap: three floppy points, red, blue and black, each ending in a gold bell.
+    struct Point {
+        QPointF tip, control1, control2;
+        QColor colour;
+    };
+    const std::array<Point, 3> points = {
+        Point{QPointF(cx - 17, 37), QPointF(cx - 14, 22), QPointF(cx - 22, 28), red  },
+        Point{QPointF(cx,      15), QPointF(cx - 6,  24), QPointF(cx + 2,  19), blue },
+        Point{QPointF(cx + 17, 37), QPointF(cx + 14, 22), QPointF(cx + 22, 28), black},
+    };
+    const double brimLeft = cx - 7, brimRight = cx + 7, brim = 37;
+    for (const Point& pt : points) {
+        QPainterPath cap;
+        const double side = pt.tip.x() < cx ? -1 : pt.tip.x() > cx ? 1 : 0;
+        const QPointF inner(side < 0 ? brimLeft + 5 : side > 0 ? brimRight - 5 : cx + 4, brim);
+        const QPointF outer(side < 0 ? brimLeft : side > 0 ? brimRight : cx - 4, brim);
+        cap.moveTo(outer);
+        cap.cubicTo(pt.control1 + QPointF(side * -3, 0), pt.control2, pt.tip);
+        cap.cubicTo(pt.control2 + QPointF(side * 3, 4), pt.control1 + QPointF(side * 3, 6), inner);
+        cap.closeSubpath();
+        p.setPen(outline);
+        p.setBrush(pt.colour);
+        p.drawPath(cap);
+    }
+    p.setBrush(gold);
+    p.drawRoundedRect(QRectF(brimLeft - 0.5, brim - 2, 15, 3.5), 1.5, 1.5);
+    for (const Point& pt : points)
+        p.drawEllipse(pt.tip, 2.2, 2.2);
+    // Stars about the cap.
+    p.setPen(Qt::NoPen);
+    for (const QPointF& c : {QPointF(frame.left() + 6, 17), QPointF(frame.right() - 6, 17),
+                             QPointF(frame.left() + 5, 48), QPointF(frame.right() - 5, 48)})
+        p.fillPath(star(c, 2.8), gold);
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(red, 1));
+    p.drawRect(frame);
+}
+
 QImage blankCard(int scale) {
     QImage img = canvas(cardWidth, cardHeight, scale);
     img.fill(QColor(239, 239, 239)); // the window's grey shows at the rounded corners
@@ -343,6 +487,16 @@ QImage cardFace(char rank, char suit, int scale) {
             drawPip(p, suit, c, 11, 12.5, u.y() > 0.5);
         }
     }
+    return img;
+}
+
+QImage jokerFace(int scale) {
+    QImage img = blankCard(scale);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    drawJokerIndex(p);
+    drawJester(p);
     return img;
 }
 

@@ -24,6 +24,8 @@ QColor suitColor(char suit);
 
 // rank is the rank character ('0' the ten, '2'..'9', 'J', 'Q', 'K', 'A').
 QImage cardFace(char rank, char suit, int scale = 1);
+// The joker of a 53-card deck, in the style of the faces.
+QImage jokerFace(int scale = 1);
 // Designs 0..7.
 QImage cardBack(int design, int scale = 1);
 

@@ -740,6 +740,8 @@ int main(int argc, char** argv) {
         for (char rank : {'0', '2', '3', '4', '5', '6', '7', '8', '9', 'J', 'Q', 'K', 'A'})
             saveWithTwin(outDir, QString("%1%2.bmp").arg(rank).arg(suit),
                          [rank, suit](int scale) { return art::cardFace(rank, suit, scale); });
+    // The joker of the games with a 53rd card.
+    saveWithTwin(outDir, QStringLiteral("Jk.bmp"), art::jokerFace);
     for (int d = 0; d < 8; ++d)
         saveWithTwin(outDir, QString("hat%1.bmp").arg(d),
                      [d](int scale) { return art::cardBack(d, scale); });

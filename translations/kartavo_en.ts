@@ -343,6 +343,14 @@
         <source>Pár</source>
         <translation>Pair</translation>
     </message>
+    <message>
+        <source>joker</source>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>Joker</source>
+        <translation>Joker</translation>
+    </message>
 </context>
 <context>
     <name>Strategy</name>
