@@ -64,7 +64,7 @@ bool isJoker(std::string_view cardPath) {
 
 std::string spokenCardName(std::string_view cardPath, const Translate& translate) {
     if (isJoker(cardPath))
-        return translated(translate, "Rules", QT_TRANSLATE_NOOP("Rules", "joker"));
+        return translated(translate, "Rules", QT_TRANSLATE_NOOP("Rules", "dzsóker"));
     const auto card = rankAndSuit(cardPath);
     if (!card)
         return {};
@@ -76,7 +76,7 @@ std::string spokenCardName(std::string_view cardPath, const Translate& translate
 
 std::string writtenCardName(std::string_view cardPath, const Translate& translate) {
     if (isJoker(cardPath))
-        return translated(translate, "Rules", QT_TRANSLATE_NOOP("Rules", "Joker"));
+        return translated(translate, "Rules", QT_TRANSLATE_NOOP("Rules", "Dzsóker"));
     const auto card = rankAndSuit(cardPath);
     if (!card)
         return {};

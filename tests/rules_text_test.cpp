@@ -87,8 +87,8 @@ class RulesTextTest : public QObject {
                              << "A♠"
                              << "pikk ász";
         QTest::newRow("joker") << "/opt/kartavo/Jk.bmp"
-                               << "Joker"
-                               << "joker";
+                               << "Dzsóker"
+                               << "dzsóker";
         QTest::newRow("nothing") << ""
                                  << ""
                                  << "";

@@ -344,11 +344,11 @@
         <translation>Pair</translation>
     </message>
     <message>
-        <source>joker</source>
+        <source>dzsóker</source>
         <translation>joker</translation>
     </message>
     <message>
-        <source>Joker</source>
+        <source>Dzsóker</source>
         <translation>Joker</translation>
     </message>
 </context>
