@@ -11,11 +11,11 @@ PracticeDealer::PracticeDealer(std::uint64_t seed) : random_(seed) {}
 
 Hand PracticeDealer::deal() {
     // The first five places of a shuffle: each card drawn from those not yet drawn.
-    std::array<CardId, 52> deck{};
+    std::array<CardId, 53> deck{};
     std::iota(deck.begin(), deck.end(), CardId(0));
     Hand hand{};
     for (std::size_t i = 0; i < 5; ++i) {
-        std::uniform_int_distribution<std::size_t> pick(i, deck.size() - 1);
+        std::uniform_int_distribution<std::size_t> pick(i, static_cast<std::size_t>(deckSize_) - 1);
         std::swap(deck[i], deck[pick(random_)]);
         hand[i] = deck[i];
     }

@@ -18,7 +18,9 @@ class PracticeDealer {
   public:
     explicit PracticeDealer(std::uint64_t seed);
 
-    // Five distinct cards, every deal and every order of its cards equally likely.
+    // The deck dealt from: 52 cards (the default), or 53 with the joker.
+    void setDeckSize(int deckSize) { deckSize_ = deckSize == 53 ? 53 : 52; }
+    // Five distinct cards of the deck, every deal and every order of its cards equally likely.
     Hand deal();
     // A deal that the chart's line decides (the first line it meets), drawn again until one
     // comes; none after maxTries deals (a line that no deal reaches).
@@ -28,6 +30,7 @@ class PracticeDealer {
 
   private:
     std::mt19937_64 random_;
+    int deckSize_ = 52;
 };
 
 } // namespace kartavo

@@ -12,6 +12,7 @@
 #include "strategy_service.h"
 #include "test_support.h"
 #include "trainer.h"
+#include "trainer_words.h"
 #include "window_place.h"
 
 #include <QAction>
@@ -527,7 +528,7 @@ class TrainerTest : public QObject {
                                    value(second, 0b00011) - value(second, 0b10001);
         QCOMPARE(s.notBestCost(), double(units) / double(kartavo::drawsMultiple));
         QCOMPARE(figure(7), QStringLiteral("2"));
-        QCOMPARE(figure(8), trainer::AnalysisWindow::forints(s.notBestCost()));
+        QCOMPARE(figure(8), trainer::Words::forints(s.notBestCost()));
     }
 };
 

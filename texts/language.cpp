@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "language.h"
 
+#include "settings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QSettings>
 #include <QTranslator>
 #include <memory>
 
@@ -21,11 +22,6 @@ QString current = hungarian;
 std::unique_ptr<QTranslator> own, qt;
 
 const QString settingsKey = QStringLiteral("language");
-
-std::unique_ptr<QSettings> settings() {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Kartavo"), QStringLiteral("Kartavo"));
-}
 
 QString fileOf(const QString& code) {
     for (const QString& folder : translationFolders()) {
@@ -125,27 +121,14 @@ QString defaultLanguage(const QStringList& uiLanguages, const QStringList& avail
 
 QString startLanguage() {
     const QStringList available = languages();
-    const auto s = settings();
-    if (s->status() == QSettings::NoError) {
-        const QString saved = s->value(settingsKey).toString();
-        if (available.contains(saved))
-            return saved;
-    }
+    const QString saved = setting(settingsKey).toString();
+    if (available.contains(saved))
+        return saved;
     return defaultLanguage(QLocale::system().uiLanguages(), available);
 }
 
 void saveLanguage(const QString& code) {
-    auto s = settings();
-    if (s->status() != QSettings::NoError && QFile::exists(s->fileName())) {
-        // What could not be read stays for whoever wants it; the settings start afresh.
-        const QString file = s->fileName(), bad = file + QStringLiteral(".bad");
-        s.reset();
-        QFile::remove(bad);
-        QFile::rename(file, bad);
-        s = settings();
-    }
-    s->setValue(settingsKey, code);
-    s->sync();
+    saveSetting(settingsKey, code);
 }
 
 bool setLanguage(const QString& code) {

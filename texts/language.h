@@ -36,8 +36,7 @@ QString defaultLanguage(const QStringList& uiLanguages, const QStringList& avail
 // The language at start: the player's last choice where it can be read and is available, else the
 // default for the system.
 QString startLanguage();
-// Remembers the player's choice for the next start (Qt's settings in the user's own location).
-// A settings file that cannot be read is kept beside as "<name>.bad" before it is written anew.
+// Remembers the player's choice for the next start, in the player's settings (settings.h).
 void saveLanguage(const QString& code);
 
 // Installs the language's translations on the running application, replacing another's: the

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis_window.h"
 
+#include "trainer_words.h"
+
 #include "accessible.h"
 #include "balance_chart.h"
 #include "cards.h"
@@ -123,64 +125,7 @@ QString signedForints(std::int64_t v) {
     return (v > 0 ? QStringLiteral("+") : QString()) + QString::number(v) + QStringLiteral(" Ft");
 }
 
-QString suitSymbol(int suit) {
-    return QString(QChar(u"♣♦♥♠"[suit]));
-}
-
-// Two decimals in the language's notation: "3,42".
-QString amount(double value) {
-    return texts::decimal(value, 2);
-}
-
-// The cards of the kept positions by name: "pikk ász, pikk király".
-QString spokenCards(const kartavo::Hand& dealt, std::uint8_t kept) {
-    QStringList cards;
-    for (std::size_t p = 0; p < 5; ++p)
-        if (kept & (1u << p))
-            cards << QString::fromStdString(kartavo::spokenCardName(
-                kartavo::cardCode(dealt[p]) + ".bmp", texts::keyTranslator()));
-    return cards.join(QStringLiteral(", "));
-}
 } // namespace
-
-QString AnalysisWindow::chartLineName(int line) {
-    const auto& lines = kartavo::gameChart().lines;
-    if (line < 0 || static_cast<std::size_t>(line) >= lines.size())
-        return {};
-    return QString::fromStdString(
-        kartavo::kindName(lines[static_cast<std::size_t>(line)], texts::keyTranslator()));
-}
-
-QString AnalysisWindow::spokenForints(double value) {
-    return tr("%1 forint").arg(amount(value));
-}
-
-QString AnalysisWindow::percent(const QString& figure) {
-    QString shown = figure;
-    shown.replace(QLatin1Char('.'), texts::locale().decimalPoint());
-    return tr("%1 %").arg(shown);
-}
-
-QString AnalysisWindow::spokenKept(const kartavo::Hand& dealt, std::uint8_t kept) {
-    return kept == 0 ? tr("mind az öt lap csere")
-                     : tr("megtartva %1").arg(spokenCards(dealt, kept));
-}
-
-QString AnalysisWindow::forints(double value) {
-    return amount(value) + QStringLiteral(" Ft");
-}
-
-QString AnalysisWindow::keptText(const kartavo::Hand& dealt, std::uint8_t kept) {
-    QStringList cards;
-    for (std::size_t p = 0; p < 5; ++p)
-        if (kept & (1u << p)) {
-            const int rank = kartavo::rankOf(dealt[p]);
-            const QString r =
-                rank == 8 ? QStringLiteral("10") : QString(QLatin1Char("23456789_JQKA"[rank]));
-            cards << r + suitSymbol(kartavo::suitOf(dealt[p]));
-        }
-    return cards.isEmpty() ? tr("mind az öt lap csere") : cards.join(' ');
-}
 
 AnalysisWindow::AnalysisWindow() {
     setObjectName(QStringLiteral("elemzes"));
@@ -309,39 +254,41 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
         handLabel_->setText(tr("Még nincs osztás: a Keverés oszt öt lapot."));
         handLabel_->setAccessibleName(tr("Még nincs osztás. A Keverés oszt öt lapot."));
     } else {
-        handLabel_->setText(
-            tr("Osztás: %1   (szorzó: x %2)").arg(keptText(*hand.dealt, 31)).arg(hand.multiplier));
-        QString spokenHand =
-            tr("Osztás, %1, szorzó x %2").arg(spokenCards(*hand.dealt, 31)).arg(hand.multiplier);
+        handLabel_->setText(tr("Osztás: %1   (szorzó: x %2)")
+                                .arg(Words::keptText(*hand.dealt, 31))
+                                .arg(hand.multiplier));
+        QString spokenHand = tr("Osztás, %1, szorzó x %2")
+                                 .arg(Words::spokenCards(*hand.dealt, 31))
+                                 .arg(hand.multiplier);
         // Before the exchange, read with the hand: its best hold, as the table of holds shows it
         // first.
         if (hand.ranking && !hand.chosen) {
             const kartavo::HoldValue& best = (*hand.ranking)[0];
-            spokenHand +=
-                QStringLiteral(". ") + tr("A legjobb csere, %1, várható nyeremény %2. ")
-                                           .arg(spokenKept(*hand.dealt, best.kept),
-                                                spokenForints(best.expected() * hand.multiplier))
-                                           .trimmed();
+            spokenHand += QStringLiteral(". ") +
+                          tr("A legjobb csere, %1, várható nyeremény %2. ")
+                              .arg(Words::spokenKept(*hand.dealt, best.kept),
+                                   Words::spokenForints(best.expected() * hand.multiplier))
+                              .trimmed();
         }
         handLabel_->setAccessibleName(spokenHand);
         if (hand.ranking) {
             holds_->setRowCount(32);
             for (int i = 0; i < 32; ++i) {
                 const kartavo::HoldValue& v = (*hand.ranking)[static_cast<std::size_t>(i)];
-                QString kept = keptText(*hand.dealt, v.kept);
+                QString kept = Words::keptText(*hand.dealt, v.kept);
                 if (hand.chosen && *hand.chosen == v.kept)
                     kept = tr("%1   ◀ a te cseréd").arg(kept);
-                setRow(holds_, i, kept, forints(v.expected() * hand.multiplier), i == 0);
+                setRow(holds_, i, kept, Words::forints(v.expected() * hand.multiplier), i == 0);
                 if (i == 0)
                     for (int col = 0; col < 2; ++col)
                         holds_->item(0, col)->setBackground(QColor(200, 240, 200));
                 // Spoken: the cards by name.
-                QString spoken = spokenKept(*hand.dealt, v.kept);
+                QString spoken = Words::spokenKept(*hand.dealt, v.kept);
                 if (hand.chosen && *hand.chosen == v.kept)
                     spoken = tr("%1, a te cseréd").arg(spoken);
                 holds_->item(i, 0)->setData(Qt::AccessibleTextRole, spoken);
                 holds_->item(i, 1)->setData(Qt::AccessibleTextRole,
-                                            spokenForints(v.expected() * hand.multiplier));
+                                            Words::spokenForints(v.expected() * hand.multiplier));
             }
         }
     }
@@ -354,27 +301,30 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
                                      : QString());
         spokenVerdict = verdict_->text();
     } else {
-        QString text = tr("A te cseréd: %1, várható nyeremény %2.\n")
-                           .arg(keptText(v->dealt, v->chosen.kept), forints(v->chosenFt()));
-        spokenVerdict =
-            tr("A te cseréd, %1, várható nyeremény %2. ")
-                .arg(spokenKept(v->dealt, v->chosen.kept), spokenForints(v->chosenFt()));
+        QString text =
+            tr("A te cseréd: %1, várható nyeremény %2.\n")
+                .arg(Words::keptText(v->dealt, v->chosen.kept), Words::forints(v->chosenFt()));
+        spokenVerdict = tr("A te cseréd, %1, várható nyeremény %2. ")
+                            .arg(Words::spokenKept(v->dealt, v->chosen.kept),
+                                 Words::spokenForints(v->chosenFt()));
         if (v->wasBest()) {
             text += tr("Ez volt a legjobb csere. Szép játék!");
             spokenVerdict += tr("Ez volt a legjobb csere. Szép játék!");
         } else {
             text += tr("A legjobb csere: %1, várható nyeremény %2.\n")
-                        .arg(keptText(v->dealt, v->best.kept), forints(v->bestFt()));
+                        .arg(Words::keptText(v->dealt, v->best.kept), Words::forints(v->bestFt()));
             text += v->lossFt() < 0.005
-                        ? tr("A legjobb csere kevesebb mint %1-tal többet ért.").arg(forints(0.01))
-                        : tr("A legjobb csere %1-tal többet ért.").arg(forints(v->lossFt()));
+                        ? tr("A legjobb csere kevesebb mint %1-tal többet ért.")
+                              .arg(Words::forints(0.01))
+                        : tr("A legjobb csere %1-tal többet ért.").arg(Words::forints(v->lossFt()));
             spokenVerdict +=
                 tr("A legjobb csere, %1, várható nyeremény %2. ")
-                    .arg(spokenKept(v->dealt, v->best.kept), spokenForints(v->bestFt())) +
-                (v->lossFt() < 0.005
-                     ? tr("A legjobb csere kevesebb mint %1tal többet ért.")
-                           .arg(spokenForints(0.01))
-                     : tr("A legjobb csere %1tal többet ért.").arg(spokenForints(v->lossFt())));
+                    .arg(Words::spokenKept(v->dealt, v->best.kept),
+                         Words::spokenForints(v->bestFt())) +
+                (v->lossFt() < 0.005 ? tr("A legjobb csere kevesebb mint %1tal többet ért.")
+                                           .arg(Words::spokenForints(0.01))
+                                     : tr("A legjobb csere %1tal többet ért.")
+                                           .arg(Words::spokenForints(v->lossFt())));
         }
         verdict_->setText(text);
     }
@@ -389,10 +339,10 @@ void AnalysisWindow::display(const HandView& hand, const Session& session,
         QString::number(session.stakes()) + QStringLiteral(" Ft"),
         QString::number(session.credits()) + QStringLiteral(" Ft"),
         signedForints(session.net()),
-        share ? percent(QString::number(*share * 100, 'f', 2)) : QStringLiteral("–"),
-        perfectReturn.isEmpty() ? tr("számolás…") : percent(perfectReturn),
+        share ? Words::percent(QString::number(*share * 100, 'f', 2)) : QStringLiteral("–"),
+        perfectReturn.isEmpty() ? tr("számolás…") : Words::percent(perfectReturn),
         QString::number(session.notBest()),
-        forints(session.notBestCost()),
+        Words::forints(session.notBestCost()),
     };
     for (int row = 0; row < figures_->rowCount(); ++row)
         setRow(figures_, row, tr(figureNames[row]), values[row]);
@@ -422,8 +372,8 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
         hand.dealt ? kartavo::chartHold(chart, *hand.dealt) : kartavo::ChartHold{};
     for (int row = 0; row < lines_->rowCount(); ++row) {
         const bool on = applies.line == row;
-        setRow(lines_, row, QStringLiteral("%1. %2").arg(row + 1).arg(chartLineName(row)),
-               row < figures.shares.size() ? percent(figures.shares[row]) : QString(), on);
+        setRow(lines_, row, QStringLiteral("%1. %2").arg(row + 1).arg(Words::chartLineName(row)),
+               row < figures.shares.size() ? Words::percent(figures.shares[row]) : QString(), on);
         if (on)
             for (int col = 0; col < 2; ++col)
                 lines_->item(row, col)->setBackground(QColor(200, 240, 200));
@@ -434,22 +384,24 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
         figures.chartReturn.isEmpty()
             ? tr("A táblázat szerinti játék visszatérítése: számolás…")
             : tr("A táblázat szerinti játék visszatérítése: %1 (tökéletes játékkal: %2).")
-                  .arg(percent(figures.chartReturn), percent(perfectReturn)));
+                  .arg(Words::percent(figures.chartReturn), Words::percent(perfectReturn)));
 
     QString text, spoken;
     if (hand.dealt) {
-        const QString name = chartLineName(applies.line);
-        const QString keep = keptText(*hand.dealt, applies.kept);
+        const QString name = Words::chartLineName(applies.line);
+        const QString keep = Words::keptText(*hand.dealt, applies.kept);
         lines_->setCurrentCell(applies.line, 0);
         text =
             tr("Erre a leosztásra a %1. sor illik (%2): %3.").arg(applies.line + 1).arg(name, keep);
-        spoken = tr("Erre a leosztásra a %1. sor illik, %2, %3.")
-                     .arg(applies.line + 1)
-                     .arg(controls::withoutBrackets(name), spokenKept(*hand.dealt, applies.kept));
+        spoken =
+            tr("Erre a leosztásra a %1. sor illik, %2, %3.")
+                .arg(applies.line + 1)
+                .arg(controls::withoutBrackets(name), Words::spokenKept(*hand.dealt, applies.kept));
         if (hand.chosen && *hand.chosen != applies.kept) {
             text += tr("\nA cseréd eltért tőle: %1. A táblázat ezt mondta volna: %2.")
-                        .arg(keptText(*hand.dealt, *hand.chosen), keep);
-            spoken += tr(" A cseréd eltért tőle, %1.").arg(spokenKept(*hand.dealt, *hand.chosen));
+                        .arg(Words::keptText(*hand.dealt, *hand.chosen), keep);
+            spoken +=
+                tr(" A cseréd eltért tőle, %1.").arg(Words::spokenKept(*hand.dealt, *hand.chosen));
         } else if (hand.chosen) {
             text += tr("\nA cseréd ezt követte.");
             spoken += tr(" A cseréd ezt követte.");

@@ -41,21 +41,6 @@ class AnalysisWindow : public QWidget {
     // front: on the verdict after an exchange, else on the hand with its best hold (first page).
     void focusLead();
 
-    // Expected credit in forints with two decimals, in the language's notation: "3,42 Ft".
-    static QString forints(double value);
-    // The name of a line of the game's chart (from 0), in the language in force; empty past its
-    // end.
-    static QString chartLineName(int line);
-    // Kept cards as ranks and suit symbols ("A♠ K♠"), or the words for exchanging all five.
-    static QString keptText(const kartavo::Hand& dealt, std::uint8_t kept);
-    // The same for a screen reader, in words: "megtartva pikk ász, pikk király".
-    static QString spokenKept(const kartavo::Hand& dealt, std::uint8_t kept);
-    // Forints in words for a screen reader: "3,42 forint".
-    static QString spokenForints(double value);
-    // A percentage given with a decimal point ("201.1267"), as the language writes it:
-    // "201,1267 %".
-    static QString percent(const QString& figure);
-
   protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -16,15 +16,21 @@
 #include "question_keys.h"
 #include "strategy_chart.h"
 #include "strategy_service.h"
+#include "trainer_words.h"
 #include "twips.h"
 #include "window_role.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace trainer {
 
@@ -34,23 +40,27 @@ using controls::Kind;
 
 // clang-format off
 constexpr controls::ControlRow windowControls[] = {
-    {"Label1",     Kind::Label,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Mit oszt:"), 120,  150, 1080,  270, {}, -1},
-    {"Label3",     Kind::Label,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Sor:"),      3960, 150,  480,  270, {}, -1},
-    {"Frame1",     Kind::Frame,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Gyakorló leosztás"), 60, 540, 8280, 2040, {}, -1},
+    {"Label5",     Kind::Label,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Játék:"),    120,  150, 1080,  270, {}, -1},
+    {"Command3",   Kind::Button,     nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "&Táblázat…"), 6480, 83, 1800, 375, {}, 1},
+    {"Label1",     Kind::Label,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Mit oszt:"), 120,  630, 1080,  270, {}, -1},
+    {"Label3",     Kind::Label,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Sor:"),      3960, 630,  480,  270, {}, -1},
+    {"Frame1",     Kind::Frame,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Gyakorló leosztás"), 60, 1020, 8280, 2040, {}, -1},
     {"Picture1_0", Kind::PictureBox, "Frame1", nullptr,                                             240,  360, 1130, 1500, {}, 2},
     {"Picture1_1", Kind::PictureBox, "Frame1", nullptr,                                             1840, 360, 1130, 1500, {}, 3},
     {"Picture1_2", Kind::PictureBox, "Frame1", nullptr,                                             3440, 360, 1130, 1500, {}, 4},
     {"Picture1_3", Kind::PictureBox, "Frame1", nullptr,                                             5040, 360, 1130, 1500, {}, 5},
     {"Picture1_4", Kind::PictureBox, "Frame1", nullptr,                                             6640, 360, 1130, 1500, {}, 6},
-    {"Command1",   Kind::Button,     nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Ellenőrzés"), 2280, 2700, 1800, 375, {}, 7},
-    {"Command2",   Kind::Button,     nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Következő"),  4320, 2700, 1800, 375, {}, 8},
-    {"Label2",     Kind::Label,      nullptr,  nullptr,                                             120, 3240, 8160, 2880, {}, 9},
-    {"Label4",     Kind::Label,      nullptr,  nullptr,                                             120, 6240, 8160,  540, {}, -1},
+    {"Command1",   Kind::Button,     nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Ellenőrzés"), 2280, 3180, 1800, 375, {}, 7},
+    {"Command2",   Kind::Button,     nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Következő"),  4320, 3180, 1800, 375, {}, 8},
+    {"Label2",     Kind::Label,      nullptr,  nullptr,                                             120, 3720, 8160, 2880, {}, 9},
+    {"Label4",     Kind::Label,      nullptr,  nullptr,                                             120, 6720, 8160,  540, {}, -1},
 };
 // clang-format on
-constexpr int combo1Rect[] = {1200, 90, 2640, 360};
-constexpr int combo2Rect[] = {4440, 90, 3840, 360};
-constexpr int windowWidth = 8400, windowHeight = 6900;
+constexpr int combo3Rect[] = {1200, 90, 5040, 360};
+constexpr int combo1Rect[] = {1200, 570, 2640, 360};
+constexpr int combo2Rect[] = {4440, 570, 3840, 360};
+constexpr int progressRect[] = {240, 840, 7800, 360}; // in Frame1, while a chart is derived
+constexpr int windowWidth = 8400, windowHeight = 7380;
 
 const char* const kindNames[] = {
     QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Vegyes"),
@@ -63,8 +73,7 @@ const char* const kindNames[] = {
 constexpr std::int64_t mistakesToWeigh = 3;
 
 QString cardText(const kartavo::Hand& hand, int p) {
-    return QString::fromStdString(kartavo::spokenCardName(
-        kartavo::cardCode(hand[static_cast<std::size_t>(p)]) + ".bmp", texts::keyTranslator()));
+    return Words::spokenCard(hand[static_cast<std::size_t>(p)]);
 }
 
 } // namespace
@@ -78,26 +87,33 @@ PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
     const controls::ControlSet& c = *c_;
     check_ = c.get<QPushButton>("Command1");
     next_ = c.get<QPushButton>("Command2");
+    chartButton_ = c.get<QPushButton>("Command3");
     verdictLabel_ = c.get<QLabel>("Label2");
     verdictLabel_->setWordWrap(true);
     verdictLabel_->setFocusPolicy(Qt::TabFocus);
     tally_ = c.get<QLabel>("Label4");
     tally_->setWordWrap(true);
 
-    kinds_ = new QComboBox(this);
-    kinds_->setObjectName(QStringLiteral("Combo1"));
-    kinds_->setGeometry(
-        controls::pxRect(combo1Rect[0], combo1Rect[1], combo1Rect[2], combo1Rect[3]));
+    const auto combo = [this](const char* name, const int(&r)[4]) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(controls::pxRect(r[0], r[1], r[2], r[3]));
+        return box;
+    };
+    games_ = combo("Combo3", combo3Rect);
+    kinds_ = combo("Combo1", combo1Rect);
     for (int i = 0; i < static_cast<int>(std::size(kindNames)); ++i)
         kinds_->addItem(QString());
-    lines_ = new QComboBox(this);
-    lines_->setObjectName(QStringLiteral("Combo2"));
-    lines_->setGeometry(
-        controls::pxRect(combo2Rect[0], combo2Rect[1], combo2Rect[2], combo2Rect[3]));
-    for (int line = 0; line < static_cast<int>(kartavo::gameChart().lines.size()); ++line)
-        lines_->addItem(QString());
-    nameFixedTexts();
+    lines_ = combo("Combo2", combo2Rect);
     lines_->setEnabled(false);
+    preparation_ = new QProgressBar(c["Frame1"]);
+    preparation_->setObjectName(QStringLiteral("Progress1"));
+    preparation_->setGeometry(
+        controls::pxRect(progressRect[0], progressRect[1], progressRect[2], progressRect[3]));
+    preparation_->setRange(0, 100);
+    preparation_->hide();
+    setTabOrder(games_, chartButton_);
+    setTabOrder(chartButton_, kinds_);
     setTabOrder(kinds_, lines_);
     setTabOrder(lines_, c["Picture1_0"]);
 
@@ -119,7 +135,7 @@ PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
     auto* keys = new controls::KeyCommands(this);
     for (int i = 0; i < 5; ++i)
         keys->add({QKeySequence(Qt::Key_1 + i)}, [this, i] {
-            if (checked_)
+            if (checked_ || preparing())
                 return;
             // Marked first, then focused: a screen reader reads it once, with its mark, also
             // when it had the focus already.
@@ -128,15 +144,30 @@ PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
         });
     keys->add({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
               [this] { checked_ ? Command2_Click() : Command1_Click(); });
+    keys->addMnemonic(chartButton_);
     connect(check_, &QPushButton::clicked, this, &PracticeWindow::Command1_Click);
     connect(next_, &QPushButton::clicked, this, &PracticeWindow::Command2_Click);
+    connect(chartButton_, &QPushButton::clicked, this, &PracticeWindow::Command3_Click);
     connect(kinds_, &QComboBox::currentIndexChanged, this, [this](int kind) {
-        lines_->setEnabled(kind == static_cast<int>(DealKind::OneLine));
+        lines_->setEnabled(kind == static_cast<int>(DealKind::OneLine) && !preparing());
         mistakeCursor_ = 0;
         deal();
     });
     connect(lines_, &QComboBox::currentIndexChanged, this, [this] { deal(); });
-    deal();
+    // Chosen by the player (not when the list is filled again).
+    connect(games_, &QComboBox::activated, this, &PracticeWindow::chooseGame);
+
+    // The game remembered; a remembered file that is gone or changed is said once, and this
+    // game is practised.
+    std::variant<ChosenGame, QString> first = choice_.choose(choice_.current());
+    if (const auto* fault = std::get_if<QString>(&first)) {
+        QMetaObject::invokeMethod(
+            this, [this, message = *fault] { tellFault(message); }, Qt::QueuedConnection);
+        first = choice_.choose(choice_.current());
+    }
+    const ChosenGame* chosen = std::get_if<ChosenGame>(&first);
+    setGame(chosen ? *chosen : builtInChoice(thisGame));
+    nameFixedTexts();
 }
 
 PracticeWindow::~PracticeWindow() = default;
@@ -149,9 +180,100 @@ void PracticeWindow::nameFixedTexts() {
     kinds_->setAccessibleName(tr("Mit oszt"));
     for (int line = 0; line < lines_->count(); ++line)
         lines_->setItemText(line,
-                            tr("%1. %2").arg(line + 1).arg(AnalysisWindow::chartLineName(line)));
+                            tr("%1. %2").arg(line + 1).arg(Words::chartLineName(line, chart_)));
     lines_->setAccessibleName(tr("A táblázat sora"));
+    fillGames();
+    games_->setAccessibleName(tr("Játék"));
+    preparation_->setAccessibleName(tr("A stratégiai táblázat levezetése"));
     verdictLabel_->setAccessibleName(tr("Az ellenőrzés eredménye"));
+}
+
+void PracticeWindow::fillGames() {
+    const QSignalBlocker quiet(games_);
+    games_->clear();
+    for (const GameEntry& entry : choice_.entries())
+        games_->addItem(entry.file.isEmpty()
+                            ? entry.name
+                            : tr("%1 (%2)").arg(entry.name, QFileInfo(entry.file).fileName()));
+    games_->addItem(tr("Saját kifizetési tábla…"));
+    games_->setCurrentIndex(choice_.current());
+}
+
+void PracticeWindow::tellFault(const QString& message) {
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, tr("Gyakorlás"), message, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("tablaHiba"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void PracticeWindow::chooseGame(int index) {
+    if (index == games_->count() - 1) {
+        // The file's name is what counts; the dialog starts where the last one was.
+        const QString path =
+            QFileDialog::getOpenFileName(this, tr("Kifizetési tábla megnyitása"), game_.entry.file,
+                                         tr("Kifizetési táblák (*.json);;Minden fájl (*)"));
+        if (path.isEmpty())
+            fillGames();
+        else
+            openPaytable(path);
+        return;
+    }
+    const std::variant<ChosenGame, QString> chosen = choice_.choose(index);
+    fillGames();
+    if (const auto* fault = std::get_if<QString>(&chosen))
+        tellFault(*fault);
+    else
+        setGame(std::get<ChosenGame>(chosen));
+}
+
+bool PracticeWindow::openPaytable(const QString& path) {
+    const std::variant<ChosenGame, QString> opened = choice_.open(path);
+    fillGames();
+    if (const auto* fault = std::get_if<QString>(&opened)) {
+        tellFault(*fault);
+        return false;
+    }
+    setGame(std::get<ChosenGame>(opened));
+    return true;
+}
+
+void PracticeWindow::setGame(const ChosenGame& game) {
+    for (const QMetaObject::Connection& c : serviceConnections_)
+        disconnect(c);
+    serviceConnections_.clear();
+    game_ = game;
+    service_ = &StrategyService::of(game.spec);
+    service_->start();
+    dealer_.setDeckSize(game.spec.paytable.deckSize);
+    mistakeCursor_ = 0;
+    chart_ = service_->chart();
+    if (!chart_) {
+        serviceConnections_ << connect(
+            service_, &StrategyService::chartProgressed, this,
+            [this](double done) { preparation_->setValue(static_cast<int>(done * 100)); });
+        serviceConnections_ << connect(service_, &StrategyService::chartReady, this,
+                                       &PracticeWindow::chartArrived);
+    }
+    emit gameChanged(game_);
+    chartArrived();
+}
+
+void PracticeWindow::chartArrived() {
+    chart_ = service_->chart();
+    {
+        const QSignalBlocker quiet(lines_);
+        lines_->clear();
+        for (std::size_t line = 0; chart_ && line < chart_->lines.size(); ++line)
+            lines_->addItem(QString());
+    }
+    nameFixedTexts();
+    lines_->setEnabled(chart_ && kinds_->currentIndex() == static_cast<int>(DealKind::OneLine));
+    deal();
+}
+
+void PracticeWindow::Command3_Click() {
+    emit chartWanted(game_);
 }
 
 void PracticeWindow::changeEvent(QEvent* event) {
@@ -185,26 +307,46 @@ void PracticeWindow::showHint() {
 void PracticeWindow::deal() {
     const auto kind = static_cast<DealKind>(kinds_->currentIndex());
     const Progress& progress = ProgressStore::instance().progress();
+    const QString key = game_.entry.key;
     note_ = Note::None;
     verdict_.reset();
     weakLine_ = -1;
+    marked_ = 0;
+    checked_ = false;
+    next_->setEnabled(false);
+    if (!chart_) {
+        // Nothing to practise until the chart is there: said, with how far it is.
+        preparation_->setValue(static_cast<int>(service_->chartProgress() * 100));
+        preparation_->show();
+        for (controls::PictureBox* box : cards_)
+            box->hide();
+        check_->setEnabled(false);
+        verdictLabel_->setText(tr("A(z) %1 stratégiai táblázatát most vezeti le a program; "
+                                  "néhány másodperc, és jöhet az első leosztás.")
+                                   .arg(game_.entry.name));
+        verdictLabel_->setAccessibleName(verdictLabel_->text());
+        check_->setAccessibleDescription(verdictLabel_->text());
+        return;
+    }
+    preparation_->hide();
     hand_ = dealer_.deal();
     if (kind == DealKind::OneLine) {
-        hand_ = dealer_.dealOfLine(kartavo::gameChart(), lines_->currentIndex()).value_or(hand_);
+        hand_ = dealer_.dealOfLine(*chart_, lines_->currentIndex()).value_or(hand_);
     } else if (kind == DealKind::WeakSpots) {
         std::vector<double> costs;
         std::int64_t mistakes = 0;
-        for (const LineTally& t : progress.tallies()) {
+        for (const LineTally& t : progress.tallies({}, key, int(chart_->lines.size()))) {
             costs.push_back(t.cost);
             mistakes += t.mistakes;
         }
+        costs.resize(chart_->lines.size());
         weakLine_ = mistakes >= mistakesToWeigh ? dealer_.weightedIndex(costs) : -1;
         if (weakLine_ >= 0)
-            hand_ = dealer_.dealOfLine(kartavo::gameChart(), weakLine_).value_or(hand_);
+            hand_ = dealer_.dealOfLine(*chart_, weakLine_).value_or(hand_);
         else
             note_ = Note::FewMistakes;
     } else if (kind == DealKind::Mistakes) {
-        const auto& kept = progress.mistakes();
+        const auto& kept = progress.mistakes(key);
         if (kept.empty()) {
             note_ = Note::NoMistakes;
         } else {
@@ -213,14 +355,12 @@ void PracticeWindow::deal() {
             hand_ = kept[kept.size() - 1 - at].dealt;
         }
     }
-    marked_ = 0;
-    checked_ = false;
     for (int i = 0; i < 5; ++i) {
         cards_[static_cast<std::size_t>(i)]->setEnabled(true);
+        cards_[static_cast<std::size_t>(i)]->show();
         showCard(i);
     }
     check_->setEnabled(true);
-    next_->setEnabled(false);
     showHint();
 }
 
@@ -244,18 +384,18 @@ void PracticeWindow::showCard(int index) {
 }
 
 void PracticeWindow::Picture1_Click(int index) {
-    if (checked_)
+    if (checked_ || !chart_)
         return;
     marked_ = static_cast<std::uint8_t>(marked_ ^ (1u << index));
     showCard(index);
 }
 
 void PracticeWindow::Command1_Click() {
-    if (checked_)
+    if (checked_ || !chart_)
         return;
     checked_ = true;
     const std::uint8_t kept = static_cast<std::uint8_t>(~marked_ & 31);
-    const kartavo::HoldRanking ranking = StrategyService::instance().analyse(hand_);
+    const kartavo::HoldRanking ranking = service_->analyse(hand_);
     const kartavo::HoldValue& best = ranking[0];
     kartavo::HoldValue chosen = best;
     for (const kartavo::HoldValue& v : ranking)
@@ -264,9 +404,10 @@ void PracticeWindow::Command1_Click() {
     const bool right = chosen.valueUnits() == best.valueUnits();
     const double cost = static_cast<double>(best.valueUnits() - chosen.valueUnits()) /
                         static_cast<double>(kartavo::drawsMultiple);
-    const kartavo::ChartHold chart = kartavo::chartHold(kartavo::gameChart(), hand_);
+    const kartavo::ChartHold chart = kartavo::chartHold(*chart_, hand_);
     const bool followed = chart.kept == kept;
-    ProgressStore::instance().record(chart.line, hand_, kept, cost);
+    ProgressStore::instance().record(chart.line, hand_, kept, cost, game_.entry.key,
+                                     game_.entry.name);
     ++answered_;
     right_ += right ? 1 : 0;
 
@@ -283,30 +424,31 @@ void PracticeWindow::Command1_Click() {
 
 void PracticeWindow::showVerdict() {
     const auto& [kept, chosen, best, chart, right, followed] = *verdict_;
-    const QString line = AnalysisWindow::chartLineName(chart.line);
+    const QString line = Words::chartLineName(chart.line, chart_);
+    const auto money = [this](double v) { return Words::money(game_.spec, v); };
+    const auto spokenMoney = [this](double v) { return Words::spokenMoney(game_.spec, v); };
     QString text = right ? tr("Helyes, ez a legjobb csere.") : tr("Nem ez a legjobb csere.");
     QString spoken = text;
     text += QLatin1Char('\n') + tr("A te cseréd: %1, várható nyeremény %2.")
-                                    .arg(AnalysisWindow::keptText(hand_, kept),
-                                         AnalysisWindow::forints(chosen.expected()));
-    spoken += QLatin1Char(' ') + tr("A te cseréd, %1, várható nyeremény %2.")
-                                     .arg(AnalysisWindow::spokenKept(hand_, kept),
-                                          AnalysisWindow::spokenForints(chosen.expected()));
+                                    .arg(Words::keptText(hand_, kept), money(chosen.expected()));
+    spoken +=
+        QLatin1Char(' ') + tr("A te cseréd, %1, várható nyeremény %2.")
+                               .arg(Words::spokenKept(hand_, kept), spokenMoney(chosen.expected()));
     if (!right) {
-        text += QLatin1Char('\n') + tr("A legjobb csere: %1, várható nyeremény %2.")
-                                        .arg(AnalysisWindow::keptText(hand_, best.kept),
-                                             AnalysisWindow::forints(best.expected()));
-        spoken += QLatin1Char(' ') + tr("A legjobb csere, %1, várható nyeremény %2.")
-                                         .arg(AnalysisWindow::spokenKept(hand_, best.kept),
-                                              AnalysisWindow::spokenForints(best.expected()));
+        text +=
+            QLatin1Char('\n') + tr("A legjobb csere: %1, várható nyeremény %2.")
+                                    .arg(Words::keptText(hand_, best.kept), money(best.expected()));
+        spoken += QLatin1Char(' ') +
+                  tr("A legjobb csere, %1, várható nyeremény %2.")
+                      .arg(Words::spokenKept(hand_, best.kept), spokenMoney(best.expected()));
     }
     text += QLatin1Char('\n') + tr("A táblázat %1. sora illik rá (%2): %3.")
                                     .arg(chart.line + 1)
-                                    .arg(line, AnalysisWindow::keptText(hand_, chart.kept));
-    spoken += QLatin1Char(' ') + tr("A táblázat %1. sora illik rá, %2, %3.")
-                                     .arg(chart.line + 1)
-                                     .arg(controls::withoutBrackets(line),
-                                          AnalysisWindow::spokenKept(hand_, chart.kept));
+                                    .arg(line, Words::keptText(hand_, chart.kept));
+    spoken += QLatin1Char(' ') +
+              tr("A táblázat %1. sora illik rá, %2, %3.")
+                  .arg(chart.line + 1)
+                  .arg(controls::withoutBrackets(line), Words::spokenKept(hand_, chart.kept));
     const QString follow =
         followed ? tr("A táblázatot követted.") : tr("Nem a táblázat szerint cseréltél.");
     text += QLatin1Char('\n') + follow;

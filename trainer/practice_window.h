@@ -4,11 +4,14 @@
 // the keys 1 to 5, Space on a card); "Ellenőrzés" (Enter) weighs the hold against the best one
 // and the chart, "Következő" (Enter again) deals the next hand. What it deals: as the game deals,
 // hands of one chart line, hands of the lines where the player's mistakes cost most, or the
-// player's last mistaken hands again. It has its own cards and generator: nothing of the game
-// changes. Every answer goes to the player's progress.
+// player's last mistaken hands again. The game practised is chosen at the top: this machine's,
+// a casino game, or a paytable file ("Saját kifizetési tábla…"); "Táblázat…" shows its chart.
+// It has its own cards and generator: nothing of the game table changes. Every answer goes to
+// the player's progress in the game practised.
 #pragma once
 
 #include "fast_evaluation.h"
+#include "game_choice.h"
 #include "practice_deal.h"
 #include "strategy.h"
 #include "strategy_chart.h"
@@ -21,7 +24,9 @@
 
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
+class StrategyService;
 
 namespace controls {
 class ControlSet;
@@ -44,11 +49,28 @@ class PracticeWindow : public QWidget {
     bool checked() const { return checked_; }
     // The line the last "A gyengéim" hand was drawn for (-1 when the deal was mixed).
     int weakLine() const { return weakLine_; }
+    // The game practised, and whether its chart is still being derived (no hand is dealt then).
+    const ChosenGame& game() const { return game_; }
+    bool preparing() const { return chart_ == nullptr; }
+
+    // Chooses the game of the list's entry (the last entry asks for a file); a fault is said in a
+    // message and the game stays.
+    void chooseGame(int index);
+    // Opens a paytable file as the game practised, as "Saját kifizetési tábla…" does once the
+    // player picked it; false, with a message, where the file cannot be used.
+    bool openPaytable(const QString& path);
 
     // The handlers of the window's controls.
     void Picture1_Click(int index);
     void Command1_Click(); // "Ellenőrzés"
     void Command2_Click(); // "Következő"
+    void Command3_Click(); // "Táblázat…"
+
+  signals:
+    // Another game is practised.
+    void gameChanged(const trainer::ChosenGame& game);
+    // "Táblázat…": the chart of the game practised is asked for.
+    void chartWanted(const trainer::ChosenGame& game);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -65,6 +87,13 @@ class PracticeWindow : public QWidget {
         bool right, followed;
     };
     void nameFixedTexts();
+    // The games' list as the choice has it now.
+    void fillGames();
+    void setGame(const ChosenGame& game);
+    // The chart is there: its lines listed, a hand dealt.
+    void chartArrived();
+    // A fault with a paytable file, said in a message box.
+    void tellFault(const QString& message);
     void showHint();
     void showVerdict();
     void deal();
@@ -72,6 +101,14 @@ class PracticeWindow : public QWidget {
     QString spokenHand() const;
 
     kartavo::PracticeDealer dealer_;
+    GameChoice choice_;
+    ChosenGame game_;
+    StrategyService* service_ = nullptr;
+    QList<QMetaObject::Connection> serviceConnections_;
+    const kartavo::StrategyChart* chart_ = nullptr;
+    QComboBox* games_;
+    QPushButton* chartButton_;
+    QProgressBar* preparation_;
     kartavo::Hand hand_{};
     std::uint8_t marked_ = 0;
     bool checked_ = false;

@@ -23,10 +23,12 @@ namespace {
 
 const QString fileName = QStringLiteral("progress.json");
 const QString formatName = QStringLiteral("Kartavo progress");
-constexpr int ownVersion = 1;
-const QStringList knownFields = {"format", "version", "days", "mistakes"};
+constexpr int ownVersion = 2;
+const QStringList knownFields = {"format", "version", "days", "mistakes", "games"};
+const QStringList knownGameFields = {"name", "days", "mistakes"};
 
-int lineCount() {
+// This game's chart: its progress has no line past it.
+int thisGameLines() {
     return static_cast<int>(kartavo::gameChart().lines.size());
 }
 
@@ -40,7 +42,7 @@ std::optional<kartavo::Hand> parseHand(const QString& text) {
         return std::nullopt;
     kartavo::Hand hand{};
     for (std::size_t p = 0; p < 5; ++p) {
-        const auto card = kartavo::parseCardCode(codes[static_cast<int>(p)].toStdString());
+        const auto card = kartavo::parseCardCode(codes[static_cast<int>(p)].toStdString(), 53);
         if (!card)
             return std::nullopt;
         for (std::size_t q = 0; q < p; ++q)
@@ -57,7 +59,7 @@ std::optional<std::uint8_t> parseKept(const kartavo::Hand& dealt, const QString&
     if (text == QLatin1String("-"))
         return kept;
     for (const QString& code : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const auto card = kartavo::parseCardCode(code.toStdString());
+        const auto card = kartavo::parseCardCode(code.toStdString(), 53);
         const auto at = card ? std::find(dealt.begin(), dealt.end(), *card) : dealt.end();
         if (at == dealt.end())
             return std::nullopt;
@@ -87,63 +89,174 @@ double LineTally::costPer100() const {
 }
 
 void Progress::record(int line, const kartavo::Hand& dealt, std::uint8_t kept, double cost,
-                      const QDate& day) {
-    std::vector<LineTally>& lines = days_[day];
-    lines.resize(static_cast<std::size_t>(lineCount()));
+                      const QDate& day, const QString& game) {
+    if (line < 0 || line >= mostLines)
+        return;
+    Game& g = games_[game];
+    std::vector<LineTally>& lines = g.days[day];
+    lines.resize(std::max(lines.size(), static_cast<std::size_t>(line) + 1));
     LineTally& t = lines[static_cast<std::size_t>(line)];
     ++t.hands;
     if (cost > 0) {
         ++t.mistakes;
         t.cost += cost;
-        mistakes_.push_back({dealt, kept, line, cost, day});
-        while (mistakes_.size() > keptMistakes)
-            mistakes_.pop_front();
+        g.mistakes.push_back({dealt, kept, line, cost, day});
+        while (g.mistakes.size() > keptMistakes)
+            g.mistakes.pop_front();
     }
 }
 
-std::vector<LineTally> Progress::tallies(const QDate& first) const {
-    std::vector<LineTally> sum(static_cast<std::size_t>(lineCount()));
-    for (const auto& [day, lines] : days_)
-        if (!first.isValid() || day >= first)
-            for (std::size_t i = 0; i < lines.size() && i < sum.size(); ++i)
-                sum[i].add(lines[i]);
+std::vector<LineTally> Progress::tallies(const QDate& first, const QString& game, int lines) const {
+    std::vector<LineTally> sum(
+        static_cast<std::size_t>(std::max(lines, game == thisGame ? thisGameLines() : 0)));
+    const auto g = games_.find(game);
+    if (g == games_.end())
+        return sum;
+    for (const auto& [day, perLine] : g->second.days)
+        if (!first.isValid() || day >= first) {
+            if (perLine.size() > sum.size())
+                sum.resize(perLine.size());
+            for (std::size_t i = 0; i < perLine.size(); ++i)
+                sum[i].add(perLine[i]);
+        }
     return sum;
 }
 
-std::map<QDate, LineTally> Progress::dayTotals() const {
+std::map<QDate, LineTally> Progress::dayTotals(const QString& game) const {
     std::map<QDate, LineTally> totals;
-    for (const auto& [day, lines] : days_)
-        for (const LineTally& t : lines)
-            totals[day].add(t);
+    if (const auto g = games_.find(game); g != games_.end())
+        for (const auto& [day, lines] : g->second.days)
+            for (const LineTally& t : lines)
+                totals[day].add(t);
     return totals;
 }
 
-QByteArray Progress::toJson() const {
-    QJsonObject root = unknown_;
-    root[QStringLiteral("format")] = formatName;
-    root[QStringLiteral("version")] = std::max(version_, ownVersion);
-    QJsonObject days;
-    for (const auto& [day, lines] : days_) {
+const std::deque<Mistake>& Progress::mistakes(const QString& game) const {
+    static const std::deque<Mistake> none;
+    const auto g = games_.find(game);
+    return g == games_.end() ? none : g->second.mistakes;
+}
+
+bool Progress::empty() const {
+    return std::all_of(games_.begin(), games_.end(),
+                       [](const auto& g) { return g.second.empty(); });
+}
+
+std::vector<std::pair<QString, QString>> Progress::games() const {
+    std::vector<std::pair<QString, QString>> list;
+    if (const auto g = games_.find(thisGame); g != games_.end() && !g->second.empty())
+        list.emplace_back(thisGame, g->second.name);
+    for (const auto& [key, g] : games_)
+        if (key != thisGame && !g.empty())
+            list.emplace_back(key, g.name);
+    return list;
+}
+
+void Progress::forget(const QString& game) {
+    games_.erase(game);
+}
+
+void Progress::setName(const QString& game, const QString& name) {
+    if (!name.isEmpty())
+        games_[game].name = name;
+}
+
+QJsonObject Progress::Game::toJson() const {
+    QJsonObject root = unknown;
+    if (!name.isEmpty())
+        root[QStringLiteral("name")] = name;
+    QJsonObject dayObject;
+    for (const auto& [day, lines] : days) {
         QJsonObject perLine;
         for (std::size_t i = 0; i < lines.size(); ++i)
             if (lines[i].hands > 0)
                 perLine[QString::number(i + 1)] =
                     QJsonArray{static_cast<double>(lines[i].hands),
                                static_cast<double>(lines[i].mistakes), lines[i].cost};
-        days[day.toString(Qt::ISODate)] = perLine;
+        dayObject[day.toString(Qt::ISODate)] = perLine;
     }
-    root[QStringLiteral("days")] = days;
-    QJsonArray mistakes;
-    for (const Mistake& m : mistakes_)
-        mistakes.append(QJsonObject{
+    root[QStringLiteral("days")] = dayObject;
+    QJsonArray list;
+    for (const Mistake& m : mistakes)
+        list.append(QJsonObject{
             {"day",    m.day.toString(Qt::ISODate)},
             {"line",   m.line + 1                 },
             {"hand",   handCodes(m.dealt,           31)},
             {"kept",        handCodes(m.dealt,                              m.kept)},
             {"cost", m.cost}
         });
-    root[QStringLiteral("mistakes")] = mistakes;
+    root[QStringLiteral("mistakes")] = list;
+    return root;
+}
+
+QByteArray Progress::toJson() const {
+    QJsonObject root = unknown_;
+    root[QStringLiteral("format")] = formatName;
+    root[QStringLiteral("version")] = std::max(version_, ownVersion);
+    const auto own = games_.find(thisGame);
+    const QJsonObject ownObject = own == games_.end() ? Game{}.toJson() : own->second.toJson();
+    for (auto it = ownObject.begin(); it != ownObject.end(); ++it)
+        root[it.key()] = it.value();
+    QJsonObject others;
+    for (const auto& [key, g] : games_)
+        if (key != thisGame && !g.empty())
+            others[key] = g.toJson();
+    if (!others.isEmpty())
+        root[QStringLiteral("games")] = others;
+    else
+        root.remove(QStringLiteral("games"));
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+QString Progress::Game::read(const QJsonObject& object, int lines) {
+    const QJsonValue nameValue = object.value(QStringLiteral("name"));
+    if (!nameValue.isUndefined() && !nameValue.isString())
+        return QStringLiteral("name");
+    name = nameValue.toString();
+    const QJsonValue dayValue = object.value(QStringLiteral("days"));
+    if (!dayValue.isUndefined() && !dayValue.isObject())
+        return QStringLiteral("days");
+    const QJsonObject dayObject = dayValue.toObject();
+    for (auto d = dayObject.begin(); d != dayObject.end(); ++d) {
+        const QDate day = QDate::fromString(d.key(), Qt::ISODate);
+        if (!day.isValid() || !d.value().isObject())
+            return QStringLiteral("day %1").arg(d.key());
+        std::vector<LineTally> perDay;
+        const QJsonObject perLine = d.value().toObject();
+        for (auto l = perLine.begin(); l != perLine.end(); ++l) {
+            bool number = false;
+            const int line = l.key().toInt(&number) - 1;
+            // [hands, mistakes, cost]
+            const QJsonArray t = l.value().toArray();
+            if (!number || line < 0 || t.size() != 3 || !isCount(t[0]) || !isCount(t[1]) ||
+                !t[2].isDouble() || t[1].toDouble() > t[0].toDouble())
+                return QStringLiteral("day %1 line %2").arg(d.key(), l.key());
+            if (line >= lines)
+                continue; // a line of a longer chart
+            perDay.resize(std::max(perDay.size(), static_cast<std::size_t>(line) + 1));
+            perDay[static_cast<std::size_t>(line)] = {static_cast<std::int64_t>(t[0].toDouble()),
+                                                      static_cast<std::int64_t>(t[1].toDouble()),
+                                                      t[2].toDouble()};
+        }
+        days[day] = perDay;
+    }
+    const QJsonValue list = object.value(QStringLiteral("mistakes"));
+    if (!list.isUndefined() && !list.isArray())
+        return QStringLiteral("mistakes");
+    for (const QJsonValue& v : list.toArray()) {
+        const QJsonObject m = v.toObject();
+        const auto hand = parseHand(m.value("hand").toString());
+        const auto kept = hand ? parseKept(*hand, m.value("kept").toString()) : std::nullopt;
+        const int line = m.value("line").toInt() - 1;
+        const QDate day = QDate::fromString(m.value("day").toString(), Qt::ISODate);
+        if (!kept || line < 0 || !day.isValid())
+            return QStringLiteral("mistake");
+        if (line < lines)
+            mistakes.push_back({*hand, *kept, line, m.value("cost").toDouble(), day});
+    }
+    while (mistakes.size() > keptMistakes)
+        mistakes.pop_front();
+    return {};
 }
 
 std::optional<Progress> Progress::fromJson(const QByteArray& bytes, QString* why) {
@@ -166,48 +279,24 @@ std::optional<Progress> Progress::fromJson(const QByteArray& bytes, QString* why
     for (auto it = root.begin(); it != root.end(); ++it)
         if (!knownFields.contains(it.key()))
             p.unknown_.insert(it.key(), it.value());
-    const QJsonValue days = root.value(QStringLiteral("days"));
-    if (!days.isUndefined() && !days.isObject())
-        return fail(QStringLiteral("days"));
-    const QJsonObject dayObject = days.toObject();
-    for (auto d = dayObject.begin(); d != dayObject.end(); ++d) {
-        const QDate day = QDate::fromString(d.key(), Qt::ISODate);
-        if (!day.isValid() || !d.value().isObject())
-            return fail(QStringLiteral("day %1").arg(d.key()));
-        std::vector<LineTally> lines(static_cast<std::size_t>(lineCount()));
-        const QJsonObject perLine = d.value().toObject();
-        for (auto l = perLine.begin(); l != perLine.end(); ++l) {
-            bool number = false;
-            const int line = l.key().toInt(&number) - 1;
-            // [hands, mistakes, cost]
-            const QJsonArray t = l.value().toArray();
-            if (!number || line < 0 || t.size() != 3 || !isCount(t[0]) || !isCount(t[1]) ||
-                !t[2].isDouble() || t[1].toDouble() > t[0].toDouble())
-                return fail(QStringLiteral("day %1 line %2").arg(d.key(), l.key()));
-            if (line >= lineCount())
-                continue; // a line of a longer chart
-            lines[static_cast<std::size_t>(line)] = {static_cast<std::int64_t>(t[0].toDouble()),
-                                                     static_cast<std::int64_t>(t[1].toDouble()),
-                                                     t[2].toDouble()};
-        }
-        p.days_[day] = lines;
+    // This game at the top.
+    if (const QString wrong = p.games_[thisGame].read(root, thisGameLines()); !wrong.isEmpty())
+        return fail(wrong);
+    const QJsonValue others = root.value(QStringLiteral("games"));
+    if (!others.isUndefined() && !others.isObject())
+        return fail(QStringLiteral("games"));
+    const QJsonObject otherObject = others.toObject();
+    for (auto g = otherObject.begin(); g != otherObject.end(); ++g) {
+        if (g.key() == thisGame || g.key().isEmpty() || !g.value().isObject())
+            return fail(QStringLiteral("game %1").arg(g.key()));
+        Game& game = p.games_[g.key()];
+        const QJsonObject object = g.value().toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            if (!knownGameFields.contains(it.key()))
+                game.unknown.insert(it.key(), it.value());
+        if (const QString wrong = game.read(object, mostLines); !wrong.isEmpty())
+            return fail(QStringLiteral("game %1: %2").arg(g.key(), wrong));
     }
-    const QJsonValue mistakes = root.value(QStringLiteral("mistakes"));
-    if (!mistakes.isUndefined() && !mistakes.isArray())
-        return fail(QStringLiteral("mistakes"));
-    for (const QJsonValue& v : mistakes.toArray()) {
-        const QJsonObject m = v.toObject();
-        const auto hand = parseHand(m.value("hand").toString());
-        const auto kept = hand ? parseKept(*hand, m.value("kept").toString()) : std::nullopt;
-        const int line = m.value("line").toInt() - 1;
-        const QDate day = QDate::fromString(m.value("day").toString(), Qt::ISODate);
-        if (!kept || line < 0 || !day.isValid())
-            return fail(QStringLiteral("mistake"));
-        if (line < lineCount())
-            p.mistakes_.push_back({*hand, *kept, line, m.value("cost").toDouble(), day});
-    }
-    while (p.mistakes_.size() > keptMistakes)
-        p.mistakes_.pop_front();
     return p;
 }
 
@@ -270,18 +359,20 @@ void ProgressStore::load() {
     }
 }
 
-void ProgressStore::record(int line, const kartavo::Hand& dealt, std::uint8_t kept, double cost) {
+void ProgressStore::record(int line, const kartavo::Hand& dealt, std::uint8_t kept, double cost,
+                           const QString& game, const QString& name) {
     load();
-    progress_.record(line, dealt, kept, cost, QDate::currentDate());
+    progress_.setName(game, name);
+    progress_.record(line, dealt, kept, cost, QDate::currentDate(), game);
     dirty_ = true;
     if (!timer_.isActive())
         timer_.start();
     emit changed();
 }
 
-void ProgressStore::clear() {
+void ProgressStore::clear(const QString& game) {
     load();
-    progress_ = Progress();
+    progress_.forget(game);
     dirty_ = true;
     flush();
     emit changed();

@@ -1,10 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Morvane
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's progress from one day to the next: every practice answer and every exchange of the
-// game weighed by the trainer, counted per line of the game's chart (hands, mistakes and what
-// they cost at x 1), day by day, with the last 100 mistaken hands. Kept in "progress.json" in the
-// player's data folder, read at the trainer's first use and written atomically a few seconds
-// after a change and at exit.
+// The player's progress from one day to the next, per game: every practice answer and every
+// exchange of the game weighed by the trainer, counted per line of the game's chart (hands,
+// mistakes and what they cost: Ft at x 1 in this game, credits per coin in a casino game), day by
+// day, with the last 100 mistaken hands of each game. Kept in "progress.json" in the player's data
+// folder, read at the trainer's first use and written atomically a few seconds after a change and
+// at exit.
+//
+// The file: {"format": "Kartavo progress", "version": 2, "days": {...}, "mistakes": [...],
+// "games": {KEY: {"name": NAME, "days": {...}, "mistakes": [...]}, ...}}. This game's progress is
+// at the top, as the first version wrote it, so that a file of the first version is read as this
+// game's and the first version keeps the other games (a member it does not know) as they are.
+// KEY names a casino game: a built-in game's id ("job96"), or for a player's own paytable its
+// family and pays ("custom:jacks-or-better:800,50,25,8,5,4,3,2,1").
 #pragma once
 
 #include "fast_evaluation.h"
@@ -24,7 +32,7 @@ namespace trainer {
 struct LineTally {
     std::int64_t hands = 0;
     std::int64_t mistakes = 0;
-    double cost = 0; // what the mistakes gave away, in Ft at x 1
+    double cost = 0; // what the mistakes gave away: Ft at x 1, or credits per coin
     void add(const LineTally& other);
     // Of the hands, those right, as a share; cost per 100 hands.
     double rightShare() const;
@@ -35,22 +43,36 @@ struct Mistake {
     kartavo::Hand dealt{};
     std::uint8_t kept = 0; // the player's hold, bit p: the card at position p kept
     int line = 0;          // of the game's chart, from 0
-    double cost = 0;       // Ft at x 1
+    double cost = 0;       // Ft at x 1, or credits per coin
     QDate day;
 };
+
+// This game's key.
+inline const QString thisGame = QStringLiteral("kartavo");
 
 // What the file holds, in memory. Lines are counted from 0 here, from 1 in the file.
 class Progress {
   public:
     static constexpr int keptMistakes = 100;
+    // A chart has at most this many lines; a line past it is no line of a chart.
+    static constexpr int mostLines = 64;
     void record(int line, const kartavo::Hand& dealt, std::uint8_t kept, double cost,
-                const QDate& day);
-    // Summed over the days from `first` on (every day without one).
-    std::vector<LineTally> tallies(const QDate& first = {}) const;
+                const QDate& day, const QString& game = thisGame);
+    // Summed over the days from `first` on (every day without one); as many as the game's lines
+    // that were ever answered, at least lines.
+    std::vector<LineTally> tallies(const QDate& first = {}, const QString& game = thisGame,
+                                   int lines = 0) const;
     // Per day, every line summed.
-    std::map<QDate, LineTally> dayTotals() const;
-    const std::deque<Mistake>& mistakes() const { return mistakes_; } // newest last
-    bool empty() const { return days_.empty() && mistakes_.empty(); }
+    std::map<QDate, LineTally> dayTotals(const QString& game = thisGame) const;
+    // Newest last.
+    const std::deque<Mistake>& mistakes(const QString& game = thisGame) const;
+    bool empty() const;
+    // The games with any progress, this game first: their keys and names.
+    std::vector<std::pair<QString, QString>> games() const;
+    // The name a game is shown by, kept in the file with its progress.
+    void setName(const QString& game, const QString& name);
+    // Forgets the game's progress.
+    void forget(const QString& game);
 
     QByteArray toJson() const;
     // None when the bytes are no progress file (damaged, truncated, empty or foreign); why says
@@ -58,11 +80,20 @@ class Progress {
     static std::optional<Progress> fromJson(const QByteArray& bytes, QString* why = nullptr);
 
   private:
-    std::map<QDate, std::vector<LineTally>> days_;
-    std::deque<Mistake> mistakes_;
-    // What a later version wrote and this one does not know: written back as it came.
+    struct Game {
+        QString name;
+        std::map<QDate, std::vector<LineTally>> days;
+        std::deque<Mistake> mistakes;
+        // What a later version wrote and this one does not know: written back as it came.
+        QJsonObject unknown;
+        bool empty() const { return days.empty() && mistakes.empty(); }
+        QJsonObject toJson() const;
+        // Why not, when the object is no game's progress.
+        QString read(const QJsonObject& object, int lines);
+    };
+    std::map<QString, Game> games_;
     QJsonObject unknown_;
-    int version_ = 1;
+    int version_ = 2;
 };
 
 class ProgressStore : public QObject {
@@ -77,10 +108,12 @@ class ProgressStore : public QObject {
     // Where the file is kept, with the platform's separators; empty without a data folder.
     QString path() const;
     const Progress& progress() const { return progress_; }
-    // A hand answered today: written some seconds later.
-    void record(int line, const kartavo::Hand& dealt, std::uint8_t kept, double cost);
-    // Starts over: everything forgotten, and the file written at once.
-    void clear();
+    // A hand of the game answered today: written some seconds later. name: what the game is
+    // called, kept with its progress.
+    void record(int line, const kartavo::Hand& dealt, std::uint8_t kept, double cost,
+                const QString& game = thisGame, const QString& name = {});
+    // Starts the game over: its progress forgotten, and the file written at once.
+    void clear(const QString& game = thisGame);
     // Writes now what is not written yet.
     void flush();
     // Forgets what was read and every trouble met, as at the program's start (tests).

@@ -4,12 +4,16 @@
 
 #include "analysis_window.h"
 #include "control_table.h"
+#include "game_choice.h"
 #include "language.h"
 #include "progress_store.h"
 #include "question_keys.h"
+#include "strategy_service.h"
+#include "trainer_words.h"
 #include "twips.h"
 #include "window_role.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -18,8 +22,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <algorithm>
+#include <functional>
 
 namespace trainer {
 
@@ -29,15 +35,17 @@ using controls::Kind;
 
 // clang-format off
 constexpr controls::ControlRow windowControls[] = {
-    {"Frame1",   Kind::Frame,  nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "A táblázat sorai szerint"), 60, 60, 8280, 4680, {}, -1},
-    {"Frame2",   Kind::Frame,  nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Költség 100 leosztásonként, naponta (Ft, x 1)"), 60, 4800, 8280, 3000, {}, -1},
-    {"Label1",   Kind::Label,  nullptr,  nullptr,                                                  120, 7920, 6600, 720, {}, 2},
-    {"Command1", Kind::Button, nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Törlés"),   6960, 7980, 1320, 375, {}, 3},
+    {"Label2",   Kind::Label,  nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Játék:"),   120, 150, 1080, 270, {}, -1},
+    {"Frame1",   Kind::Frame,  nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "A táblázat sorai szerint"), 60, 540, 8280, 4680, {}, -1},
+    {"Frame2",   Kind::Frame,  nullptr,  nullptr,                                                  60, 5280, 8280, 3000, {}, -1},
+    {"Label1",   Kind::Label,  nullptr,  nullptr,                                                  120, 8400, 6600, 720, {}, 2},
+    {"Command1", Kind::Button, nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Törlés"),   6960, 8460, 1320, 375, {}, 3},
 };
 // clang-format on
+constexpr int gamesRect[] = {1200, 90, 7080, 360};
 constexpr int linesRect[] = {120, 270, 8040, 4290}; // in Frame1
 constexpr int chartRect[] = {120, 270, 8040, 2610}; // in Frame2
-constexpr int windowWidth = 8400, windowHeight = 8760;
+constexpr int windowWidth = 8400, windowHeight = 9240;
 constexpr int days = 30; // the chart's days, today the last
 
 const char* const headers[] = {
@@ -60,8 +68,10 @@ QRect rectOf(const int (&r)[4]) {
 class DayChart : public QWidget {
   public:
     explicit DayChart(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::TabFocus); }
-    void setDays(std::vector<std::optional<double>> values) {
+    // money: how an amount of the game is written.
+    void setDays(std::vector<std::optional<double>> values, std::function<QString(double)> money) {
         values_ = std::move(values);
+        money_ = std::move(money);
         update();
     }
 
@@ -76,7 +86,7 @@ class DayChart : public QWidget {
             top = std::max(top, v.value_or(0));
         const QFontMetrics fm(font());
         p.setPen(Qt::black);
-        p.drawText(4, fm.ascent() + 2, AnalysisWindow::forints(top));
+        p.drawText(4, fm.ascent() + 2, money_ ? money_(top) : QString());
         if (values_.empty() || top <= 0)
             return;
         const QRect area = rect().adjusted(4, fm.height() + 4, -4, -4);
@@ -93,6 +103,7 @@ class DayChart : public QWidget {
 
   private:
     std::vector<std::optional<double>> values_;
+    std::function<QString(double)> money_;
 };
 
 ProgressWindow::ProgressWindow() {
@@ -108,6 +119,13 @@ ProgressWindow::ProgressWindow() {
     where_->setFocusPolicy(Qt::TabFocus);
     reset_ = c.get<QPushButton>("Command1");
     connect(reset_, &QPushButton::clicked, this, &ProgressWindow::Command1_Click);
+    games_ = new QComboBox(this);
+    games_->setObjectName(QStringLiteral("Combo1"));
+    games_->setGeometry(rectOf(gamesRect));
+    connect(games_, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && index < games_->count())
+            showGame(games_->itemData(index).toString());
+    });
 
     lines_ = new QTableWidget(0, static_cast<int>(std::size(headers)), c["Frame1"]);
     lines_->setObjectName(QStringLiteral("Grid1"));
@@ -126,6 +144,7 @@ ProgressWindow::ProgressWindow() {
     chart_->setObjectName(QStringLiteral("Chart1"));
     chart_->setGeometry(rectOf(chartRect));
     nameFixedTexts();
+    setTabOrder(games_, lines_);
     setTabOrder(lines_, chart_);
     setTabOrder(chart_, where_);
     setTabOrder(where_, reset_);
@@ -139,6 +158,7 @@ ProgressWindow::~ProgressWindow() = default;
 // The texts that follow only the language.
 void ProgressWindow::nameFixedTexts() {
     setWindowTitle(tr("Haladás"));
+    games_->setAccessibleName(tr("Játék"));
     QStringList labels;
     for (const char* h : headers)
         labels << tr(h);
@@ -157,19 +177,57 @@ void ProgressWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void ProgressWindow::showGame(const QString& key) {
+    key_ = key;
+    refresh();
+}
+
 void ProgressWindow::refresh() {
     const ProgressStore& store = ProgressStore::instance();
     const Progress& progress = store.progress();
+    // The games with progress, and the one shown even without.
+    std::vector<std::pair<QString, QString>> games = progress.games();
+    if (std::none_of(games.begin(), games.end(), [this](const auto& g) { return g.first == key_; }))
+        games.emplace_back(key_, QString());
+    {
+        const QSignalBlocker quiet(games_);
+        games_->clear();
+        for (const auto& [key, name] : games) {
+            const std::optional<ChosenGame> game = gameOfKey(key, name);
+            games_->addItem(game ? game->entry.name : key, key);
+            if (key == key_)
+                games_->setCurrentIndex(games_->count() - 1);
+        }
+    }
+    const std::optional<ChosenGame> game = gameOfKey(key_, games_->currentText());
+    const kartavo::StrategyChart* chart = nullptr;
+    if (game) {
+        // A player's own paytable's chart is derived once; the lines are named when it is there.
+        StrategyService& service = StrategyService::of(game->spec);
+        chart = service.chart();
+        if (!chart) {
+            service.start();
+            connect(&service, &StrategyService::chartReady, this, &ProgressWindow::refresh,
+                    Qt::UniqueConnection);
+        }
+    }
+    const bool casino = game && game->spec.casino;
+    const auto money = [game](double v) { return game ? Words::money(game->spec, v) : QString(); };
+    c_->get<QGroupBox>("Frame2")->setTitle(
+        casino ? tr("Költség 100 leosztásonként, naponta (kredit)")
+               : tr("Költség 100 leosztásonként, naponta (Ft, x 1)"));
+
     const QDate today = QDate::currentDate();
-    const std::vector<LineTally> all = progress.tallies();
-    const std::vector<LineTally> week = progress.tallies(today.addDays(-6));
+    const int lineCount = chart ? static_cast<int>(chart->lines.size()) : 0;
+    const std::vector<LineTally> all = progress.tallies({}, key_, lineCount);
+    const std::vector<LineTally> week = progress.tallies(today.addDays(-6), key_, lineCount);
     lines_->setRowCount(static_cast<int>(all.size()) + 1);
     LineTally allSum, weekSum;
     const auto figures = [](const LineTally& t) {
         if (t.hands == 0)
             return QStringList{QStringLiteral("0"), QStringLiteral("–"), QStringLiteral("–")};
         return QStringList{QString::number(t.hands),
-                           AnalysisWindow::percent(QString::number(t.rightShare() * 100, 'f', 0)),
+                           Words::percent(QString::number(t.rightShare() * 100, 'f', 0)),
                            texts::decimal(t.costPer100(), 2)};
     };
     for (int row = 0; row <= static_cast<int>(all.size()); ++row) {
@@ -182,7 +240,9 @@ void ProgressWindow::refresh() {
         }
         const QStringList cells =
             QStringList{total ? tr("Összesen")
-                              : tr("%1. %2").arg(row + 1).arg(AnalysisWindow::chartLineName(row))} +
+                              : tr("%1. %2").arg(row + 1).arg(chart || key_ == thisGame
+                                                                  ? Words::chartLineName(row, chart)
+                                                                  : QString())} +
             figures(a) + figures(w);
         for (int col = 0; col < cells.size(); ++col) {
             auto* item = new QTableWidgetItem(cells[col]);
@@ -195,15 +255,15 @@ void ProgressWindow::refresh() {
     lines_->resizeRowsToContents();
 
     std::vector<std::optional<double>> values(days);
-    const std::map<QDate, LineTally> totals = progress.dayTotals();
+    const std::map<QDate, LineTally> totals = progress.dayTotals(key_);
     for (int i = 0; i < days; ++i)
         if (const auto it = totals.find(today.addDays(i - days + 1));
             it != totals.end() && it->second.hands > 0)
             values[static_cast<std::size_t>(i)] = it->second.costPer100();
-    chart_->setDays(values);
+    chart_->setDays(values, money);
     chart_->setAccessibleDescription(
-        values.back()
-            ? tr("Ma %1 100 leosztásonként.").arg(AnalysisWindow::spokenForints(*values.back()))
+        values.back() && game
+            ? tr("Ma %1 100 leosztásonként.").arg(Words::spokenMoney(game->spec, *values.back()))
             : tr("Ma még nincs leosztás."));
 
     const QString path = store.path();
@@ -215,17 +275,18 @@ void ProgressWindow::refresh() {
 
 void ProgressWindow::Command1_Click() {
     auto* ask = new QMessageBox(QMessageBox::Question, tr("Haladás"),
-                                tr("Törlöd az eddigi haladást? Minden sor számai és a hibáid "
-                                   "elvesznek, és elölről kezdődik."),
+                                tr("Törlöd ennek a játéknak az eddigi haladását: %1? Minden "
+                                   "sor számai és a hibáid elvesznek, és elölről kezdődik.")
+                                    .arg(games_->currentText()),
                                 QMessageBox::Yes | QMessageBox::No, this);
     ask->setObjectName(QStringLiteral("torlesKerdes"));
     ask->setDefaultButton(QMessageBox::No);
     ask->button(QMessageBox::Yes)->setText(tr("Igen"));
     ask->button(QMessageBox::No)->setText(tr("Nem"));
     ask->setAttribute(Qt::WA_DeleteOnClose);
-    connect(ask, &QMessageBox::finished, this, [ask](int) {
+    connect(ask, &QMessageBox::finished, this, [ask, key = key_](int) {
         if (ask->clickedButton() == ask->button(QMessageBox::Yes))
-            ProgressStore::instance().clear();
+            ProgressStore::instance().clear(key);
     });
     ask->open();
 }

@@ -12,6 +12,7 @@
 #include "progress_window.h"
 #include "strategy_chart.h"
 #include "strategy_service.h"
+#include "trainer_words.h"
 #include "window_place.h"
 
 #include <QEvent>
@@ -69,6 +70,7 @@ Trainer::~Trainer() {
     delete window_.data();
     delete practice_.data();
     delete progress_.data();
+    delete chart_.data();
 }
 
 bool Trainer::eventFilter(QObject* watched, QEvent* event) {
@@ -77,7 +79,7 @@ bool Trainer::eventFilter(QObject* watched, QEvent* event) {
     if (watched == table_ && event->type() == QEvent::Close) {
         for (QWidget* w :
              {static_cast<QWidget*>(window_.data()), static_cast<QWidget*>(practice_.data()),
-              static_cast<QWidget*>(progress_.data())})
+              static_cast<QWidget*>(progress_.data()), static_cast<QWidget*>(chart_.data())})
             if (w)
                 w->close();
         if (ProgressStore::instance().loaded())
@@ -136,16 +138,15 @@ bool Trainer::allowExchange() {
     const std::uint8_t bestKept = best.kept;
     // Said again in the language in force when it changes while the question shows.
     auto* question = new ExchangeWarning(table_, [dealt, loss, bestKept] {
-        const QString bestText =
-            bestKept == 0 ? tr("cseréld mind az öt lapot")
-                          : tr("tartsd meg: %1").arg(AnalysisWindow::keptText(dealt, bestKept));
+        const QString bestText = bestKept == 0
+                                     ? tr("cseréld mind az öt lapot")
+                                     : tr("tartsd meg: %1").arg(Words::keptText(dealt, bestKept));
         return WarningTexts{
             tr("Ez a csere várhatóan %1-tal kevesebbet ér a legjobbnál.\n"
                "A legjobb: %2.")
-                .arg(AnalysisWindow::forints(loss), bestText),
+                .arg(Words::forints(loss), bestText),
             tr("Ez a csere várhatóan %1tal kevesebbet ér a legjobbnál. A legjobb csere, %2.")
-                .arg(AnalysisWindow::spokenForints(loss),
-                     AnalysisWindow::spokenKept(dealt, bestKept))};
+                .arg(Words::spokenForints(loss), Words::spokenKept(dealt, bestKept))};
     });
     question->show();
     return false;
@@ -219,14 +220,33 @@ void Trainer::openPractice() {
         practice_ =
             new PracticeWindow(practiceSeed.value_or(QRandomGenerator::global()->generate64()));
         controls::placeBeside(practice_, table_, table_->playArea());
+        connect(practice_, &PracticeWindow::chartWanted, this, &Trainer::openChart);
+        // An open chart window follows the game practised.
+        connect(practice_, &PracticeWindow::gameChanged, this, [this](const ChosenGame& game) {
+            if (chart_ && chart_->isVisible())
+                chart_->showGame(game);
+        });
     }
     showBeside(practice_);
+}
+
+void Trainer::openChart(const ChosenGame& game) {
+    use();
+    if (!chart_) {
+        chart_ = new ChartWindow;
+        controls::placeBeside(chart_, table_, table_->playArea());
+    }
+    chart_->showGame(game);
+    showBeside(chart_);
 }
 
 void Trainer::openProgress() {
     use();
     if (!progress_) {
         progress_ = new ProgressWindow;
+        // At first the game practised.
+        progress_->showGame(practice_ ? practice_->game().entry.key
+                                      : GameChoice().currentEntry().key);
         controls::placeBeside(progress_, table_, table_->playArea());
     }
     progress_->refresh();

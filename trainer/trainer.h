@@ -6,6 +6,7 @@
 #pragma once
 
 #include "analysis_window.h"
+#include "chart_window.h"
 #include "practice_window.h"
 #include "progress_window.h"
 #include "session.h"
@@ -42,6 +43,10 @@ class Trainer : public QObject {
     void openProgress();
     PracticeWindow* practiceWindow() const { return practice_; }
     ProgressWindow* progressWindow() const { return progress_; }
+    // Opens the chart window "Stratégia" of the game practised beside the table, or brings it
+    // forward.
+    void openChart(const ChosenGame& game);
+    ChartWindow* chartWindow() const { return chart_; }
     // The seed of the next practice window's deals (tests); random without one.
     static void setPracticeSeed(std::optional<std::uint64_t> seed);
     const Session& session() const { return session_; }
@@ -70,6 +75,7 @@ class Trainer : public QObject {
     QPointer<AnalysisWindow> window_;
     QPointer<PracticeWindow> practice_;
     QPointer<ProgressWindow> progress_;
+    QPointer<ChartWindow> chart_;
 };
 
 } // namespace trainer

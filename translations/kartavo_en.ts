@@ -1440,22 +1440,6 @@ The program ends.</translation>
         <translation>Their cost (expected)</translation>
     </message>
     <message>
-        <source>%1 forint</source>
-        <translation>%1 forints</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>mind az öt lap csere</source>
-        <translation>draw all five</translation>
-    </message>
-    <message>
-        <source>megtartva %1</source>
-        <translation>keeping %1</translation>
-    </message>
-    <message>
         <source>Elemzés</source>
         <translation>Analysis</translation>
     </message>
@@ -1640,6 +1624,17 @@ Your hold followed it.</translation>
     <message>
         <source>Vissza</source>
         <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>trainer::GameChoice</name>
+    <message>
+        <source>Nincs ilyen játék.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a fájl kifizetési táblája megváltozott, ezért kikerül a listából. Nyisd meg újra, ha így játszanád.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1913,6 +1908,29 @@ Best: %2.</translation>
     <message>
         <source>Ez a csere várhatóan %1tal kevesebbet ér a legjobbnál. A legjobb csere, %2.</source>
         <translation>This hold is expected to win %1 less than the best. The best hold, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>trainer::Words</name>
+    <message>
+        <source>%1 forint</source>
+        <translation type="unfinished">%1 forints</translation>
+    </message>
+    <message>
+        <source>%1 kredit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mind az öt lap csere</source>
+        <translation type="unfinished">draw all five</translation>
+    </message>
+    <message>
+        <source>megtartva %1</source>
+        <translation type="unfinished">keeping %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished">%1%</translation>
     </message>
 </context>
 <context>

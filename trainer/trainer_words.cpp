@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Morvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "trainer_words.h"
+
+#include "cards.h"
+#include "casino_games.h"
+#include "hold_kinds.h"
+#include "language.h"
+
+#include <QStringList>
+
+namespace trainer {
+
+namespace {
+
+std::string pathOf(kartavo::CardId card) {
+    return kartavo::cardCode(card) + ".bmp";
+}
+
+} // namespace
+
+QString Words::forints(double value) {
+    return texts::decimal(value, 2) + QStringLiteral(" Ft");
+}
+
+QString Words::spokenForints(double value) {
+    return tr("%1 forint").arg(texts::decimal(value, 2));
+}
+
+QString Words::credits(double value) {
+    return tr("%1 kredit").arg(texts::decimal(value, 4));
+}
+
+QString Words::spokenCredits(double value) {
+    return credits(value);
+}
+
+QString Words::money(const kartavo::GameSpec& game, double value) {
+    return game.casino ? credits(value) : forints(value);
+}
+
+QString Words::spokenMoney(const kartavo::GameSpec& game, double value) {
+    return game.casino ? spokenCredits(value) : spokenForints(value);
+}
+
+QString Words::keptText(const kartavo::Hand& dealt, std::uint8_t kept) {
+    QStringList cards;
+    for (std::size_t p = 0; p < 5; ++p)
+        if (kept & (1u << p))
+            cards << QString::fromStdString(
+                kartavo::writtenCardName(pathOf(dealt[p]), texts::keyTranslator()));
+    return cards.isEmpty() ? tr("mind az öt lap csere") : cards.join(' ');
+}
+
+QString Words::spokenKept(const kartavo::Hand& dealt, std::uint8_t kept) {
+    return kept == 0 ? tr("mind az öt lap csere")
+                     : tr("megtartva %1").arg(spokenCards(dealt, kept));
+}
+
+QString Words::spokenCard(kartavo::CardId card) {
+    return QString::fromStdString(kartavo::spokenCardName(pathOf(card), texts::keyTranslator()));
+}
+
+QString Words::spokenCards(const kartavo::Hand& dealt, std::uint8_t kept) {
+    QStringList cards;
+    for (std::size_t p = 0; p < 5; ++p)
+        if (kept & (1u << p))
+            cards << spokenCard(dealt[p]);
+    return cards.join(QStringLiteral(", "));
+}
+
+QString Words::chartLineName(int line, const kartavo::StrategyChart* chart) {
+    const auto& lines = (chart ? *chart : kartavo::gameChart()).lines;
+    if (line < 0 || static_cast<std::size_t>(line) >= lines.size())
+        return {};
+    return QString::fromStdString(
+        kartavo::kindName(lines[static_cast<std::size_t>(line)], texts::keyTranslator()));
+}
+
+QString Words::percent(const QString& figure) {
+    QString shown = figure;
+    shown.replace(QLatin1Char('.'), texts::locale().decimalPoint());
+    return tr("%1 %").arg(shown);
+}
+
+} // namespace trainer
