@@ -29,6 +29,7 @@ QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
 void setWindowRole(QWidget* window, QAccessible::Role role) {
     installAccessibleFactory<accessibleFactory>();
     window->setProperty(roleProperty, static_cast<int>(role));
+    forgetAccessible(window);
 }
 
 } // namespace controls
