@@ -16,12 +16,13 @@ constexpr const char* roleProperty = "kartavoWindowRole";
 
 QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
     auto* window = qobject_cast<QWidget*>(object);
-    if (!window || !window->isWindow())
-        return nullptr;
-    const QVariant role = window->property(roleProperty);
+    const QVariant role = window ? window->property(roleProperty) : QVariant();
     if (!role.isValid())
         return nullptr;
-    return new QAccessibleWidget(window, static_cast<QAccessible::Role>(role.toInt()));
+    // A window docked in another one's is a group of controls there.
+    return new QAccessibleWidget(window, window->isWindow()
+                                             ? static_cast<QAccessible::Role>(role.toInt())
+                                             : QAccessible::Grouping);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "payout_table.h"
 #include "picture_box.h"
+#include "window_dock.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -63,11 +64,19 @@ TableKeys::TableKeys(const TableControls& controls, Table table)
     add(
         {}, {QKeySequence(Qt::Key_Minus)}, [this] { return multiplierButton(-1); }, focusAndClick);
 
+    std::vector<QShortcut*> shortcuts;
     for (const Command& command : commands_)
         for (const QKeySequence& keys : command.keys) {
             auto* shortcut = new QShortcut(keys, c_.board);
             connect(shortcut, &QShortcut::activated, this, [this, &command] { trigger(command); });
+            shortcuts.push_back(shortcut);
         }
+    // Keys typed in a window docked in the table's window are that window's own.
+    connect(qApp, &QApplication::focusChanged, this, [shortcuts](QWidget*, QWidget* now) {
+        const bool tableKeys = !controls::dockedWindowOf(now);
+        for (QShortcut* shortcut : shortcuts)
+            shortcut->setEnabled(tableKeys);
+    });
     qApp->installEventFilter(this);
 }
 

@@ -114,19 +114,23 @@ PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
                 });
     }
     // The table's keys, wherever the focus is in the window (a list takes no digit then): 1 to 5
-    // mark a card, Enter checks and then deals the next hand.
+    // mark a card, Enter checks and then deals the next hand. Only there: docked in the table's
+    // window, the table's own keys are the table's.
+    const auto key = [this](int k) {
+        return new QShortcut(QKeySequence(k), this, nullptr, nullptr,
+                             Qt::WidgetWithChildrenShortcut);
+    };
     for (int i = 0; i < 5; ++i)
-        connect(new QShortcut(QKeySequence(Qt::Key_1 + i), this), &QShortcut::activated, this,
-                [this, i] {
-                    if (checked_)
-                        return;
-                    // Marked first, then focused: a screen reader reads it once, with its mark,
-                    // also when it had the focus already.
-                    Picture1_Click(i);
-                    controls::focusAndTell(cards_[static_cast<std::size_t>(i)]);
-                });
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+        connect(key(Qt::Key_1 + i), &QShortcut::activated, this, [this, i] {
+            if (checked_)
+                return;
+            // Marked first, then focused: a screen reader reads it once, with its mark,
+            // also when it had the focus already.
+            Picture1_Click(i);
+            controls::focusAndTell(cards_[static_cast<std::size_t>(i)]);
+        });
+    for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Enter})
+        connect(key(k), &QShortcut::activated, this,
                 [this] { checked_ ? Command2_Click() : Command1_Click(); });
     connect(check_, &QPushButton::clicked, this, &PracticeWindow::Command1_Click);
     connect(next_, &QPushButton::clicked, this, &PracticeWindow::Command2_Click);

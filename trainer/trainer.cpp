@@ -12,7 +12,7 @@
 #include "progress_window.h"
 #include "strategy_chart.h"
 #include "strategy_service.h"
-#include "window_place.h"
+#include "window_dock.h"
 
 #include <QEvent>
 #include <QMessageBox>
@@ -187,25 +187,14 @@ void Trainer::onExchanged() {
 
 void Trainer::openWindow() {
     use();
-    if (!window_) {
+    if (!window_)
         window_ = new AnalysisWindow;
-        controls::placeBeside(window_, table_, table_->playArea());
-    }
     refresh(true);
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    controls::showBeside(window_, table_, table_->playArea());
 }
 
 namespace {
 std::optional<std::uint64_t> practiceSeed;
-
-// Shows a window of the trainer beside the table and gives it the focus.
-void showBeside(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 } // namespace
 
 void Trainer::setPracticeSeed(std::optional<std::uint64_t> seed) {
@@ -214,26 +203,22 @@ void Trainer::setPracticeSeed(std::optional<std::uint64_t> seed) {
 
 void Trainer::openPractice() {
     use();
-    if (!practice_) {
+    if (!practice_)
         practice_ =
             new PracticeWindow(practiceSeed.value_or(QRandomGenerator::global()->generate64()));
-        controls::placeBeside(practice_, table_, table_->playArea());
-    }
-    showBeside(practice_);
+    controls::showBeside(practice_, table_, table_->playArea());
 }
 
 void Trainer::openProgress() {
     use();
-    if (!progress_) {
+    if (!progress_)
         progress_ = new ProgressWindow;
-        controls::placeBeside(progress_, table_, table_->playArea());
-    }
     progress_->refresh();
-    showBeside(progress_);
+    controls::showBeside(progress_, table_, table_->playArea());
 }
 
 void Trainer::refresh(bool force) {
-    if (!window_ || (!force && !window_->isVisible()))
+    if (!window_ || (!force && !controls::isOpen(window_)))
         return;
     HandView view;
     view.multiplier = table_->view().multiplier;
