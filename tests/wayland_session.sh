@@ -13,14 +13,16 @@
 # usage: wayland_session.sh COMMAND [ARGUMENT...]
 set -u
 tmp=$(mktemp -d)
-xvfb= weston=
+xvfb= weston= client=
 cleanup() {
+    [ -n "$client" ] && kill "$client" 2>/dev/null
     [ -n "$weston" ] && kill "$weston" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$tmp"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
 mkdir -m 700 "$tmp/runtime" "$tmp/home"
 
 # Xvfb picks a free display number and writes it to the pipe.
@@ -56,8 +58,11 @@ env -i PATH="$PATH" HOME="$tmp/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$tmp/runtime"
     SDL_AUDIODRIVER=dummy ${KARTAVO_WAYLAND_KEEP+KARTAVO_WAYLAND_KEEP="$KARTAVO_WAYLAND_KEEP"} \
     ${ASAN_OPTIONS+ASAN_OPTIONS="$ASAN_OPTIONS"} \
     ${LSAN_OPTIONS+LSAN_OPTIONS="$LSAN_OPTIONS"} ${UBSAN_OPTIONS+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
-    "$@" 2>"$tmp/client.log"
+    "$@" 2>"$tmp/client.log" &
+client=$!
+wait "$client"
 status=$?
+client=
 # What the client said besides its Wayland requests.
 grep -v '^\[[0-9. ]*\] ' "$tmp/client.log"
 if [ $status -ne 0 ] && [ -n "${KARTAVO_WAYLAND_KEEP:-}" ]; then
