@@ -35,6 +35,14 @@ inline QString withoutBrackets(QString text) {
     return text;
 }
 
+// Drops what a screen reader was told of w so far, for a widget that has become something else
+// (a window made of a control, or a control of a window): it is asked for afresh.
+inline void forgetAccessible(QWidget* w) {
+    if (QAccessible::isActive())
+        if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(w))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+}
+
 // Moves the focus to w and has a screen reader read it afresh, also where w has the focus
 // already or had it last. Qt 6.4 tells a screen reader that a name or description changed without
 // the new text, so Orca cannot say it; and Orca reads no focus event for the control it was on

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control_table.h"
 
+#include "accessible.h"
+
 #include "flex_grid.h"
 #include "picture_box.h"
 #include "twips.h"
@@ -123,8 +125,13 @@ QWidget* ControlSet::operator[](const QString& name) const {
 }
 
 void makeFixedWindow(QWidget* window, int widthTwips, int heightTwips) {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint);
+    // X11 marks only a dialog transient for its parent. The system menu keeps a dialog's title
+    // bar as a window's on Windows, with its icon.
+    window->setWindowFlags((window->parentWidget() ? Qt::Dialog : Qt::Window) |
+                           Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Made as a control of its owner, it is a window now.
+    forgetAccessible(window);
     window->setFixedSize(px(widthTwips), px(heightTwips));
     // The windows' default font.
     window->setFont(makeFont({"MS Sans Serif", 8.25}, window->font()));

@@ -60,7 +60,9 @@ class ControlSet {
     std::vector<Text> texts_;
 };
 
-// Fixed client size in twips, title bar with a close box only (no minimise or maximise).
+// Fixed client size in twips, title bar with a close box only (no minimise or maximise). A window
+// made with a parent is a dialog of that window, its owner: the window system keeps it with its
+// owner (the transient hint on X11, the owner on Windows, the parent on Wayland).
 void makeFixedWindow(QWidget* window, int widthTwips, int heightTwips);
 
 } // namespace controls

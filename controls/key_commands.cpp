@@ -2,12 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "key_commands.h"
 
+#include "window_dock.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 
 namespace controls {
+
+namespace {
+// The window whose keys a control's keys are: a window docked in another one's is a window of
+// its own for its keys.
+const QWidget* keyWindowOf(const QWidget* w) {
+    if (const QWidget* docked = dockedWindowOf(w))
+        return docked;
+    return w->window();
+}
+} // namespace
 
 // An application event filter sees every event before the receiver's own filters, in the order
 // the application's filters were installed; this one acts on no key press.
@@ -79,12 +91,14 @@ const KeyCommands::Command* KeyCommands::find(const QKeyEvent* event) const {
 
 bool KeyCommands::inWindow() const {
     const QWidget* focus = QApplication::focusWidget();
-    return focus ? focus->window() == window_ : QApplication::activeWindow() == window_;
+    return focus ? keyWindowOf(focus) == window_ : QApplication::activeWindow() == window_;
 }
 
 bool KeyCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
-        static_cast<QWidget*>(watched)->window() != window_)
+    // The focus says whose key it is: a key that a docked window leaves, on its way up through
+    // the host's window, is not the host's.
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || !inWindow() ||
+        keyWindowOf(static_cast<QWidget*>(watched)) != window_)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const Command* command = find(key);

@@ -32,7 +32,8 @@ namespace controls {
 class KeyCommands : public QObject {
     Q_OBJECT
   public:
-    // The keys act while the focus is in window (or the window is active without a focus).
+    // The keys act while the focus is in window (or the window is active without a focus); a
+    // window docked in window's (window_dock.h) has its own keys.
     explicit KeyCommands(QWidget* window);
 
     // keys run run; a keypad key is taken for the same key of the main keyboard. run decides

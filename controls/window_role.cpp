@@ -15,13 +15,14 @@ namespace {
 constexpr const char* roleProperty = "kartavoWindowRole";
 
 QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget)
-        return nullptr;
-    const QVariant role = widget->property(roleProperty);
+    auto* window = qobject_cast<QWidget*>(object);
+    const QVariant role = window ? window->property(roleProperty) : QVariant();
     if (!role.isValid())
         return nullptr;
-    return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
+    // A window docked in another one's is a group of controls there.
+    return new QAccessibleWidget(window, window->isWindow()
+                                             ? static_cast<QAccessible::Role>(role.toInt())
+                                             : QAccessible::Grouping);
 }
 
 } // namespace
@@ -29,6 +30,7 @@ QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
 void setWindowRole(QWidget* window, QAccessible::Role role) {
     installAccessibleFactory<accessibleFactory>();
     window->setProperty(roleProperty, static_cast<int>(role));
+    forgetAccessible(window);
 }
 
 void setControlRole(QWidget* control, QAccessible::Role role) {

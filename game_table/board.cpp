@@ -20,6 +20,7 @@
 #include "table_keys.h"
 #include "twips.h"
 #include "value_label.h"
+#include "window_owner.h"
 #include "window_place.h"
 #include "window_role.h"
 
@@ -155,6 +156,8 @@ board::board(std::unique_ptr<kartavo::RandomSource> random)
     setWindowIcon(media::designIcon(QStringLiteral("board_icon.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     controls::makeFixedWindow(this, 10065, 6375);
+    // The questions that disable the table are its own windows, and stay usable.
+    controls::keepOwnedWindowsEnabled(this);
 
     for (int i = 0; i < 5; ++i) {
         Picture1[i] = c_.get<controls::PictureBox>(QStringLiteral("Picture1_%1").arg(i));
@@ -329,7 +332,7 @@ void board::updateCardDescription(int index) {
 
 options& board::loadOptions() {
     if (!optionsWindow_) {
-        optionsWindow_ = new options;
+        optionsWindow_ = new options(this);
         // "Mégsem" and the close box unload the dialog: forget it at once, not when Qt gets
         // round to deleting it.
         connect(optionsWindow_, &options::unloaded, this, [this] { optionsWindow_ = nullptr; });

@@ -145,7 +145,7 @@ template <class Controls> void tellPicked(const Controls& controls, int picked) 
 
 } // namespace
 
-options::options() {
+options::options(QWidget* owner) : QWidget(owner) {
     setObjectName(QStringLiteral("options"));
     controls::setWindowRole(this, QAccessible::Dialog);
     setWindowIcon(media::designIcon(QStringLiteral("options_icon.png")));

@@ -22,8 +22,9 @@ class TabStrip;
 class options : public QWidget {
     Q_OBJECT
   public:
-    // Loads the dialog hidden: builds the controls and runs Form_Load.
-    options();
+    // Loads the dialog hidden: builds the controls and runs Form_Load. It belongs to the window
+    // given, if any (it stays above it, and goes with it), and is modeless all the same.
+    explicit options(QWidget* owner = nullptr);
 
     bool effectsTicked() const;
     // Sets the "Effektek" box by code; a change runs the box's click handling.

@@ -6,9 +6,9 @@
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins
           qt6-l10n-tools qt6-tools-dev
           qt6-svg-dev qt6-translations-l10n libsdl2-dev libbenchmark-dev nlohmann-json3-dev
-          fonts-liberation
-          fonts-dejavu-core clang-format help2man locales poppler-utils
-          desktop-file-utils appstream dpkg-dev util-linux xvfb x11-utils lintian reuse)
+          fonts-liberation fonts-dejavu-core clang-format help2man locales poppler-utils
+          desktop-file-utils appstream dpkg-dev util-linux xvfb x11-utils lintian reuse
+          weston qt6-wayland xdotool)
 # The Windows build (scripts/windows-qt, ./test --windows): MinGW-w64, Wine, NSIS, and what
 # building Qt from Debian's source takes (apt-get source unpacks with dpkg-dev).
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64

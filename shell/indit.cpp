@@ -11,21 +11,20 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QScreen>
 
 indit::indit() {
     setObjectName(QStringLiteral("indit"));
-    setWindowTitle(QStringLiteral("Form1"));
-    // No border, no title bar and no taskbar entry.
+    // No border, no title bar and no taskbar entry: a splash screen, for the desktop too. Where
+    // the desktop lists it all the same (on Wayland a window cannot say what it is), it is listed
+    // under the program's name.
+    setWindowTitle(QStringLiteral("Kartavo"));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
+    // At its place from the screen's corner, where the platform lets a window place itself (on
+    // Wayland the compositor places it).
     const QRect design = controls::pxRect(2205, 1950, 7575, 5205);
     setFixedSize(design.size());
-    // A Wayland window cannot place itself: there it opens centred.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && screen())
-        move(screen()->availableGeometry().center() - rect().center());
-    else
-        move(design.topLeft());
+    move(design.topLeft());
 
     Picture1 = new controls::PictureBox(this, true);
     Picture1->setObjectName(QStringLiteral("Picture1"));

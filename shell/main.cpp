@@ -108,9 +108,10 @@ int main(int argc, char** argv) {
     // fields' menus, file and picture errors) in it too, where Qt has them.
     if (!shell::setLanguage(texts::startLanguage()))
         shell::setLanguage(texts::hungarian);
-    // A missing picture is shown to the player before the program ends.
+    // A missing picture is shown to the player before the program ends, over the window that
+    // wanted it.
     media::setMissingFileNotice([](const QString& message) {
-        QMessageBox::critical(nullptr, QStringLiteral("Kartavo"), message);
+        QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Kartavo"), message);
     });
     // A copy of the card back killed half-way may have left its temporary file, beside the back
     // in the program folder or beside the player's own back.

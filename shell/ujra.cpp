@@ -57,7 +57,7 @@ ujra::Clock ujra::setClock(Clock c) {
     return std::exchange(guardClock(), std::move(c));
 }
 
-ujra::ujra(board* table) : table_(table) {
+ujra::ujra(board* table) : QWidget(table), table_(table) {
     setObjectName(QStringLiteral("ujra"));
     controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Kartavo - by Morvane"));

@@ -20,7 +20,7 @@ class QPushButton;
 class ujra : public QWidget {
     Q_OBJECT
   public:
-    // Loads the dialog: writes the message and disables the game table.
+    // Loads the dialog, which belongs to the table: writes the message and disables the table.
     explicit ujra(board* table);
     ~ujra() override;
 

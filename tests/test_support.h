@@ -114,10 +114,16 @@ inline std::unique_ptr<ScriptedRandom> dealing(const QString& cards) {
     return std::make_unique<ScriptedRandom>(codes);
 }
 
+// Whether window becomes the active one, the one that keys go to, soon. (Qt's own wait counts a
+// window that another one owns as active already while its owner is.)
+inline bool becomesActive(QWidget* window) {
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
 // Makes a shown window the active one, so that its keys reach it.
 inline void activate(QWidget* window) {
     window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
+    if (!becomesActive(window))
         qFatal("%s does not become active", qPrintable(window->objectName()));
 }
 

@@ -316,7 +316,7 @@ class SpeechTest : public QObject {
         press("Enter");
         ujra* dialog = shell::restartDialogOf(table);
         QVERIFY(dialog);
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(becomesActive(dialog));
         QWidget* focused = QApplication::focusWidget();
         QCOMPARE(nameOf(focused), QStringLiteral("ujra/Command1"));
         QCOMPARE(accessible(focused)->text(QAccessible::Name), QStringLiteral("Igen"));
@@ -356,7 +356,7 @@ class SpeechTest : public QObject {
         open("As Kd 0h 2c 7s");
         click(control<QPushButton>(table, "Command6"));
         options* dialog = table->optionsWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(becomesActive(dialog));
         QCOMPARE(accessible(dialog)->role(), QAccessible::Dialog);
         click(control<QPushButton>(dialog, QStringLiteral("SSTab1_Tab%1").arg(page)));
         for (const QString& name : {first, second}) {
@@ -444,7 +444,7 @@ class SpeechTest : public QObject {
         open("As Kd 0h 2c 7s");
         click(control<QPushButton>(table, "Command6"));
         options* dialog = table->optionsWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(becomesActive(dialog));
         QWidget* focused = QApplication::focusWidget();
         QCOMPARE(nameOf(focused), QStringLiteral("options/SSTab1_Tab4"));
         QAccessibleInterface* about = accessible(focused);

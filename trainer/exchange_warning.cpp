@@ -40,7 +40,7 @@ ExchangeWarning::ExchangeWarning(board* table, const QString& text, const QStrin
       }) {}
 
 ExchangeWarning::ExchangeWarning(board* table, std::function<WarningTexts()> texts)
-    : texts_(std::move(texts)), table_(table) {
+    : QWidget(table), texts_(std::move(texts)), table_(table) {
     setObjectName(QStringLiteral("exchangeWarning"));
     controls::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Kartavo"));
@@ -55,20 +55,15 @@ ExchangeWarning::ExchangeWarning(board* table, std::function<WarningTexts()> tex
     auto* back = c_->get<QPushButton>("Command2");
     connect(go, &QPushButton::clicked, this, &ExchangeWarning::Command1_Click);
     connect(back, &QPushButton::clicked, this, &ExchangeWarning::Command2_Click);
-    // "Vissza" takes the focus; a screen reader reads the dialog with its question, once, in
-    // words, and then the button.
     showTexts();
-    back->setFocus();
     if (table_) {
         table_->setEnabled(false);
         controls::placeBeside(this, table_, table_->playArea());
-        // The question goes with its table, when the program ends another way.
-        // The table is half destroyed by then: it is no longer touched.
-        connect(table_, &QObject::destroyed, this, [this] {
-            table_ = nullptr;
-            close();
-        });
     }
+    // "Vissza" takes the focus (given once the table is disabled, which takes it from the windows
+    // it owns); a screen reader reads the dialog with its question, once, in words, and then the
+    // button.
+    back->setFocus();
 }
 
 void ExchangeWarning::showTexts() {

@@ -26,8 +26,9 @@ struct WarningTexts {
 class ExchangeWarning : public QWidget {
     Q_OBJECT
   public:
-    // Opens over nothing but beside the table, with the question that texts gives in the
-    // language in force (asked again when the language changes), and disables the table.
+    // Opens as the table's own window, beside it where the platform places windows, with the
+    // question that texts gives in the language in force (asked again when the language
+    // changes), and disables the table.
     ExchangeWarning(board* table, std::function<WarningTexts()> texts);
     // The same with a question that stays as it is given.
     ExchangeWarning(board* table, const QString& text, const QString& spoken = {});

@@ -13,7 +13,7 @@
 #include "strategy_chart.h"
 #include "strategy_service.h"
 #include "trainer_words.h"
-#include "window_place.h"
+#include "window_dock.h"
 
 #include <QEvent>
 #include <QMessageBox>
@@ -188,26 +188,15 @@ void Trainer::onExchanged() {
 
 void Trainer::openWindow() {
     use();
-    if (!window_) {
+    if (!window_)
         window_ = new AnalysisWindow;
-        controls::placeBeside(window_, table_, table_->playArea());
-    }
     refresh(true);
     window_->focusLead();
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    controls::showBeside(window_, table_, table_->playArea());
 }
 
 namespace {
 std::optional<std::uint64_t> practiceSeed;
-
-// Shows a window of the trainer beside the table and gives it the focus.
-void showBeside(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 } // namespace
 
 void Trainer::setPracticeSeed(std::optional<std::uint64_t> seed) {
@@ -219,42 +208,38 @@ void Trainer::openPractice() {
     if (!practice_) {
         practice_ =
             new PracticeWindow(practiceSeed.value_or(QRandomGenerator::global()->generate64()));
-        controls::placeBeside(practice_, table_, table_->playArea());
         connect(practice_, &PracticeWindow::chartWanted, this, &Trainer::openChart);
         // An open chart window follows the game practised.
         connect(practice_, &PracticeWindow::gameChanged, this, [this](const ChosenGame& game) {
-            if (chart_ && chart_->isVisible())
+            if (chart_ && controls::isOpen(chart_))
                 chart_->showGame(game);
         });
     }
-    showBeside(practice_);
+    controls::showBeside(practice_, table_, table_->playArea());
 }
 
 void Trainer::openChart(const ChosenGame& game) {
     use();
-    if (!chart_) {
+    if (!chart_)
         chart_ = new ChartWindow;
-        controls::placeBeside(chart_, table_, table_->playArea());
-    }
     chart_->showGame(game);
-    showBeside(chart_);
+    controls::showBeside(chart_, table_, table_->playArea());
 }
 
 void Trainer::openProgress() {
     use();
-    if (!progress_) {
+    if (!progress_)
         progress_ = new ProgressWindow;
+    if (!controls::isOpen(progress_))
         // At first the game practised.
         progress_->showGame(practice_ ? practice_->game().entry.key
                                       : GameChoice().currentEntry().key);
-        controls::placeBeside(progress_, table_, table_->playArea());
-    }
     progress_->refresh();
-    showBeside(progress_);
+    controls::showBeside(progress_, table_, table_->playArea());
 }
 
 void Trainer::refresh(bool force) {
-    if (!window_ || (!force && !window_->isVisible()))
+    if (!window_ || (!force && !controls::isOpen(window_)))
         return;
     HandView view;
     view.multiplier = table_->view().multiplier;

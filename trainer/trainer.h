@@ -34,11 +34,12 @@ class Trainer : public QObject {
     // at start; kept as long as the program runs, for every table.
     static bool warnsOfCostlyExchange();
     static void setWarnsOfCostlyExchange(bool on);
-    // Opens the analysis window beside the table, or brings it forward.
+    // Opens the analysis window beside the table (docked in it where windows cannot place
+    // themselves), or brings it to the front.
     void openWindow();
     AnalysisWindow* window() const { return window_; }
-    // Opens the practice window "Gyakorlás" or the progress window "Haladás" beside the table,
-    // or brings it forward.
+    // Opens the practice window "Gyakorlás" or the progress window "Haladás" as the analysis
+    // window opens.
     void openPractice();
     void openProgress();
     PracticeWindow* practiceWindow() const { return practice_; }

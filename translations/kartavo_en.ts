@@ -878,6 +878,10 @@
         <source>%1 nincs</source>
         <translation>%1 none</translation>
     </message>
+    <message>
+        <source>Nyitott ablakok</source>
+        <translation>Open windows</translation>
+    </message>
 </context>
 <context>
     <name>kartavo-analyze</name>
