@@ -43,7 +43,8 @@ StrategyCard GameCard::of(const kartavo::GameSpec& game, const kartavo::Strategy
                  << tr("Tökéletes játékkal: %1").arg(percent(perfectReturn));
     card.chartHeading = tr("Tartsd meg, amit az első illő sor mond");
     for (const kartavo::HoldKind& kind : chart.lines)
-        card.chartLines << QString::fromStdString(kartavo::kindName(kind, texts::keyTranslator()));
+        card.chartLines << QString::fromStdString(
+            kartavo::kindName(kind, chart.rules, texts::keyTranslator()));
     card.program = QStringLiteral("Kartavo");
     card.version = version;
     return card;

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,6 +85,10 @@ class MediaFolder {
         const QString folder = playerData();
         if (!QStandardPaths::isTestModeEnabled() || folder.isEmpty())
             return;
+        // The trainer's choices in the player's settings (the language's are the language
+        // test's own).
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kartavo", "Kartavo")
+            .remove("practice");
         if (!QDir(folder).removeRecursively())
             qWarning("the player's test data folder %s stays", qPrintable(folder));
         QFile::remove(folder);

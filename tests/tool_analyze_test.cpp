@@ -3,6 +3,7 @@
 // kartavo-analyze, run as a program: the output of one hand, the whole game, the strategy chart
 // and its holds, and bad input.
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -282,6 +283,8 @@ class ToolAnalyzeTest : public QObject {
         QTest::newRow("unknown code with --chart-hold")
             << QStringList{"--chart-hold", "As Ks Qs Js 1h"} << "ismeretlen lapkód: \"1h\"";
         QTest::newRow("nothing") << QStringList{} << "Használat: kartavo-analyze";
+        QTest::newRow("--pdf without --strategy")
+            << QStringList{"--game", "--pdf", "x.pdf"} << "a --pdf csak a --strategy mellett";
     }
     void badInputIsRefused() {
         QFETCH(QStringList, arguments);
@@ -292,6 +295,36 @@ class ToolAnalyzeTest : public QObject {
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         if (!arguments.isEmpty()) // one line, naming the program
             QCOMPARE(run.err.count('\n'), 1);
+    }
+
+    // The strategy card: the chart printed beside it, and the same lines as real text in the PDF
+    // (read back with poppler's pdftotext); a folder that is not there leaves no file and says so.
+    void strategyCardHoldsTheChart() {
+#ifdef Q_OS_WIN
+        QSKIP("read back with poppler-utils on Linux");
+#endif
+        QTemporaryDir dir;
+        const QString card = dir.filePath("dw.pdf");
+        const Run run = analyze({"--strategy", "--paytable", "dw", "--pdf", card});
+        QCOMPARE(run.status, 0);
+        QProcess text;
+        text.start("pdftotext", {"-raw", card, "-"});
+        QVERIFY(text.waitForFinished(30000));
+        const QString written = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QVERIFY(lines.size() > 20);
+        for (const QString& line : lines.mid(0, lines.size() - 2)) { // the two returns last
+            const QString name = line.section('\t', 0, 0).section(". ", 1);
+            QVERIFY2(written.contains(name.simplified()), qPrintable(name));
+        }
+        QVERIFY(written.contains("Deuces Wild"));
+        QVERIFY(written.contains("100,7620 %"));
+
+        const QString nowhere = dir.filePath("no folder/dw.pdf");
+        const Run refused = analyze({"--strategy", "--paytable", "dw", "--pdf", nowhere});
+        QCOMPARE(refused.status, 1);
+        QVERIFY2(refused.err.contains("dw.pdf"), qPrintable(refused.err));
+        QVERIFY(!QFile::exists(nowhere));
     }
 };
 

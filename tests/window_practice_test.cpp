@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Morvane
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Practice and progress: what "Egy sor" and "A gyengéim" deal, the progress file read back,
-// damaged or unwritable, and practice leaving the game as it was.
+// Practice and progress: what "Egy sor" and "A gyengéim" deal, the casino games and a player's
+// own paytable practised, the progress file read back (a file of the first version too), damaged
+// or unwritable, and practice leaving the game as it was.
 #include "board.h"
+#include "game_choice.h"
 #include "picture_box.h"
+#include "pictures.h"
 #include "practice_window.h"
 #include "progress_store.h"
 #include "strategy_chart.h"
@@ -13,11 +16,14 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <memory>
 
 using trainer::PracticeWindow;
@@ -65,6 +71,14 @@ class PracticeTest : public QObject {
         if (!w)
             qFatal("no practice window");
         return *w;
+    }
+    // Marks every card but those of the hold and checks; the verdict's text.
+    static QString answer(PracticeWindow& w, std::uint8_t kept) {
+        for (int p = 0; p < 5; ++p)
+            if (!(kept & (1u << p)))
+                w.Picture1_Click(p);
+        w.Command1_Click();
+        return control<QLabel>(&w, "Label2")->text();
     }
     static void choose(PracticeWindow& w, PracticeWindow::DealKind kind, int line = 0) {
         control<QComboBox>(&w, "Combo2")->setCurrentIndex(line);
@@ -139,6 +153,137 @@ class PracticeTest : public QObject {
         if (shareOfFirst >= 0)
             QVERIFY2(std::abs(first / double(deals) - shareOfFirst) < 0.05,
                      qPrintable(QString::number(first)));
+    }
+
+    // Each casino game is dealt from its own deck and judged by its own engine: its best hold is
+    // right, exchanging all five where that is not as good is not, and the answers count for
+    // that game's progress. Joker Poker's hands show the joker, and a screen reader hears it.
+    void casinoGamesAreJudgedByTheirEngine_data() {
+        QTest::addColumn<int>("entry");
+        const std::vector<trainer::GameEntry> games = trainer::builtInEntries();
+        for (std::size_t i = 1; i < games.size(); ++i)
+            QTest::newRow(qPrintable(games[i].key)) << static_cast<int>(i);
+    }
+    void casinoGamesAreJudgedByTheirEngine() {
+        QFETCH(int, entry);
+        PracticeWindow& w = openPractice();
+        w.chooseGame(entry);
+        QVERIFY(!w.preparing());
+        const QString key = w.game().entry.key;
+        StrategyService& engine = StrategyService::of(w.game().spec);
+        const bool joker = w.game().spec.paytable.deckSize == 53;
+        bool jokerSeen = false;
+        int wrong = 0;
+        for (int i = 0; i < 200 && (i < 20 || (joker && !jokerSeen)); ++i) {
+            const kartavo::HoldRanking holds = engine.analyse(w.hand());
+            const kartavo::HoldValue* none = nullptr;
+            for (const auto& v : holds)
+                none = v.kept == 0 ? &v : none;
+            const bool drawAllIsWrong = none->valueUnits() < holds[0].valueUnits();
+            const int p = static_cast<int>(
+                std::find(w.hand().begin(), w.hand().end(), kartavo::jokerCard) - w.hand().begin());
+            if (p < 5) {
+                jokerSeen = true;
+                auto* box = control<controls::PictureBox>(&w, QString("Picture1_%1").arg(p));
+                QVERIFY2(box->accessibleName().contains("dzsóker"),
+                         qPrintable(box->accessibleName()));
+                QCOMPARE(box->picture().toImage(),
+                         media::loadPicture(media::mediaPath("Jk.bmp")).toImage());
+            }
+            const QString verdict = answer(w, i % 2 || !drawAllIsWrong ? holds[0].kept : 0);
+            const bool right = i % 2 || !drawAllIsWrong;
+            wrong += right ? 0 : 1;
+            QVERIFY2(verdict.startsWith(right ? "Helyes" : "Nem ez"), qPrintable(verdict));
+            QVERIFY2(verdict.contains("kredit"), qPrintable(verdict));
+            w.Command2_Click();
+        }
+        QCOMPARE(jokerSeen, joker);
+        std::int64_t hands = 0, mistakes = 0;
+        for (const auto& t : store().progress().tallies({}, key)) {
+            hands += t.hands;
+            mistakes += t.mistakes;
+        }
+        QVERIFY(hands >= 20);
+        QCOMPARE(mistakes, wrong);
+        QCOMPARE(store().progress().tallies().front().hands, 0); // this game's: none
+    }
+
+    // A player's own paytable: opened, its chart derived while the window says so, practised
+    // and remembered for the next start; a bad file refused with one message in the analyzer's
+    // words and the game unchanged; a remembered file gone, said once, and off the list.
+    void ownPaytableOpenedAndBadOnesRefused() {
+        QTemporaryDir dir;
+        const QString good = dir.filePath("jacks-8-5.json");
+        writeBytes(good, R"({"format": "Kartavo paytable", "version": 1,
+            "name": "Jacks or Better 8/5", "family": "jacks-or-better",
+            "pays": {"royal-flush": 800, "straight-flush": 50, "four-of-a-kind": 25,
+                     "full-house": 8, "flush": 5, "straight": 4, "three-of-a-kind": 3,
+                     "two-pair": 2, "jacks-or-better": 1}})");
+        const QString bad = dir.filePath("bad.json");
+        writeBytes(bad, R"({"format": "Kartavo paytable", "version": 1, "name": "x",
+            "family": "jacks-or-better",
+            "pays": {"royal-flush": 800, "straight-flush": 50, "four-of-a-kind": 25,
+                     "full-house": 8, "flush": -5, "straight": 4, "three-of-a-kind": 3,
+                     "two-pair": 2, "jacks-or-better": 1}})");
+        {
+            PracticeWindow& w = openPractice();
+            QVERIFY(w.openPaytable(good));
+            const QString key = w.game().entry.key;
+            QCOMPARE(key, QString("custom:jacks-or-better:800,50,25,8,5,4,3,2,1"));
+            QVERIFY(w.preparing());
+            QVERIFY(control<QWidget>(&w, "Progress1")->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(!w.preparing(), 120000);
+            QVERIFY(control<QComboBox>(&w, "Combo3")->currentText().contains("jacks-8-5.json"));
+            answer(w, StrategyService::of(w.game().spec).analyse(w.hand())[0].kept);
+            QCOMPARE(store().progress().tallies({}, key).empty(), false);
+
+            QVERIFY(!w.openPaytable(bad));
+            QCOMPARE(w.game().entry.key, key);
+            auto* message = w.findChild<QMessageBox*>("tablaHiba");
+            QVERIFY(message);
+            QVERIFY2(message->text().contains(QDir::toNativeSeparators(bad)) &&
+                         message->text().contains("pays.flush"),
+                     qPrintable(message->text()));
+            delete message;
+        }
+        deleteAllWindows();
+        // The next start: the file remembered and chosen again.
+        {
+            PracticeWindow& w = openPractice();
+            QVERIFY(w.game().entry.file.endsWith("jacks-8-5.json"));
+            deleteAllWindows();
+        }
+        QFile::remove(good);
+        PracticeWindow& w = openPractice();
+        QCOMPARE(w.game().entry.key, QString("kartavo"));
+        QTRY_VERIFY(w.findChild<QMessageBox*>("tablaHiba"));
+        QVERIFY(w.findChild<QMessageBox*>("tablaHiba")->text().contains("jacks-8-5.json"));
+        QCOMPARE(control<QComboBox>(&w, "Combo3")->count(),
+                 static_cast<int>(trainer::builtInEntries().size()) + 1);
+    }
+
+    // A progress file of the first version is this game's progress; another game's is kept
+    // apart beside it, and this game's stays where the first version reads it.
+    void firstVersionFileIsThisGames() {
+        writeBytes(store().path(), R"({"format": "Kartavo progress", "version": 1,
+            "days": {"2026-11-30": {"4": [3, 1, 0.5]}},
+            "mistakes": [{"day": "2026-11-30", "line": 4, "hand": "2c 2d 7h 9s Ac",
+                          "kept": "Ac", "cost": 0.5}]})");
+        store().load();
+        QCOMPARE(store().progress().tallies()[3].hands, 3);
+        QCOMPARE(store().progress().mistakes().size(), std::size_t(1));
+        store().record(2, hand("2c 7d 9h Js Ks"), 0, 0.25, "job96", "Jacks or Better 9/6");
+        store().flush();
+        const QJsonObject root = QJsonDocument::fromJson(fileBytes(store().path())).object();
+        QCOMPARE(root.value("days").toObject().value("2026-11-30").toObject().value("4"),
+                 QJsonValue(QJsonArray{3, 1, 0.5}));
+        QVERIFY(root.value("games").toObject().contains("job96"));
+        store().unload();
+        store().load();
+        QCOMPARE(store().progress().tallies()[3].hands, 3);
+        QCOMPARE(store().progress().tallies({}, "job96")[2].mistakes, 1);
+        QCOMPARE(store().progress().mistakes("job96").front().cost, 0.25);
+        QCOMPARE(store().progress().mistakes().size(), std::size_t(1));
     }
 
     // What is written is read back, and the fields of a later version are written back as they

@@ -22,6 +22,7 @@
 // The words are translated as the game's (its translation files, the same language rule); the
 // numbers, the cards and the tab-separated lines stay the same in every language.
 #include "casino_games.h"
+#include "game_card.h"
 #include "language.h"
 #include "paytable_file.h"
 #include "strategy.h"
@@ -29,6 +30,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QString>
 
@@ -39,6 +41,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <sstream>
@@ -58,11 +61,12 @@ std::string say(const QString& text) {
 // The usage lines, printed alone (on stderr) when nothing is asked.
 std::string synopsis() {
     return say(QCoreApplication::translate(
-        "kartavo-analyze", "Használat: kartavo-analyze [--multiplier N] [--paytable JÁTÉK] LAPOK\n"
-                           "  vagy:  kartavo-analyze --game [--multiplier N] [--paytable JÁTÉK]\n"
-                           "  vagy:  kartavo-analyze --strategy [--derive] [--paytable JÁTÉK]\n"
-                           "  vagy:  kartavo-analyze --chart-hold [--paytable JÁTÉK] [LAPOK]\n"
-                           "  vagy:  kartavo-analyze --paytable list\n"));
+        "kartavo-analyze",
+        "Használat: kartavo-analyze [--multiplier N] [--paytable JÁTÉK] LAPOK\n"
+        "  vagy:  kartavo-analyze --game [--multiplier N] [--paytable JÁTÉK]\n"
+        "  vagy:  kartavo-analyze --strategy [--derive] [--paytable JÁTÉK] [--pdf FÁJL]\n"
+        "  vagy:  kartavo-analyze --chart-hold [--paytable JÁTÉK] [LAPOK]\n"
+        "  vagy:  kartavo-analyze --paytable list\n"));
 }
 
 // The rest of --help. Laid out as help2man reads it, for the manual page made from it (in
@@ -118,6 +122,10 @@ std::string help() {
         "                        és a tökéletes játék visszatérítése\n"
         "      --derive          a --strategy mellett: a táblázat újra levezetve, minden\n"
         "                        táblázathossz legjobb visszatérítésével és a sorok árával\n"
+        "      --pdf FÁJL        a --strategy mellett: a táblázat stratégiakártyaként is,\n"
+        "                        egyoldalas PDF-ben (a játék neve, nyereménytáblája, a\n"
+        "                        számozott sorok és a visszatérítések; A4-re és Letterre\n"
+        "                        is), a kiírás nyelvén\n"
         "      --chart-hold      amit a táblázat megtart, egy tabulátor és az érvényes sor\n"
         "                        száma; lapok nélkül a szabványos bemenet minden sorára\n"
         "                        (soronként egy leosztás)\n"
@@ -130,6 +138,7 @@ std::string help() {
         "\n"
         "Kilépési érték:\n"
         "  0   rendben\n"
+        "  1   a stratégiakártya nem írható ki (egy sor mondja meg, miért)\n"
         "  2   hibás bemenet, amelyet egy sor nevez meg a szabványos hibakimeneten\n"
         "\n"
         "Példák:\n"
@@ -138,6 +147,7 @@ std::string help() {
         "  $ kartavo-analyze --game --paytable job96\n"
         "  $ kartavo-analyze --paytable jokerk Jk As Ks 7c 2d\n"
         "  $ kartavo-analyze --strategy --paytable 8-5-jacks.json\n"
+        "  $ kartavo-analyze --strategy --paytable dw --pdf deuces.pdf\n"
         "  $ kartavo-analyze --chart-hold < leosztasok.txt\n"));
 }
 
@@ -374,10 +384,47 @@ void chooseLanguage(int argc, char** argv) {
         }
 }
 
+// The chart as a one-page PDF; 1, with one line saying why, where it could not be written.
+int writeCard(const GameSpec& spec, const StrategyChart& chart, const ChartPrice& price,
+              const std::string& file) {
+    const auto figure = [](const GameReturn& r) {
+        QString percent = QString::fromStdString(r.percent(4));
+        percent.chop(2); // " %"
+        return percent;
+    };
+    const QString path = QString::fromLocal8Bit(file.c_str());
+    const printing::WriteResult result = printing::writeStrategyCard(
+        printing::GameCard::of(spec, chart, figure(price.perfectReturn), figure(price.chartReturn),
+                               QStringLiteral(KARTAVO_VERSION)),
+        path);
+    if (result.written())
+        return 0;
+    std::fprintf(stderr, "kartavo-analyze: %s\n",
+                 say(printing::GameCard::failure(result, path)).c_str());
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
+    // A strategy card takes fonts, so a GUI application: on the offscreen platform where there
+    // is one, as no window shows (Windows has fonts only through its own platform).
+    bool printing = false;
+    for (int i = 1; i < argc; ++i)
+        printing = printing || std::string(argv[i]) == "--pdf";
+#ifndef Q_OS_WIN
+    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    // The program says in its own lines what went wrong; Qt's notes on its environment (no
+    // runtime folder for the offscreen platform, say) are not the user's business.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "kartavo-analyze: %s\n", message.toLocal8Bit().constData());
+    });
+    const std::unique_ptr<QCoreApplication> application =
+        printing ? std::make_unique<QGuiApplication>(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
     findTranslations();
     chooseLanguage(argc, argv);
     bool game = false, strategy = false, derive = false, holdByChart = false;
@@ -385,6 +432,7 @@ int main(int argc, char** argv) {
     bool multiplierGiven = false;
     std::string paytableName;
     std::string cards;
+    std::optional<std::string> pdf;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&]() -> std::string {
@@ -413,6 +461,8 @@ int main(int argc, char** argv) {
             multiplierGiven = true;
         } else if (arg == "--paytable") {
             paytableName = value();
+        } else if (arg == "--pdf") {
+            pdf = value();
         } else if (arg == "--help" || arg == "-h") {
             std::printf("%s\n%s", synopsis().c_str(), help().c_str());
             return 0;
@@ -440,6 +490,9 @@ int main(int argc, char** argv) {
     if (derive && !strategy)
         fail(say(QCoreApplication::translate("kartavo-analyze",
                                              "a --derive csak a --strategy mellett adható meg")));
+    if (pdf && !strategy)
+        fail(say(QCoreApplication::translate("kartavo-analyze",
+                                             "a --pdf csak a --strategy mellett adható meg")));
     if ((game || strategy) && !cards.empty())
         fail(say(
             QCoreApplication::translate("kartavo-analyze", "a %1 mellett nincs helye lapoknak: %2")
@@ -520,6 +573,8 @@ int main(int argc, char** argv) {
             printDerivation(*derivation, *price, paytable);
         else
             printChart(*chart, *price);
+        if (pdf)
+            return writeCard(spec, *chart, *price, *pdf);
         return 0;
     }
     if (game) {

@@ -5,6 +5,7 @@
 #include "accessible.h"
 #include "control_table.h"
 #include "game_card.h"
+#include "key_commands.h"
 #include "language.h"
 #include "payout_table.h"
 #include "question_keys.h"
@@ -102,6 +103,8 @@ ChartWindow::ChartWindow() {
     }
     save_ = c.get<QPushButton>("Command1");
     connect(save_, &QPushButton::clicked, this, &ChartWindow::Command1_Click);
+    // Its letter as a key press, so that a screen reader hears it first, as the table's keys.
+    (new controls::KeyCommands(this))->addMnemonic(save_);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("Progress1"));
     progress_->setGeometry(rectOf(progressRect));

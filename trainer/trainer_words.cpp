@@ -70,11 +70,11 @@ QString Words::spokenCards(const kartavo::Hand& dealt, std::uint8_t kept) {
 }
 
 QString Words::chartLineName(int line, const kartavo::StrategyChart* chart) {
-    const auto& lines = (chart ? *chart : kartavo::gameChart()).lines;
-    if (line < 0 || static_cast<std::size_t>(line) >= lines.size())
+    const kartavo::StrategyChart& shown = chart ? *chart : kartavo::gameChart();
+    if (line < 0 || static_cast<std::size_t>(line) >= shown.lines.size())
         return {};
-    return QString::fromStdString(
-        kartavo::kindName(lines[static_cast<std::size_t>(line)], texts::keyTranslator()));
+    return QString::fromStdString(kartavo::kindName(shown.lines[static_cast<std::size_t>(line)],
+                                                    shown.rules, texts::keyTranslator()));
 }
 
 QString Words::percent(const QString& figure) {

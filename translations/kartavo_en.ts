@@ -993,20 +993,6 @@
         </translation>
     </message>
     <message>
-        <source>Használat: kartavo-analyze [--multiplier N] [--paytable JÁTÉK] LAPOK
-  vagy:  kartavo-analyze --game [--multiplier N] [--paytable JÁTÉK]
-  vagy:  kartavo-analyze --strategy [--derive] [--paytable JÁTÉK]
-  vagy:  kartavo-analyze --chart-hold [--paytable JÁTÉK] [LAPOK]
-  vagy:  kartavo-analyze --paytable list
-</source>
-        <translation>Usage: kartavo-analyze [--multiplier N] [--paytable GAME] CARDS
-  or:  kartavo-analyze --game [--multiplier N] [--paytable GAME]
-  or:  kartavo-analyze --strategy [--derive] [--paytable GAME]
-  or:  kartavo-analyze --chart-hold [--paytable GAME] [CARDS]
-  or:  kartavo-analyze --paytable list
-</translation>
-    </message>
-    <message>
         <source>ebben a játékban nincs dzsóker: %1</source>
         <translation>this game has no joker: %1</translation>
     </message>
@@ -1017,6 +1003,20 @@
     <message>
         <source>a --paytable list mellett nem adható meg más</source>
         <translation>--paytable list takes nothing else</translation>
+    </message>
+    <message>
+        <source>Használat: kartavo-analyze [--multiplier N] [--paytable JÁTÉK] LAPOK
+  vagy:  kartavo-analyze --game [--multiplier N] [--paytable JÁTÉK]
+  vagy:  kartavo-analyze --strategy [--derive] [--paytable JÁTÉK] [--pdf FÁJL]
+  vagy:  kartavo-analyze --chart-hold [--paytable JÁTÉK] [LAPOK]
+  vagy:  kartavo-analyze --paytable list
+</source>
+        <translation>Usage: kartavo-analyze [--multiplier N] [--paytable GAME] CARDS
+  or:  kartavo-analyze --game [--multiplier N] [--paytable GAME]
+  or:  kartavo-analyze --strategy [--derive] [--paytable GAME] [--pdf FILE]
+  or:  kartavo-analyze --chart-hold [--paytable GAME] [CARDS]
+  or:  kartavo-analyze --paytable list
+</translation>
     </message>
     <message>
         <source>A Kartavo ötlapos pókerének pontos elemzője és stratégiai táblázata.
@@ -1065,6 +1065,10 @@ Kapcsolók:
                         és a tökéletes játék visszatérítése
       --derive          a --strategy mellett: a táblázat újra levezetve, minden
                         táblázathossz legjobb visszatérítésével és a sorok árával
+      --pdf FÁJL        a --strategy mellett: a táblázat stratégiakártyaként is,
+                        egyoldalas PDF-ben (a játék neve, nyereménytáblája, a
+                        számozott sorok és a visszatérítések; A4-re és Letterre
+                        is), a kiírás nyelvén
       --chart-hold      amit a táblázat megtart, egy tabulátor és az érvényes sor
                         száma; lapok nélkül a szabványos bemenet minden sorára
                         (soronként egy leosztás)
@@ -1077,6 +1081,7 @@ Kapcsolók:
 
 Kilépési érték:
   0   rendben
+  1   a stratégiakártya nem írható ki (egy sor mondja meg, miért)
   2   hibás bemenet, amelyet egy sor nevez meg a szabványos hibakimeneten
 
 Példák:
@@ -1085,6 +1090,7 @@ Példák:
   $ kartavo-analyze --game --paytable job96
   $ kartavo-analyze --paytable jokerk Jk As Ks 7c 2d
   $ kartavo-analyze --strategy --paytable 8-5-jacks.json
+  $ kartavo-analyze --strategy --paytable dw --pdf deuces.pdf
   $ kartavo-analyze --chart-hold &lt; leosztasok.txt
 </source>
         <translation>The exact analyzer and strategy chart of Kartavo&apos;s five-card poker.
@@ -1132,6 +1138,10 @@ Options:
                         of the chart and of perfect play
       --derive          with --strategy: the chart derived anew, with the best
                         return of every chart length and the cost of each line
+      --pdf FILE        with --strategy: the chart also as a strategy card, a
+                        one-page PDF (the game&apos;s name, its paytable, the
+                        numbered lines and the returns; fits A4 and Letter),
+                        in the language of the output
       --chart-hold      what the chart keeps, a tab and the number of the line
                         that applies; without cards, for every line of
                         standard input (one hand a line)
@@ -1144,6 +1154,7 @@ Options:
 
 Exit status:
   0   success
+  1   the strategy card cannot be written (one line says why)
   2   bad input, named by one line on standard error
 
 Examples:
@@ -1152,8 +1163,13 @@ Examples:
   $ kartavo-analyze --game --paytable job96
   $ kartavo-analyze --paytable jokerk Jk As Ks 7c 2d
   $ kartavo-analyze --strategy --paytable 8-5-jacks.json
+  $ kartavo-analyze --strategy --paytable dw --pdf deuces.pdf
   $ kartavo-analyze --chart-hold &lt; hands.txt
 </translation>
+    </message>
+    <message>
+        <source>a --pdf csak a --strategy mellett adható meg</source>
+        <translation>--pdf is only allowed with --strategy</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1395,49 @@ The program ends.</translation>
         <translation>The card back could not be saved.
 %1 → %2
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>printing::GameCard</name>
+    <message>
+        <source>Kifizetési tábla (kredit érménként)</source>
+        <translation>Paytable (credits per coin)</translation>
+    </message>
+    <message>
+        <source>Kifizetési tábla (x 1, minden illő sor fizet)</source>
+        <translation>Paytable (x 1, every row the hand makes pays)</translation>
+    </message>
+    <message>
+        <source>A táblázat szerint: %1</source>
+        <translation>By the chart: %1</translation>
+    </message>
+    <message>
+        <source>Tökéletes játékkal: %1</source>
+        <translation>With perfect play: %1</translation>
+    </message>
+    <message>
+        <source>Tartsd meg, amit az első illő sor mond</source>
+        <translation>Keep what the first line that fits says</translation>
+    </message>
+    <message>
+        <source>a mappa nem létezik</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>nincs jog írni oda</source>
+        <translation>there is no right to write there</translation>
+    </message>
+    <message>
+        <source>ez egy mappa neve</source>
+        <translation>that is the name of a folder</translation>
+    </message>
+    <message>
+        <source>az írás nem sikerült (betelt a lemez?)</source>
+        <translation>writing failed (is the disk full?)</translation>
+    </message>
+    <message>
+        <source>A stratégiakártya nem menthető ide: %1: %2.</source>
+        <translation>The strategy card cannot be saved here: %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1620,6 +1679,106 @@ Your hold followed it.</translation>
     </message>
 </context>
 <context>
+    <name>trainer::ChartWindow</name>
+    <message>
+        <source>Kifizetési tábla</source>
+        <translation>Paytable</translation>
+    </message>
+    <message>
+        <source>&amp;Stratégiakártya…</source>
+        <translation>&amp;Strategy card…</translation>
+    </message>
+    <message>
+        <source>Stratégiai táblázat: tartsd meg, amit az első illő sor mond</source>
+        <translation>Strategy chart: keep what the first line that fits says</translation>
+    </message>
+    <message>
+        <source>Stratégia</source>
+        <translation>Strategy</translation>
+    </message>
+    <message>
+        <source>Kéz</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Fizet</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Sor</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Gyakoriság</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Stratégiai táblázat</source>
+        <translation>Strategy chart</translation>
+    </message>
+    <message>
+        <source>A táblázat számolása</source>
+        <translation>Working out the chart</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Kifizetési tábla (kredit érménként)</source>
+        <translation>Paytable (credits per coin)</translation>
+    </message>
+    <message>
+        <source>Kifizetési tábla (x 1, minden illő sor fizet)</source>
+        <translation>Paytable (x 1, every row the hand makes pays)</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>számolás…</source>
+        <translation>calculating…</translation>
+    </message>
+    <message>
+        <source>A táblázat szerinti játék visszatérítése: %1
+Tökéletes játékkal: %2</source>
+        <translation>Return when playing by the chart: %1
+With perfect play: %2</translation>
+    </message>
+    <message>
+        <source>A táblázat levezetése folyik: a program a játék minden leosztásából választja ki a legjobb sorokat.</source>
+        <translation>Deriving the chart: the program chooses the best lines from every deal of the game.</translation>
+    </message>
+    <message>
+        <source>A táblázat pontos árának számolása…</source>
+        <translation>Working out the chart&apos;s exact return…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor.</source>
+        <translation>
+            <numerusform>%n line.</numerusform>
+            <numerusform>%n lines.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stratégiakártya mentése</source>
+        <translation>Save the strategy card</translation>
+    </message>
+    <message>
+        <source>strategia-%1.pdf</source>
+        <translation>strategy-%1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF-dokumentum (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>A stratégiakártya elmentve: %1</source>
+        <translation>The strategy card is saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>trainer::ExchangeWarning</name>
     <message>
         <source>Csere így is</source>
@@ -1634,11 +1793,11 @@ Your hold followed it.</translation>
     <name>trainer::GameChoice</name>
     <message>
         <source>Nincs ilyen játék.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no such game.</translation>
     </message>
     <message>
         <source>%1: a fájl kifizetési táblája megváltozott, ezért kikerül a listából. Nyisd meg újra, ha így játszanád.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the file&apos;s paytable has changed, so it leaves the list. Open it again if you want to play it so.</translation>
     </message>
 </context>
 <context>
@@ -1770,6 +1929,42 @@ Your hold followed it.</translation>
             <numerusform>%n hands this session, %1 correct.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Játék:</source>
+        <translation>Game:</translation>
+    </message>
+    <message>
+        <source>&amp;Táblázat…</source>
+        <translation>&amp;Chart…</translation>
+    </message>
+    <message>
+        <source>Játék</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>A stratégiai táblázat levezetése</source>
+        <translation>Deriving the strategy chart</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Saját kifizetési tábla…</source>
+        <translation>Own paytable…</translation>
+    </message>
+    <message>
+        <source>Kifizetési tábla megnyitása</source>
+        <translation>Open a paytable</translation>
+    </message>
+    <message>
+        <source>Kifizetési táblák (*.json);;Minden fájl (*)</source>
+        <translation>Paytables (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>A(z) %1 stratégiai táblázatát most vezeti le a program; néhány másodperc, és jöhet az első leosztás.</source>
+        <translation>The program is deriving the strategy chart of %1; a few seconds, and the first hand comes.</translation>
+    </message>
 </context>
 <context>
     <name>trainer::ProgressStore</name>
@@ -1873,16 +2068,28 @@ Your hold followed it.</translation>
         <translation>Progress is not being saved, the file is %1</translation>
     </message>
     <message>
-        <source>Törlöd az eddigi haladást? Minden sor számai és a hibáid elvesznek, és elölről kezdődik.</source>
-        <translation>Reset your progress? The figures of every line and your mistaken hands are lost, and it starts over.</translation>
-    </message>
-    <message>
         <source>Igen</source>
         <translation>Yes</translation>
     </message>
     <message>
         <source>Nem</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Játék:</source>
+        <translation>Game:</translation>
+    </message>
+    <message>
+        <source>Játék</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Költség 100 leosztásonként, naponta (kredit)</source>
+        <translation>Cost per 100 hands, by day (credits)</translation>
+    </message>
+    <message>
+        <source>Törlöd ennek a játéknak az eddigi haladását: %1? Minden sor számai és a hibáid elvesznek, és elölről kezdődik.</source>
+        <translation>Delete your progress so far in this game: %1? Every line&apos;s figures and your mistakes are lost, and it starts over.</translation>
     </message>
 </context>
 <context>
@@ -1918,23 +2125,23 @@ Best: %2.</translation>
     <name>trainer::Words</name>
     <message>
         <source>%1 forint</source>
-        <translation type="unfinished">%1 forints</translation>
+        <translation>%1 forints</translation>
     </message>
     <message>
         <source>%1 kredit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 credits</translation>
     </message>
     <message>
         <source>mind az öt lap csere</source>
-        <translation type="unfinished">draw all five</translation>
+        <translation>draw all five</translation>
     </message>
     <message>
         <source>megtartva %1</source>
-        <translation type="unfinished">keeping %1</translation>
+        <translation>keeping %1</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
