@@ -43,6 +43,9 @@ class MediaFolder {
   public:
     MediaFolder() {
         QStandardPaths::setTestModeEnabled(true);
+        // The player's settings in the test's own folder, so that tests run side by side keep
+        // theirs apart (where settings are files; the Windows registry is not redirected).
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath("config"));
         clearPlayerData();
         const QDir source(QCoreApplication::applicationDirPath());
         for (const QString& name :
