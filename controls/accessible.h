@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 namespace controls {
 
@@ -59,6 +61,20 @@ inline void focusAndTell(QWidget* w) {
         QAccessibleEvent event(w, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+// A list that a screen reader reads with its choice. Qt 6.4 gives a screen reader no selected
+// entry of a closed list, so Orca names the list and not what is chosen in it; the choice is its
+// description, read with it, and read afresh when an arrow key changes it.
+// said: the choice as a screen reader should say it.
+inline void tellChoice(QComboBox* box, std::function<QString(const QString&)> said = {}) {
+    const auto describe = [box, said] {
+        box->setAccessibleDescription(said ? said(box->currentText()) : box->currentText());
+        if (box->hasFocus())
+            focusAndTell(box);
+    };
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, describe);
+    box->setAccessibleDescription(said ? said(box->currentText()) : box->currentText());
 }
 
 // A control that a screen reader can press: the press action comes before the widget's own

@@ -549,6 +549,24 @@ class Game:
         heard = self.step("the next practice hand by Enter", "Return")
         self.check("Gyakorlás: the next hand is spoken", self.said(heard, r"Új leosztás"),
                    "the new hand not heard")
+        # Another game by the chooser, which Alt+J reaches.
+        heard = self.step("to the game chooser by Alt+J", "alt+j")
+        self.check("Gyakorlás: the chooser is spoken with its game",
+                   self.said(heard, r"Játék") and self.said(heard, r"Kartavo"),
+                   "the chooser not heard")
+        heard = self.step("the next game by Down", "Down")
+        self.check("Gyakorlás: the game chosen is spoken", self.said(heard, r"Jacks or Better"),
+                   "\"Jacks or Better\" not heard")
+        self.step("mark the first card of a Jacks or Better hand", "1")
+        heard = self.step("check it by Enter", "Return")
+        self.check("Gyakorlás: the verdict is in credits", self.said(heard, r"kredit"),
+                   "no credits heard")
+        heard = self.step("its chart by Alt+T", "alt+t")
+        self.check("Táblázat: the chart window is spoken", self.said(heard, r"Stratégia"),
+                   "\"Stratégia\" not heard")
+        self.step("Escape in the chart window", "Escape")
+        self.step("to the game chooser again", "alt+j")
+        self.step("back to Kartavo by Up", "Up")
         self.step("Escape in the practice window", "Escape")
         still = self.screen.window_with("Ellenőrzés")
         self.check("Escape closes the practice window", not still, "the window stays open")
@@ -645,8 +663,9 @@ class Game:
         for i in range(60):
             if self.screen.window_with("Igen"):
                 break
-            heard = self.step("deal at x 10 (balance %s)" % self.screen.balance(), "alt+k",
-                              quiet=0.8)
+            # Orca hears every key and stops what it says at the next: a pause long enough for
+            # the deal to be said whole.
+            heard = self.step("deal at x 10 (balance %s)" % self.screen.balance(), "alt+k")
         else:
             self.check("the restart question opens", False, "the money did not run out")
             return

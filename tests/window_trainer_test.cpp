@@ -92,6 +92,28 @@ class TrainerTest : public QObject {
     }
 
   private slots:
+    // What a screen reader is given of a chart line: no bracket, and no rank in figures with a
+    // suffix, which a synthesizer reads with a minus sign ("2 minusz es").
+    void chartWordsAreSpeakable_data() {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("deuces") << "Egy 2-es: 4 lap színsorhoz"
+                                << "Egy kettes: 4 lap színsorhoz";
+        QTest::newRow("range") << "Alacsony pár (2-estől 10-esig)"
+                               << "Alacsony pár, kettestől tízesig";
+        QTest::newRow("kicker") << "kísérő: 3-as vagy 5-ös"
+                                << "kísérő: hármas vagy ötös";
+        QTest::newRow("plural") << "csak a 2-esek"
+                                << "csak a kettesek";
+        QTest::newRow("no rank") << "11-es, x 10"
+                                 << "11-es, x 10";
+    }
+    void chartWordsAreSpeakable() {
+        QFETCH(QString, written);
+        QFETCH(QString, spoken);
+        QCOMPARE(trainer::Words::spoken(written), spoken);
+    }
+
     void initTestCase() { StrategyService::instance().waitUntilReady(); }
     void init() { folder = std::make_unique<MediaFolder>(); }
     void cleanup() { folder.reset(); }

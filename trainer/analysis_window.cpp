@@ -372,8 +372,10 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
         hand.dealt ? kartavo::chartHold(chart, *hand.dealt) : kartavo::ChartHold{};
     for (int row = 0; row < lines_->rowCount(); ++row) {
         const bool on = applies.line == row;
-        setRow(lines_, row, QStringLiteral("%1. %2").arg(row + 1).arg(Words::chartLineName(row)),
+        const QString name = QStringLiteral("%1. %2").arg(row + 1).arg(Words::chartLineName(row));
+        setRow(lines_, row, name,
                row < figures.shares.size() ? Words::percent(figures.shares[row]) : QString(), on);
+        lines_->item(row, 0)->setData(Qt::AccessibleTextRole, Words::spoken(name));
         if (on)
             for (int col = 0; col < 2; ++col)
                 lines_->item(row, col)->setBackground(QColor(200, 240, 200));
@@ -393,10 +395,9 @@ void AnalysisWindow::displayChart(const HandView& hand, const QString& perfectRe
         lines_->setCurrentCell(applies.line, 0);
         text =
             tr("Erre a leosztásra a %1. sor illik (%2): %3.").arg(applies.line + 1).arg(name, keep);
-        spoken =
-            tr("Erre a leosztásra a %1. sor illik, %2, %3.")
-                .arg(applies.line + 1)
-                .arg(controls::withoutBrackets(name), Words::spokenKept(*hand.dealt, applies.kept));
+        spoken = tr("Erre a leosztásra a %1. sor illik, %2, %3.")
+                     .arg(applies.line + 1)
+                     .arg(Words::spoken(name), Words::spokenKept(*hand.dealt, applies.kept));
         if (hand.chosen && *hand.chosen != applies.kept) {
             text += tr("\nA cseréd eltért tőle: %1. A táblázat ezt mondta volna: %2.")
                         .arg(Words::keptText(*hand.dealt, *hand.chosen), keep);

@@ -71,17 +71,19 @@ void setRow(QTableWidget* t, int row, const QString& a, const QString& b) {
     for (int c = 0; c < 2; ++c) {
         auto* item = new QTableWidgetItem(c == 0 ? a : b);
         item->setFlags(Qt::ItemIsEnabled);
-        if (c == 1)
+        if (c == 0)
+            item->setData(Qt::AccessibleTextRole, Words::spoken(a));
+        else
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         t->setItem(row, c, item);
     }
 }
 
-// The first column as wide as the table leaves beside the second.
+// The second column as wide as given, the first taking the rest of the table's width.
 void setSecondColumn(QTableWidget* t, int twips) {
-    const int second = controls::px(twips);
-    t->setColumnWidth(1, second);
-    t->setColumnWidth(0, t->viewport()->width() - second);
+    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    t->setColumnWidth(1, controls::px(twips));
 }
 
 } // namespace
@@ -194,7 +196,9 @@ void ChartWindow::refresh() {
     };
     returns_->setText(tr("A táblázat szerinti játék visszatérítése: %1\nTökéletes játékkal: %2")
                           .arg(figure(figures.chartReturn), figure(perfect)));
-    returns_->setAccessibleName(returns_->text().replace(QLatin1Char('\n'), QStringLiteral(". ")));
+    returns_->setAccessibleName(
+        tr("A táblázat szerinti játék visszatérítése %1, tökéletes játékkal %2.")
+            .arg(figure(figures.chartReturn), figure(perfect)));
     const bool done = complete();
     progress_->setVisible(!done);
     if (!chart) {

@@ -40,7 +40,7 @@ using controls::Kind;
 
 // clang-format off
 constexpr controls::ControlRow windowControls[] = {
-    {"Label5",     Kind::Label,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Játék:"),    120,  150, 1080,  270, {}, -1},
+    {"Label5",     Kind::Label,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "&Játék:"),    120,  150, 1080,  270, {}, -1},
     {"Command3",   Kind::Button,     nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "&Táblázat…"), 6480, 83, 1800, 375, {}, 1},
     {"Label1",     Kind::Label,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Mit oszt:"), 120,  630, 1080,  270, {}, -1},
     {"Label3",     Kind::Label,      nullptr,  QT_TRANSLATE_NOOP("trainer::PracticeWindow", "Sor:"),      3960, 630,  480,  270, {}, -1},
@@ -101,11 +101,14 @@ PracticeWindow::PracticeWindow(std::uint64_t seed) : dealer_(seed) {
         return box;
     };
     games_ = combo("Combo3", combo3Rect);
+    c.get<QLabel>("Label5")->setBuddy(games_); // Alt+J
     kinds_ = combo("Combo1", combo1Rect);
     for (int i = 0; i < static_cast<int>(std::size(kindNames)); ++i)
         kinds_->addItem(QString());
     lines_ = combo("Combo2", combo2Rect);
     lines_->setEnabled(false);
+    controls::tellChoice(kinds_);
+    controls::tellChoice(lines_, &Words::spoken);
     preparation_ = new QProgressBar(c["Frame1"]);
     preparation_->setObjectName(QStringLiteral("Progress1"));
     preparation_->setGeometry(
@@ -184,8 +187,13 @@ void PracticeWindow::nameFixedTexts() {
     lines_->setAccessibleName(tr("A táblázat sora"));
     fillGames();
     games_->setAccessibleName(tr("Játék"));
+    // Read for the list it names, without its colon.
+    c_->get<QLabel>("Label5")->setAccessibleName(tr("Játék"));
     preparation_->setAccessibleName(tr("A stratégiai táblázat levezetése"));
     verdictLabel_->setAccessibleName(tr("Az ellenőrzés eredménye"));
+    for (QComboBox* box : {games_, kinds_})
+        box->setAccessibleDescription(box->currentText());
+    lines_->setAccessibleDescription(Words::spoken(lines_->currentText()));
 }
 
 void PracticeWindow::fillGames() {
@@ -197,6 +205,7 @@ void PracticeWindow::fillGames() {
                             : tr("%1 (%2)").arg(entry.name, QFileInfo(entry.file).fileName()));
     games_->addItem(tr("Saját kifizetési tábla…"));
     games_->setCurrentIndex(choice_.current());
+    games_->setAccessibleDescription(games_->currentText());
 }
 
 void PracticeWindow::tellFault(const QString& message) {
@@ -221,10 +230,14 @@ void PracticeWindow::chooseGame(int index) {
     }
     const std::variant<ChosenGame, QString> chosen = choice_.choose(index);
     fillGames();
-    if (const auto* fault = std::get_if<QString>(&chosen))
+    if (const auto* fault = std::get_if<QString>(&chosen)) {
         tellFault(*fault);
-    else
-        setGame(std::get<ChosenGame>(chosen));
+        return;
+    }
+    setGame(std::get<ChosenGame>(chosen));
+    // The game chosen by an arrow key is read out.
+    if (games_->hasFocus())
+        controls::focusAndTell(games_);
 }
 
 bool PracticeWindow::openPaytable(const QString& path) {
@@ -445,10 +458,10 @@ void PracticeWindow::showVerdict() {
     text += QLatin1Char('\n') + tr("A táblázat %1. sora illik rá (%2): %3.")
                                     .arg(chart.line + 1)
                                     .arg(line, Words::keptText(hand_, chart.kept));
-    spoken += QLatin1Char(' ') +
-              tr("A táblázat %1. sora illik rá, %2, %3.")
-                  .arg(chart.line + 1)
-                  .arg(controls::withoutBrackets(line), Words::spokenKept(hand_, chart.kept));
+    spoken +=
+        QLatin1Char(' ') + tr("A táblázat %1. sora illik rá, %2, %3.")
+                               .arg(chart.line + 1)
+                               .arg(Words::spoken(line), Words::spokenKept(hand_, chart.kept));
     const QString follow =
         followed ? tr("A táblázatot követted.") : tr("Nem a táblázat szerint cseréltél.");
     text += QLatin1Char('\n') + follow;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_window.h"
 
+#include "accessible.h"
 #include "analysis_window.h"
 #include "control_table.h"
 #include "game_choice.h"
@@ -35,7 +36,7 @@ using controls::Kind;
 
 // clang-format off
 constexpr controls::ControlRow windowControls[] = {
-    {"Label2",   Kind::Label,  nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "Játék:"),   120, 150, 1080, 270, {}, -1},
+    {"Label2",   Kind::Label,  nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "&Játék:"),   120, 150, 1080, 270, {}, -1},
     {"Frame1",   Kind::Frame,  nullptr,  QT_TRANSLATE_NOOP("trainer::ProgressWindow", "A táblázat sorai szerint"), 60, 540, 8280, 4680, {}, -1},
     {"Frame2",   Kind::Frame,  nullptr,  nullptr,                                                  60, 5280, 8280, 3000, {}, -1},
     {"Label1",   Kind::Label,  nullptr,  nullptr,                                                  120, 8400, 6600, 720, {}, 2},
@@ -122,9 +123,14 @@ ProgressWindow::ProgressWindow() {
     games_ = new QComboBox(this);
     games_->setObjectName(QStringLiteral("Combo1"));
     games_->setGeometry(rectOf(gamesRect));
+    c.get<QLabel>("Label2")->setBuddy(games_); // Alt+J
     connect(games_, &QComboBox::activated, this, [this](int index) {
-        if (index >= 0 && index < games_->count())
-            showGame(games_->itemData(index).toString());
+        if (index < 0 || index >= games_->count())
+            return;
+        showGame(games_->itemData(index).toString());
+        // The game chosen by an arrow key is read out.
+        if (games_->hasFocus())
+            controls::focusAndTell(games_);
     });
 
     lines_ = new QTableWidget(0, static_cast<int>(std::size(headers)), c["Frame1"]);
@@ -159,6 +165,8 @@ ProgressWindow::~ProgressWindow() = default;
 void ProgressWindow::nameFixedTexts() {
     setWindowTitle(tr("Haladás"));
     games_->setAccessibleName(tr("Játék"));
+    // Read for the list it names, without its colon.
+    c_->get<QLabel>("Label2")->setAccessibleName(tr("Játék"));
     QStringList labels;
     for (const char* h : headers)
         labels << tr(h);
@@ -198,6 +206,7 @@ void ProgressWindow::refresh() {
             if (key == key_)
                 games_->setCurrentIndex(games_->count() - 1);
         }
+        games_->setAccessibleDescription(games_->currentText());
     }
     const std::optional<ChosenGame> game = gameOfKey(key_, games_->currentText());
     const kartavo::StrategyChart* chart = nullptr;
@@ -249,6 +258,8 @@ void ProgressWindow::refresh() {
             item->setFlags(Qt::ItemIsEnabled);
             if (col > 0)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            else
+                item->setData(Qt::AccessibleTextRole, Words::spoken(cells[col]));
             lines_->setItem(row, col, item);
         }
     }

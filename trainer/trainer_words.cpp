@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "trainer_words.h"
 
+#include "accessible.h"
 #include "cards.h"
 #include "casino_games.h"
 #include "hold_kinds.h"
 #include "language.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace trainer {
@@ -75,6 +77,26 @@ QString Words::chartLineName(int line, const kartavo::StrategyChart* chart) {
         return {};
     return QString::fromStdString(kartavo::kindName(shown.lines[static_cast<std::size_t>(line)],
                                                     shown.rules, texts::keyTranslator()));
+}
+
+QString Words::spoken(const QString& text) {
+    // The ranks 2..10 as Hungarian names them, each ending in its suffix's "-Vs".
+    static const char* const ranks[] = {"kettes", "hármas",  "négyes",   "ötös", "hatos",
+                                        "hetes",  "nyolcas", "kilences", "tízes"};
+    static const QRegularExpression numeral(QStringLiteral("\\b(\\d+)-[aeoö]s"));
+    QString said = controls::withoutBrackets(text);
+    QRegularExpressionMatch m;
+    for (qsizetype from = 0; (m = numeral.match(said, from)).hasMatch();) {
+        const int rank = m.captured(1).toInt();
+        if (rank < 2 || rank > 10) {
+            from = m.capturedEnd();
+            continue;
+        }
+        const QString word = QString::fromUtf8(ranks[rank - 2]);
+        said.replace(m.capturedStart(), m.capturedLength(), word);
+        from = m.capturedStart() + word.size();
+    }
+    return said;
 }
 
 QString Words::percent(const QString& figure) {

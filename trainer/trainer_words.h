@@ -44,6 +44,10 @@ class Words {
 
     // The name of a line of a chart (from 0); empty past its end. Without a chart: this game's.
     static QString chartLineName(int line, const kartavo::StrategyChart* chart = nullptr);
+    // A text of the trainer as a screen reader should say it: brackets as a pause, and a rank
+    // written in figures with a Hungarian suffix ("2-es", "10-esig", "6-ostól") in words
+    // ("kettes", "tízesig", "hatostól"), which a synthesizer would read as a minus sign.
+    static QString spoken(const QString& text);
     // A percentage given with a decimal point ("201.1267"), as the language writes it:
     // "201,1267 %".
     static QString percent(const QString& figure);

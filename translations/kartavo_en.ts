@@ -1777,6 +1777,10 @@ With perfect play: %2</translation>
         <source>A stratégiakártya elmentve: %1</source>
         <translation>The strategy card is saved: %1</translation>
     </message>
+    <message>
+        <source>A táblázat szerinti játék visszatérítése %1, tökéletes játékkal %2.</source>
+        <translation>Return when playing by the chart %1, with perfect play %2.</translation>
+    </message>
 </context>
 <context>
     <name>trainer::ExchangeWarning</name>
@@ -1930,8 +1934,8 @@ With perfect play: %2</translation>
         </translation>
     </message>
     <message>
-        <source>Játék:</source>
-        <translation>Game:</translation>
+        <source>&amp;Játék:</source>
+        <translation>&amp;Game:</translation>
     </message>
     <message>
         <source>&amp;Táblázat…</source>
@@ -2076,8 +2080,8 @@ With perfect play: %2</translation>
         <translation>No</translation>
     </message>
     <message>
-        <source>Játék:</source>
-        <translation>Game:</translation>
+        <source>&amp;Játék:</source>
+        <translation>&amp;Game:</translation>
     </message>
     <message>
         <source>Játék</source>
