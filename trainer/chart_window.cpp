@@ -24,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableWidget>
 
@@ -62,7 +63,9 @@ QTableWidget* makeTable(QWidget* parent, const char* name, const int (&r)[4]) {
     t->setFocusPolicy(Qt::TabFocus);
     t->setTabKeyNavigation(false);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     t->setWordWrap(true);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 4);
     t->horizontalHeader()->setStretchLastSection(false);
     return t;
 }
@@ -79,11 +82,14 @@ void setRow(QTableWidget* t, int row, const QString& a, const QString& b) {
     }
 }
 
-// The second column as wide as given, the first taking the rest of the table's width.
+// The second column as wide as given, the first taking the rest of the table's width beside
+// a scroll bar (known now, before the window is laid out, so that rows take their height at
+// once).
 void setSecondColumn(QTableWidget* t, int twips) {
-    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
-    t->setColumnWidth(1, controls::px(twips));
+    const int second = controls::px(twips);
+    t->setColumnWidth(1, second);
+    t->setColumnWidth(0, t->width() - 2 * t->frameWidth() -
+                             t->verticalScrollBar()->sizeHint().width() - second);
 }
 
 } // namespace
@@ -179,7 +185,6 @@ void ChartWindow::refresh() {
         }
         c_->get<QGroupBox>("Frame1")->setTitle(tr("Kifizetési tábla (x 1, minden illő sor fizet)"));
     }
-    paytable_->resizeRowsToContents();
 
     // The chart and its figures, as far as the engine has them.
     const kartavo::StrategyChart* chart = service_->chart();
