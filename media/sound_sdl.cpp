@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <type_traits>
 #include <vector>
 
@@ -93,6 +94,13 @@ class AudioSession {
     bool ok_;
 };
 
+// The longest a sound plays: the game waits while it plays, and a sound a player put in its place
+// may be a whole song.
+constexpr std::uint64_t longestSoundSeconds = 10;
+// The lowest sample rate played, the telephone's: the device's buffer of 1024 frames lasts a
+// second at 1024 Hz, and SDL waits for one whole buffer when the device closes.
+constexpr int lowestRate = 8000;
+
 void playWav(const QByteArray& path) {
     const Sdl& f = sdl();
     if (!f.ok)
@@ -102,14 +110,21 @@ void playWav(const QByteArray& path) {
     Uint32 length = 0;
     if (!f.loadWav(f.rwFromFile(path.constData(), "rb"), 1, &audio, &samples, &length))
         return;
+    if (audio.freq < lowestRate) {
+        f.freeWav(samples);
+        return;
+    }
     audio.samples = 1024; // a short device buffer: little delay after the sound
+    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(audio.format) / 8 * audio.channels;
+    const std::uint64_t longest =
+        longestSoundSeconds * static_cast<std::uint64_t>(audio.freq) * frameBytes;
+    length = static_cast<Uint32>(std::min<std::uint64_t>(length, longest));
     AudioSession session;
     if (session.ok()) {
         const SDL_AudioDeviceID device = f.openDevice(nullptr, 0, &audio, nullptr, 0);
         if (device != 0) {
             // One device buffer of silence after the sound, so that the sound's last samples
             // have left the queue when the queue runs empty.
-            const Uint32 frameBytes = SDL_AUDIO_BITSIZE(audio.format) / 8 * audio.channels;
             const Uint32 bufferBytes = frameBytes * audio.samples;
             std::vector<Uint8> silence(bufferBytes, audio.silence);
             f.queue(device, samples, length);

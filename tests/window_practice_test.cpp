@@ -333,6 +333,10 @@ class PracticeTest : public QObject {
         QTest::newRow("not text") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10);
         QTest::newRow("wrong type inside") << QByteArray(
             "{\"format\": \"Kartavo progress\", \"days\": {\"2026-01-02\": {\"4\": [3, 4, 0.5]}}}");
+        // Refused unread, however good what it holds.
+        QTest::newRow("far larger than any real one")
+            << QByteArray("{\"format\": \"Kartavo progress\", \"version\": 2}")
+                   .append(trainer::Progress::largestFile, ' ');
     }
     void damagedFileKeptAsBad() {
         QFETCH(QByteArray, bytes);
