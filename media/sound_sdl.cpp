@@ -3,7 +3,9 @@
 // Linux: sounds play through SDL2, loaded at the first sound.
 #include "sound_backend.h"
 
+#include <QFile>
 #include <QLibrary>
+#include <QtEndian>
 #include <SDL.h>
 
 #include <algorithm>
@@ -34,7 +36,7 @@ struct Sdl {
     decltype(&SDL_SetHint) setHint = nullptr;
     decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
     decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
-    decltype(&SDL_RWFromFile) rwFromFile = nullptr;
+    decltype(&SDL_RWFromConstMem) rwFromMemory = nullptr;
     decltype(&SDL_LoadWAV_RW) loadWav = nullptr;
     decltype(&SDL_FreeWAV) freeWav = nullptr;
     decltype(&SDL_OpenAudioDevice) openDevice = nullptr;
@@ -60,9 +62,9 @@ const Sdl& sdl() {
             return f != nullptr;
         };
         s.ok = get(s.setHint, "SDL_SetHint") && get(s.initSubSystem, "SDL_InitSubSystem") &&
-               get(s.quitSubSystem, "SDL_QuitSubSystem") && get(s.rwFromFile, "SDL_RWFromFile") &&
-               get(s.loadWav, "SDL_LoadWAV_RW") && get(s.freeWav, "SDL_FreeWAV") &&
-               get(s.openDevice, "SDL_OpenAudioDevice") &&
+               get(s.quitSubSystem, "SDL_QuitSubSystem") &&
+               get(s.rwFromMemory, "SDL_RWFromConstMem") && get(s.loadWav, "SDL_LoadWAV_RW") &&
+               get(s.freeWav, "SDL_FreeWAV") && get(s.openDevice, "SDL_OpenAudioDevice") &&
                get(s.closeDevice, "SDL_CloseAudioDevice") && get(s.queue, "SDL_QueueAudio") &&
                get(s.queuedSize, "SDL_GetQueuedAudioSize") &&
                get(s.pause, "SDL_PauseAudioDevice") && get(s.delay, "SDL_Delay");
@@ -101,14 +103,37 @@ constexpr std::uint64_t longestSoundSeconds = 10;
 // second at 1024 Hz, and SDL waits for one whole buffer when the device closes.
 constexpr int lowestRate = 8000;
 
-void playWav(const QByteArray& path) {
+// Whether every chunk of a WAV file lies within the file. SDL takes the memory that a chunk claims
+// before it reads the chunk: a few bytes that claim half a gigabyte would take that for a moment,
+// and the little they hold would play in part. Such a file is cut short and is not played, as a
+// picture cut short is not shown.
+bool chunksWithin(const QByteArray& wav) {
+    if (wav.size() < 12 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE")
+        return true; // no WAV file: SDL refuses it
+    for (qsizetype at = 12; at + 8 <= wav.size();) {
+        const quint32 size = qFromLittleEndian<quint32>(wav.constData() + at + 4);
+        if (size > static_cast<quint64>(wav.size() - at - 8))
+            return false;
+        at += 8 + static_cast<qsizetype>(size) + (size & 1);
+    }
+    return true;
+}
+
+void playWav(const QString& path) {
     const Sdl& f = sdl();
     if (!f.ok)
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray wav = file.readAll();
+    if (!chunksWithin(wav))
         return;
     SDL_AudioSpec audio{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!f.loadWav(f.rwFromFile(path.constData(), "rb"), 1, &audio, &samples, &length))
+    if (!f.loadWav(f.rwFromMemory(wav.constData(), static_cast<int>(wav.size())), 1, &audio,
+                   &samples, &length))
         return;
     if (audio.freq < lowestRate) {
         f.freeWav(samples);
@@ -143,7 +168,7 @@ void playWav(const QByteArray& path) {
 } // namespace
 
 void playSoundFile(const QString& path) {
-    playWav(path.toLocal8Bit());
+    playWav(path);
 }
 
 } // namespace media
