@@ -437,9 +437,12 @@ void ProgressStore::write() {
         problem = tr("a játékos adatmappája nem ismert");
     } else if (const QString folder = QFileInfo(file).absolutePath(); !QDir().mkpath(folder)) {
         problem = tr("a mappa nem hozható létre: %1").arg(folder);
+    } else if (const QByteArray bytes = progress_.toJson(); bytes.size() > Progress::largestFile) {
+        // Not written where it could not be read back: the file keeps what it had.
+        problem = tr("több mint %1 MB lenne").arg(Progress::largestFile / (1024 * 1024));
     } else {
         QSaveFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(progress_.toJson()) < 0 || !out.commit())
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) < 0 || !out.commit())
             problem = out.errorString();
     }
     lastWriteMs_ = static_cast<double>(clock.nsecsElapsed()) / 1e6;

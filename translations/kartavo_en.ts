@@ -2008,6 +2008,10 @@ With perfect play: %2</translation>
         <source>A haladás fájlja túl nagy, több mint %1 MB: %2. Nem tehető félre, ezért a haladás most nem marad meg.</source>
         <translation>The progress file is too large, more than %1 MB: %2. It cannot be set aside, so progress is not saved this time.</translation>
     </message>
+    <message>
+        <source>több mint %1 MB lenne</source>
+        <translation>it would be more than %1 MB</translation>
+    </message>
 </context>
 <context>
     <name>trainer::ProgressWindow</name>

@@ -80,13 +80,25 @@ void run(QByteArrayView input) {
     checkGame(progress, trainer::thisGame, {});
     for (const auto& [key, name] : progress.games())
         checkGame(progress, key, name);
-    // Written back as the store writes it: read again, the same.
+    // Written back: read again, the same.
     const QByteArray written = progress.toJson();
-    QString why;
-    const std::optional<Progress> again = Progress::fromJson(written, &why);
-    if (!again)
-        broken(qPrintable(QStringLiteral("written back, not read: ") + why), __FILE__, __LINE__);
-    FUZZ_CHECK(again->toJson() == written);
+    if (written.size() <= Progress::largestFile) {
+        QString why;
+        const std::optional<Progress> again = Progress::fromJson(written, &why);
+        if (!again)
+            broken(qPrintable(QStringLiteral("written back, not read: ") + why), __FILE__,
+                   __LINE__);
+        FUZZ_CHECK(again->toJson() == written);
+    }
+    // A hand more, as practice records it: the file the store writes reads back, or the store
+    // says that it keeps nothing.
+    store.record(0, kartavo::Hand{0, 1, 2, 3, 4}, 31, 0);
+    store.flush();
+    if (store.keeping()) {
+        QFile file(path);
+        FUZZ_CHECK(file.open(QIODevice::ReadOnly));
+        FUZZ_CHECK(Progress::fromJson(file.readAll()).has_value());
+    }
     store.unload();
 }
 
