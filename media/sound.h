@@ -13,8 +13,10 @@ namespace media {
 extern bool soundOn;
 
 // Plays a WAV file from the program folder and returns when it has been played out. With soundOn
-// false it makes no audio call at all. A missing or unplayable file, or no audio device, plays
-// nothing and reports nothing. The audio device is open only while a sound plays.
+// false it makes no audio call at all. A missing or unplayable file, a file over 16 MB, or no audio
+// device, plays nothing and reports nothing. Through SDL (Linux) a sound plays at most its first
+// 10 seconds, and one of fewer than 8000 samples a second not at all. The audio device is open
+// only while a sound plays.
 void playEffect(const QString& fileName);
 
 // The file names that playEffect was asked to play while soundOn was true, in order: the latest

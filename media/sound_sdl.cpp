@@ -3,10 +3,13 @@
 // Linux: sounds play through SDL2, loaded at the first sound.
 #include "sound_backend.h"
 
+#include <QFile>
 #include <QLibrary>
+#include <QtEndian>
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <type_traits>
 #include <vector>
 
@@ -33,7 +36,7 @@ struct Sdl {
     decltype(&SDL_SetHint) setHint = nullptr;
     decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
     decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
-    decltype(&SDL_RWFromFile) rwFromFile = nullptr;
+    decltype(&SDL_RWFromConstMem) rwFromMemory = nullptr;
     decltype(&SDL_LoadWAV_RW) loadWav = nullptr;
     decltype(&SDL_FreeWAV) freeWav = nullptr;
     decltype(&SDL_OpenAudioDevice) openDevice = nullptr;
@@ -59,9 +62,9 @@ const Sdl& sdl() {
             return f != nullptr;
         };
         s.ok = get(s.setHint, "SDL_SetHint") && get(s.initSubSystem, "SDL_InitSubSystem") &&
-               get(s.quitSubSystem, "SDL_QuitSubSystem") && get(s.rwFromFile, "SDL_RWFromFile") &&
-               get(s.loadWav, "SDL_LoadWAV_RW") && get(s.freeWav, "SDL_FreeWAV") &&
-               get(s.openDevice, "SDL_OpenAudioDevice") &&
+               get(s.quitSubSystem, "SDL_QuitSubSystem") &&
+               get(s.rwFromMemory, "SDL_RWFromConstMem") && get(s.loadWav, "SDL_LoadWAV_RW") &&
+               get(s.freeWav, "SDL_FreeWAV") && get(s.openDevice, "SDL_OpenAudioDevice") &&
                get(s.closeDevice, "SDL_CloseAudioDevice") && get(s.queue, "SDL_QueueAudio") &&
                get(s.queuedSize, "SDL_GetQueuedAudioSize") &&
                get(s.pause, "SDL_PauseAudioDevice") && get(s.delay, "SDL_Delay");
@@ -93,23 +96,60 @@ class AudioSession {
     bool ok_;
 };
 
-void playWav(const QByteArray& path) {
+// The longest a sound plays: the game waits while it plays, and a sound a player put in its place
+// may be a whole song.
+constexpr std::uint64_t longestSoundSeconds = 10;
+// The lowest sample rate played, the telephone's: the device's buffer of 1024 frames lasts a
+// second at 1024 Hz, and SDL waits for one whole buffer when the device closes.
+constexpr int lowestRate = 8000;
+
+// Whether every chunk of a WAV file lies within the file. SDL takes the memory that a chunk claims
+// before it reads the chunk: a few bytes that claim half a gigabyte would take that for a moment,
+// and the little they hold would play in part. Such a file is cut short and is not played, as a
+// picture cut short is not shown.
+bool chunksWithin(const QByteArray& wav) {
+    if (wav.size() < 12 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE")
+        return true; // no WAV file: SDL refuses it
+    for (qsizetype at = 12; at + 8 <= wav.size();) {
+        const quint32 size = qFromLittleEndian<quint32>(wav.constData() + at + 4);
+        if (size > static_cast<quint64>(wav.size() - at - 8))
+            return false;
+        at += 8 + static_cast<qsizetype>(size) + (size & 1);
+    }
+    return true;
+}
+
+void playWav(const QString& path) {
     const Sdl& f = sdl();
     if (!f.ok)
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray wav = file.readAll();
+    if (!chunksWithin(wav))
         return;
     SDL_AudioSpec audio{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!f.loadWav(f.rwFromFile(path.constData(), "rb"), 1, &audio, &samples, &length))
+    if (!f.loadWav(f.rwFromMemory(wav.constData(), static_cast<int>(wav.size())), 1, &audio,
+                   &samples, &length))
         return;
+    if (audio.freq < lowestRate) {
+        f.freeWav(samples);
+        return;
+    }
     audio.samples = 1024; // a short device buffer: little delay after the sound
+    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(audio.format) / 8 * audio.channels;
+    const std::uint64_t longest =
+        longestSoundSeconds * static_cast<std::uint64_t>(audio.freq) * frameBytes;
+    length = static_cast<Uint32>(std::min<std::uint64_t>(length, longest));
     AudioSession session;
     if (session.ok()) {
         const SDL_AudioDeviceID device = f.openDevice(nullptr, 0, &audio, nullptr, 0);
         if (device != 0) {
             // One device buffer of silence after the sound, so that the sound's last samples
             // have left the queue when the queue runs empty.
-            const Uint32 frameBytes = SDL_AUDIO_BITSIZE(audio.format) / 8 * audio.channels;
             const Uint32 bufferBytes = frameBytes * audio.samples;
             std::vector<Uint8> silence(bufferBytes, audio.silence);
             f.queue(device, samples, length);
@@ -128,7 +168,7 @@ void playWav(const QByteArray& path) {
 } // namespace
 
 void playSoundFile(const QString& path) {
-    playWav(path.toLocal8Bit());
+    playWav(path);
 }
 
 } // namespace media

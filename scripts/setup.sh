@@ -19,6 +19,9 @@ windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils
 # AT-SPI binding to read the table.
 orca_packages=(orca speech-dispatcher espeak-ng python3-speechd python3-pyatspi gir1.2-atspi-2.0
                python3-gi at-spi2-core dbus xvfb x11-utils openbox xdotool)
+# Fuzzing (./test --fuzz): Debian's clang with its libFuzzer and sanitizer runtimes, and the
+# symbolizer that names the lines of a report.
+fuzz_packages=(clang-14 libclang-rt-14-dev llvm-14)
 
 # Installs the packages given, by default the list above.
 install_missing() {
@@ -68,4 +71,12 @@ configure_and_build_sanitized() {
     cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DKARTAVO_SANITIZE=ON >/dev/null &&
         cmake --build "$root/build-sanitize" --parallel "$(nproc)"
+}
+
+# The fuzz targets in build-fuzz/: clang, the targets and the project's libraries instrumented for
+# libFuzzer with AddressSanitizer and UBSan (tests/fuzz/CMakeLists.txt); only what they need.
+configure_and_build_fuzz() {
+    cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DKARTAVO_FUZZ=ON >/dev/null &&
+        cmake --build "$root/build-fuzz" --parallel "$(nproc)" --target fuzz
 }

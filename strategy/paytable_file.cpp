@@ -63,6 +63,27 @@ int lineOfMember(std::string_view text, std::string_view parent, std::string_vie
     return 0;
 }
 
+// A word of the file as a message shows it: its first 40 characters, so that the message stays
+// one line that can be read.
+std::string shortened(std::string_view text) {
+    constexpr std::size_t most = 40;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++characters > most)
+            return std::string(text.substr(0, i)) + "…";
+    return std::string(text);
+}
+
+// A value as a message shows it: a number or a text as written, an array or an object by its
+// brackets alone (writing out a deeply nested value would take as deep a recursion).
+std::string shown(const Json& value) {
+    if (value.is_array())
+        return "[…]";
+    if (value.is_object())
+        return "{…}";
+    return shortened(value.dump());
+}
+
 class Reader {
   public:
     Reader(std::string_view text, std::string_view file) : text_(text), file_(file) {}
@@ -102,7 +123,7 @@ class Reader {
                             const std::string parent = seen.size() == 2 ? keys.back() : "";
                             duplicate =
                                 error(QT_TRANSLATE_NOOP("Paytable file", "kétszer szerepel: %1"),
-                                      {path(parent, lastKey_)});
+                                      {shortened(path(parent, lastKey_))});
                         }
                     }
                     return true;
@@ -111,6 +132,16 @@ class Reader {
             const auto [line, column] = lineAndColumn(text_, e.byte == 0 ? 0 : e.byte - 1);
             return error(QT_TRANSLATE_NOOP("Paytable file", "%1. oszlop: hibás JSON"),
                          {std::to_string(column)}, line);
+        } catch (const Json::out_of_range& e) {
+            // A number past what a double holds (1e400). The parser names it in quotes but gives
+            // no place: its line is where the text first has it.
+            const std::string_view said = e.what();
+            const std::size_t open = said.find('\''), close = said.rfind('\'');
+            const std::string number =
+                open < close ? std::string(said.substr(open + 1, close - open - 1)) : "";
+            const std::size_t at = number.empty() ? std::string_view::npos : text_.find(number);
+            return error(QT_TRANSLATE_NOOP("Paytable file", "túl nagy szám: %1"), {number},
+                         at == std::string_view::npos ? 0 : lineAndColumn(text_, at).first);
         }
         if (duplicate)
             return *duplicate;
@@ -120,7 +151,7 @@ class Reader {
             if (key != "format" && key != "version" && key != "name" && key != "family" &&
                 key != "pays")
                 return memberError(QT_TRANSLATE_NOOP("Paytable file", "ismeretlen tag: %1"), "",
-                                   key, {key});
+                                   key, {shortened(key)});
         for (const char* key : {"format", "version", "name", "family", "pays"})
             if (!root.contains(key))
                 return error(QT_TRANSLATE_NOOP("Paytable file", "hiányzik: %1"), {key});
@@ -135,7 +166,7 @@ class Reader {
             return memberError(
                 QT_TRANSLATE_NOOP("Paytable file",
                                   "version: csak az 1. változatot ismeri ez a program, nem %1"),
-                "", "version", {version.dump()});
+                "", "version", {shown(version)});
 
         const Json& nameValue = root["name"];
         if (!nameValue.is_string())
@@ -162,7 +193,7 @@ class Reader {
                 known += (known.empty() ? "" : ", ") + std::string(familyRules(f).key);
             return memberError(QT_TRANSLATE_NOOP("Paytable file",
                                                  "family: ismeretlen játékcsalád: %1 (ismert: %2)"),
-                               "", "family", {familyValue.dump(), known});
+                               "", "family", {shown(familyValue), known});
         }
 
         const Json& pays = root["pays"];
@@ -172,10 +203,11 @@ class Reader {
         const std::span<const PayRow> rows = familyRules(*family).rows;
         for (const auto& [key, value] : pays.items())
             if (std::none_of(rows.begin(), rows.end(),
-                             [&](const PayRow& row) { return key == row.key; }))
+                             [&member = key](const PayRow& row) { return member == row.key; }))
                 return memberError(
                     QT_TRANSLATE_NOOP("Paytable file", "ismeretlen sor: %1 (a %2 sorai: %3)"),
-                    "pays", key, {path("pays", key), familyRules(*family).key, rowKeys(rows)});
+                    "pays", key,
+                    {shortened(path("pays", key)), familyRules(*family).key, rowKeys(rows)});
         CasinoGame game{name, *family, {}};
         for (const PayRow& row : rows) {
             if (!pays.contains(row.key))
@@ -191,7 +223,7 @@ class Reader {
                 return memberError(QT_TRANSLATE_NOOP("Paytable file",
                                                      "%1: egész szám kell 0 és 1000000 között, "
                                                      "nem %2"),
-                                   "pays", row.key, {path("pays", row.key), pay.dump()});
+                                   "pays", row.key, {path("pays", row.key), shown(pay)});
             game.pays.push_back(static_cast<std::int32_t>(pay.get<std::int64_t>()));
         }
         return game;

@@ -173,6 +173,11 @@ class ToolAnalyzeTest : public QObject {
         QTest::newRow("a bad hand on standard input")
             << QStringList{"--chart-hold"} << QByteArray("As Ks Qs Js 9h\nAs Ks\nKs 7d 2h 9c 4s\n")
             << QStringList{"As Ks Qs Js\t3"} << 2 << "pontosan öt lap kell, 2";
+        // Refused once it is that long, not read to its end: a line may have none.
+        QTest::newRow("a line past the limit")
+            << QStringList{"--chart-hold"}
+            << QByteArray("As Ks Qs Js 9h\n") + QByteArray(1024 * 1024, ' ') + "As"
+            << QStringList{"As Ks Qs Js\t3"} << 2 << "túl hosszú leosztás: több mint 1000 bájt";
     }
     void chartHoldAnswersEachHand() {
         QFETCH(QStringList, arguments);

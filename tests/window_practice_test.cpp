@@ -333,6 +333,10 @@ class PracticeTest : public QObject {
         QTest::newRow("not text") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10);
         QTest::newRow("wrong type inside") << QByteArray(
             "{\"format\": \"Kartavo progress\", \"days\": {\"2026-01-02\": {\"4\": [3, 4, 0.5]}}}");
+        // Refused unread, however good what it holds.
+        QTest::newRow("far larger than any real one")
+            << QByteArray("{\"format\": \"Kartavo progress\", \"version\": 2}")
+                   .append(trainer::Progress::largestFile, ' ');
     }
     void damagedFileKeptAsBad() {
         QFETCH(QByteArray, bytes);
@@ -347,6 +351,23 @@ class PracticeTest : public QObject {
         store().flush();
         QVERIFY(trainer::Progress::fromJson(fileBytes(store().path())).has_value());
         QCOMPARE(trouble.size(), 1);
+    }
+
+    // Progress that would outgrow the file's limit is not written, where the next start would set
+    // it aside: the file keeps what it had, and that is said once.
+    void progressPastTheLimitIsNotWritten() {
+        const QByteArray bytes = QByteArray("{\"format\": \"Kartavo progress\", \"version\": 2, "
+                                            "\"notes\": \"")
+                                     .append(trainer::Progress::largestFile - 80, 'x')
+                                     .append("\"}");
+        writeBytes(store().path(), bytes);
+        QSignalSpy trouble(&store(), &ProgressStore::trouble);
+        for (int i = 0; i < 2; ++i) {
+            store().record(0, hand("5c 6d 7h 8s 9c"), 31, 0);
+            store().flush();
+        }
+        QCOMPARE(trouble.size(), 1);
+        QCOMPARE(fileBytes(store().path()), bytes);
     }
 
     // A data folder that cannot be written: practice goes on, one message, no second try.

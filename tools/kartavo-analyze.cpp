@@ -23,6 +23,7 @@
 // numbers, the cards and the tab-separated lines stay the same in every language.
 #include "casino_games.h"
 #include "game_card.h"
+#include "hand_text.h"
 #include "language.h"
 #include "paytable_file.h"
 #include "strategy.h"
@@ -44,7 +45,6 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -171,37 +171,28 @@ QString inQuotes(const std::string& s) {
     return QLatin1Char('"') + QString::fromStdString(s) + QLatin1Char('"');
 }
 
+void printChartHold(const StrategyChart& chart, const Hand& hand) {
+    const ChartHold hold = chartHold(chart, hand);
+    std::printf("%s\t%d\n", keptCodes(hand, hold.kept).c_str(), hold.line + 1);
+}
+
+// The hand the text names; a bad one ends the program with what is wrong.
 Hand parseHand(const std::string& text, int deckSize) {
-    std::istringstream in(text);
-    std::vector<std::string> codes;
-    for (std::string code; in >> code;)
-        codes.push_back(code);
-    if (codes.size() != 5)
-        fail(say(
-            QCoreApplication::translate("kartavo-analyze", "pontosan öt lap kell, %1 érkezett: %2")
-                .arg(codes.size())
-                .arg(inQuotes(text))));
-    Hand hand{};
-    for (std::size_t i = 0; i < 5; ++i) {
-        const std::optional<CardId> card = parseCardCode(codes[i], deckSize);
-        if (!card && codes[i] == "Jk")
-            fail(say(
-                QCoreApplication::translate("kartavo-analyze", "ebben a játékban nincs dzsóker: %1")
-                    .arg(inQuotes(codes[i]))));
-        if (!card)
-            fail(say(
-                QCoreApplication::translate(
-                    "kartavo-analyze",
-                    "ismeretlen lapkód: %1 (rang: 2-9, 0 a tízes, J, Q, K, A; szín: c, d, h, s)")
-                    .arg(inQuotes(codes[i]))));
-        for (std::size_t j = 0; j < i; ++j)
-            if (hand[j] == *card)
-                fail(say(QCoreApplication::translate("kartavo-analyze",
-                                                     "kétszer szerepel ugyanaz a lap: %1")
-                             .arg(inQuotes(codes[i]))));
-        hand[i] = *card;
-    }
-    return hand;
+    const HandRead read = readHand(text, deckSize);
+    if (const auto* wrong = std::get_if<HandTextError>(&read))
+        fail(wrong->message(texts::keyTranslator()));
+    return std::get<Hand>(read);
+}
+
+// Answers every hand of standard input with the chart's hold, as it comes, so that a program
+// can also ask one hand at a time; a bad line ends the program with what is wrong.
+void printChartHolds(const StrategyChart& chart, int deckSize) {
+    if (const std::optional<HandTextError> wrong =
+            readHandLines(std::cin, deckSize, [&chart](const Hand& hand) {
+                printChartHold(chart, hand);
+                std::fflush(stdout);
+            }))
+        fail(wrong->message(texts::keyTranslator()));
 }
 
 // Shows the share done on stderr once the work has taken more than half a second.
@@ -349,11 +340,6 @@ GameSpec chooseGame(const std::string& name, int multiplier) {
     if (const auto* error = std::get_if<PaytableError>(&read))
         fail(error->message(texts::keyTranslator()));
     return casinoGameSpec(std::get<CasinoGame>(read), name);
-}
-
-void printChartHold(const StrategyChart& chart, const Hand& hand) {
-    const ChartHold hold = chartHold(chart, hand);
-    std::printf("%s\t%d\n", keptCodes(hand, hold.kept).c_str(), hold.line + 1);
 }
 
 // Translations beside the program (the build tree, the Windows install), else in the program
@@ -517,12 +503,7 @@ int main(int argc, char** argv) {
             printChartHold(*spec.chart, parseHand(cards, deckSize));
             return 0;
         }
-        // Answered as they come, so that a program can also ask one hand at a time.
-        for (std::string line; std::getline(std::cin, line);)
-            if (line.find_first_not_of(" \t\r") != std::string::npos) {
-                printChartHold(*spec.chart, parseHand(line, deckSize));
-                std::fflush(stdout);
-            }
+        printChartHolds(*spec.chart, deckSize);
         return 0;
     }
 
@@ -561,11 +542,7 @@ int main(int argc, char** argv) {
             printChartHold(*chart, hand);
             return 0;
         }
-        for (std::string line; std::getline(std::cin, line);)
-            if (line.find_first_not_of(" \t\r") != std::string::npos) {
-                printChartHold(*chart, parseHand(line, deckSize));
-                std::fflush(stdout);
-            }
+        printChartHolds(*chart, deckSize);
         return 0;
     }
     if (strategy) {

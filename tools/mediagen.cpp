@@ -773,7 +773,7 @@ int main(int argc, char** argv) {
     };
     for (const auto& [name, cards] : combinations)
         saveWithTwin(outDir, QString::fromLatin1(name),
-                     [&cards](int scale) { return combinationPicture(cards, scale); });
+                     [&hand = cards](int scale) { return combinationPicture(hand, scale); });
 
     makeSounds();
     for (const auto& [name, glove] : {

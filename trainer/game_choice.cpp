@@ -85,9 +85,11 @@ std::variant<ChosenGame, QString> openPaytableFile(const QString& path) {
         return fromUtf8(error.message(texts::keyTranslator()));
     };
     // Read here rather than by the engine's reader of paths, which names a file in the system's
-    // narrow encoding: every path a player can choose is read, and no more than the limit.
+    // narrow encoding: every path a player can choose is read, and no more than the limit. Only
+    // a file: a path remembered in the settings may have become a device or a pipe since, whose
+    // read would never end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return said(
             {shown.toStdString(), 0, QT_TRANSLATE_NOOP("Paytable file", "nem olvasható"), {}});
     const QByteArray bytes = file.read(static_cast<qint64>(kartavo::paytableFileLimit) + 1);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_store.h"
 
+#include "game_choice.h"
+#include "paytable_file.h"
 #include "strategy.h"
 #include "strategy_chart.h"
 
@@ -36,13 +38,21 @@ QString handCodes(const kartavo::Hand& hand, std::uint8_t kept) {
     return QString::fromStdString(kartavo::keptCodes(hand, kept));
 }
 
-std::optional<kartavo::Hand> parseHand(const QString& text) {
+// The cards of the game's deck: 53 with the joker. A game that this version cannot name keeps
+// what the largest deck has.
+int deckOfGame(const QString& key) {
+    const std::optional<ChosenGame> game = gameOfKey(key, {});
+    return game ? game->spec.paytable.deckSize : 53;
+}
+
+std::optional<kartavo::Hand> parseHand(const QString& text, int deckSize) {
     const QStringList codes = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (codes.size() != 5)
         return std::nullopt;
     kartavo::Hand hand{};
     for (std::size_t p = 0; p < 5; ++p) {
-        const auto card = kartavo::parseCardCode(codes[static_cast<int>(p)].toStdString(), 53);
+        const auto card =
+            kartavo::parseCardCode(codes[static_cast<int>(p)].toStdString(), deckSize);
         if (!card)
             return std::nullopt;
         for (std::size_t q = 0; q < p; ++q)
@@ -69,7 +79,19 @@ std::optional<std::uint8_t> parseKept(const kartavo::Hand& dealt, const QString&
 }
 
 bool isCount(const QJsonValue& v) {
-    return v.isDouble() && v.toDouble() >= 0 && v.toDouble() == std::floor(v.toDouble());
+    const double d = v.toDouble(-1);
+    return d >= 0 && d <= Progress::mostHands && d == std::floor(d);
+}
+
+// What mistakes can have given away: each at most the largest pay.
+bool isCost(const QJsonValue& v, double mistakes) {
+    const double d = v.toDouble(-1);
+    return d >= 0 && d <= mistakes * static_cast<double>(kartavo::largestPay);
+}
+
+// A line of a chart as the file numbers them, from 1: counted from 0; none before the first.
+std::optional<int> lineNumber(int number) {
+    return number >= 1 ? std::optional(number - 1) : std::nullopt;
 }
 
 } // namespace
@@ -208,7 +230,7 @@ QByteArray Progress::toJson() const {
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-QString Progress::Game::read(const QJsonObject& object, int lines) {
+QString Progress::Game::read(const QJsonObject& object, int lines, int deckSize) {
     const QJsonValue nameValue = object.value(QStringLiteral("name"));
     if (!nameValue.isUndefined() && !nameValue.isString())
         return QStringLiteral("name");
@@ -225,18 +247,18 @@ QString Progress::Game::read(const QJsonObject& object, int lines) {
         const QJsonObject perLine = d.value().toObject();
         for (auto l = perLine.begin(); l != perLine.end(); ++l) {
             bool number = false;
-            const int line = l.key().toInt(&number) - 1;
+            const std::optional<int> line = lineNumber(l.key().toInt(&number));
             // [hands, mistakes, cost]
             const QJsonArray t = l.value().toArray();
-            if (!number || line < 0 || t.size() != 3 || !isCount(t[0]) || !isCount(t[1]) ||
-                !t[2].isDouble() || t[1].toDouble() > t[0].toDouble())
+            if (!number || !line || t.size() != 3 || !isCount(t[0]) || !isCount(t[1]) ||
+                t[1].toDouble() > t[0].toDouble() || !isCost(t[2], t[1].toDouble()))
                 return QStringLiteral("day %1 line %2").arg(d.key(), l.key());
-            if (line >= lines)
+            if (*line >= lines)
                 continue; // a line of a longer chart
-            perDay.resize(std::max(perDay.size(), static_cast<std::size_t>(line) + 1));
-            perDay[static_cast<std::size_t>(line)] = {static_cast<std::int64_t>(t[0].toDouble()),
-                                                      static_cast<std::int64_t>(t[1].toDouble()),
-                                                      t[2].toDouble()};
+            perDay.resize(std::max(perDay.size(), static_cast<std::size_t>(*line) + 1));
+            perDay[static_cast<std::size_t>(*line)] = {static_cast<std::int64_t>(t[0].toDouble()),
+                                                       static_cast<std::int64_t>(t[1].toDouble()),
+                                                       t[2].toDouble()};
         }
         days[day] = perDay;
     }
@@ -245,14 +267,15 @@ QString Progress::Game::read(const QJsonObject& object, int lines) {
         return QStringLiteral("mistakes");
     for (const QJsonValue& v : list.toArray()) {
         const QJsonObject m = v.toObject();
-        const auto hand = parseHand(m.value("hand").toString());
+        const auto hand = parseHand(m.value("hand").toString(), deckSize);
         const auto kept = hand ? parseKept(*hand, m.value("kept").toString()) : std::nullopt;
-        const int line = m.value("line").toInt() - 1;
+        const std::optional<int> line = lineNumber(m.value("line").toInt());
         const QDate day = QDate::fromString(m.value("day").toString(), Qt::ISODate);
-        if (!kept || line < 0 || !day.isValid())
+        const QJsonValue cost = m.value("cost");
+        if (!kept || !line || !day.isValid() || !(cost.isUndefined() || isCost(cost, 1)))
             return QStringLiteral("mistake");
-        if (line < lines)
-            mistakes.push_back({*hand, *kept, line, m.value("cost").toDouble(), day});
+        if (*line < lines)
+            mistakes.push_back({*hand, *kept, *line, m.value("cost").toDouble(), day});
     }
     while (mistakes.size() > keptMistakes)
         mistakes.pop_front();
@@ -265,6 +288,8 @@ std::optional<Progress> Progress::fromJson(const QByteArray& bytes, QString* why
             *why = reason;
         return std::nullopt;
     };
+    if (bytes.size() > largestFile)
+        return fail(QStringLiteral("larger than %1 bytes").arg(largestFile));
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (bytes.trimmed().isEmpty())
@@ -280,7 +305,8 @@ std::optional<Progress> Progress::fromJson(const QByteArray& bytes, QString* why
         if (!knownFields.contains(it.key()))
             p.unknown_.insert(it.key(), it.value());
     // This game at the top.
-    if (const QString wrong = p.games_[thisGame].read(root, thisGameLines()); !wrong.isEmpty())
+    if (const QString wrong = p.games_[thisGame].read(root, thisGameLines(), deckOfGame(thisGame));
+        !wrong.isEmpty())
         return fail(wrong);
     const QJsonValue others = root.value(QStringLiteral("games"));
     if (!others.isUndefined() && !others.isObject())
@@ -294,7 +320,8 @@ std::optional<Progress> Progress::fromJson(const QByteArray& bytes, QString* why
         for (auto it = object.begin(); it != object.end(); ++it)
             if (!knownGameFields.contains(it.key()))
                 game.unknown.insert(it.key(), it.value());
-        if (const QString wrong = game.read(object, mostLines); !wrong.isEmpty())
+        if (const QString wrong = game.read(object, mostLines, deckOfGame(g.key()));
+            !wrong.isEmpty())
             return fail(QStringLiteral("game %1: %2").arg(g.key(), wrong));
     }
     return p;
@@ -338,25 +365,41 @@ void ProgressStore::load() {
                          .arg(file, in.errorString()));
         return;
     }
-    const QByteArray bytes = in.readAll();
+    // No more than the limit is read: a larger file is refused as it is.
+    QByteArray bytes;
+    if (in.isSequential() || in.size() <= Progress::largestFile)
+        bytes = in.read(Progress::largestFile + 1);
+    const bool tooLarge = bytes.size() > Progress::largestFile ||
+                          (!in.isSequential() && in.size() > Progress::largestFile);
     in.close();
-    if (std::optional<Progress> p = Progress::fromJson(bytes, &why)) {
+    if (std::optional<Progress> p = tooLarge ? std::nullopt : Progress::fromJson(bytes, &why)) {
         progress_ = std::move(*p);
         return;
     }
     // Nothing the player had is destroyed: the damaged file stays beside the new one.
     const QString bad = file + QStringLiteral(".bad");
     QFile::remove(bad);
-    if (QFile::rename(file, bad))
-        emit trouble(tr("A haladás fájlja sérült vagy nem ennek a programnak a fájlja: %1. "
-                        "Félretéve %2 néven, a haladás elölről indul.")
-                         .arg(file, bad));
-    else {
+    const bool setAside = QFile::rename(file, bad);
+    if (!setAside)
         writable_ = false;
-        emit trouble(tr("A haladás fájlja sérült vagy nem ennek a programnak a fájlja: %1. "
-                        "Nem tehető félre, ezért a haladás most nem marad meg.")
-                         .arg(file));
-    }
+    const int megabytes = static_cast<int>(Progress::largestFile / (1024 * 1024));
+    if (tooLarge)
+        emit trouble(setAside ? tr("A haladás fájlja túl nagy, több mint %1 MB: %2. Félretéve %3 "
+                                   "néven, a haladás elölről indul.")
+                                    .arg(megabytes)
+                                    .arg(file, bad)
+                              : tr("A haladás fájlja túl nagy, több mint %1 MB: %2. Nem tehető "
+                                   "félre, ezért a haladás most nem marad meg.")
+                                    .arg(megabytes)
+                                    .arg(file));
+    else
+        emit trouble(setAside ? tr("A haladás fájlja sérült vagy nem ennek a programnak a "
+                                   "fájlja: %1. Félretéve %2 néven, a haladás elölről indul.")
+                                    .arg(file, bad)
+                              : tr("A haladás fájlja sérült vagy nem ennek a programnak a "
+                                   "fájlja: %1. Nem tehető félre, ezért a haladás most nem "
+                                   "marad meg.")
+                                    .arg(file));
 }
 
 void ProgressStore::record(int line, const kartavo::Hand& dealt, std::uint8_t kept, double cost,
@@ -394,9 +437,12 @@ void ProgressStore::write() {
         problem = tr("a játékos adatmappája nem ismert");
     } else if (const QString folder = QFileInfo(file).absolutePath(); !QDir().mkpath(folder)) {
         problem = tr("a mappa nem hozható létre: %1").arg(folder);
+    } else if (const QByteArray bytes = progress_.toJson(); bytes.size() > Progress::largestFile) {
+        // Not written where it could not be read back: the file keeps what it had.
+        problem = tr("több mint %1 MB lenne").arg(Progress::largestFile / (1024 * 1024));
     } else {
         QSaveFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(progress_.toJson()) < 0 || !out.commit())
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) < 0 || !out.commit())
             problem = out.errorString();
     }
     lastWriteMs_ = static_cast<double>(clock.nsecsElapsed()) / 1e6;

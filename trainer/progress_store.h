@@ -56,6 +56,12 @@ class Progress {
     static constexpr int keptMistakes = 100;
     // A chart has at most this many lines; a line past it is no line of a chart.
     static constexpr int mostLines = 64;
+    // A file larger than this is refused unread: a player who practises several games every day
+    // for years writes some megabytes, and reading JSON takes several times its size in memory.
+    static constexpr qint64 largestFile = 16 * 1024 * 1024;
+    // The hands of one line on one day: more than anyone answers, and small enough that the sums
+    // over every day stay exact.
+    static constexpr double mostHands = 1e9;
     void record(int line, const kartavo::Hand& dealt, std::uint8_t kept, double cost,
                 const QDate& day, const QString& game = thisGame);
     // Summed over the days from `first` on (every day without one); as many as the game's lines
@@ -75,8 +81,10 @@ class Progress {
     void forget(const QString& game);
 
     QByteArray toJson() const;
-    // None when the bytes are no progress file (damaged, truncated, empty or foreign); why says
-    // what was wrong.
+    // None when the bytes are no progress file (damaged, truncated, empty, foreign or larger
+    // than largestFile); why says what was wrong. Every figure read is one the program could
+    // have written: counts up to mostHands, costs that the mistakes can have given away, the
+    // mistaken hands' cards of their game's deck.
     static std::optional<Progress> fromJson(const QByteArray& bytes, QString* why = nullptr);
 
   private:
@@ -88,8 +96,9 @@ class Progress {
         QJsonObject unknown;
         bool empty() const { return days.empty() && mistakes.empty(); }
         QJsonObject toJson() const;
-        // Why not, when the object is no game's progress.
-        QString read(const QJsonObject& object, int lines);
+        // Why not, when the object is no game's progress. lines: of the game's chart; deckSize:
+        // of its deck.
+        QString read(const QJsonObject& object, int lines, int deckSize);
     };
     std::map<QString, Game> games_;
     QJsonObject unknown_;

@@ -212,6 +212,10 @@
         <source>nem olvasható</source>
         <translation>cannot be read</translation>
     </message>
+    <message>
+        <source>túl nagy szám: %1</source>
+        <translation>number too large: %1</translation>
+    </message>
 </context>
 <context>
     <name>Rules</name>
@@ -1171,6 +1175,10 @@ Examples:
         <source>a --pdf csak a --strategy mellett adható meg</source>
         <translation>--pdf is only allowed with --strategy</translation>
     </message>
+    <message>
+        <source>túl hosszú leosztás: több mint %1 bájt</source>
+        <translation>hand too long: more than %1 bytes</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1995,6 +2003,18 @@ With perfect play: %2</translation>
     <message>
         <source>A haladás nem marad meg, mert a fájlja nem írható: %1 (%2).</source>
         <translation>Progress is not saved because its file cannot be written: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>A haladás fájlja túl nagy, több mint %1 MB: %2. Félretéve %3 néven, a haladás elölről indul.</source>
+        <translation>The progress file is too large, more than %1 MB: %2. It was kept as %3, and progress starts over.</translation>
+    </message>
+    <message>
+        <source>A haladás fájlja túl nagy, több mint %1 MB: %2. Nem tehető félre, ezért a haladás most nem marad meg.</source>
+        <translation>The progress file is too large, more than %1 MB: %2. It cannot be set aside, so progress is not saved this time.</translation>
+    </message>
+    <message>
+        <source>több mint %1 MB lenne</source>
+        <translation>it would be more than %1 MB</translation>
     </message>
 </context>
 <context>
