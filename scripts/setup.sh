@@ -77,6 +77,6 @@ configure_and_build_sanitized() {
 # libFuzzer with AddressSanitizer and UBSan (tests/fuzz/CMakeLists.txt); only what they need.
 configure_and_build_fuzz() {
     cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DKARTAVO_FUZZ=ON >/dev/null &&
+        -DCMAKE_CXX_COMPILER=clang++-14 -DKARTAVO_FUZZ=ON >/dev/null &&
         cmake --build "$root/build-fuzz" --parallel "$(nproc)" --target fuzz
 }
