@@ -104,7 +104,10 @@ std::variant<ChosenGame, QString> openPaytableFile(const QString& path) {
 }
 
 GameChoice::GameChoice() {
-    for (const QVariant& v : texts::setting(filesKey).toList()) {
+    // Read as it is: a damaged file can make Qt reserve the length it claims, and a copy of the
+    // list (a loop over it as a temporary detaches it) would take that again.
+    const QVariantList remembered = texts::setting(filesKey).toList();
+    for (const QVariant& v : remembered) {
         const QStringList f = v.toStringList(); // path, key, name
         if (f.size() == 3 && !f[0].isEmpty() && int(files_.size()) < rememberedFiles)
             files_.push_back({f[1], f[2], f[0]});
