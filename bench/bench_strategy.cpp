@@ -155,7 +155,7 @@ BENCHMARK(deriveTheJacksOrBetterChart)->Unit(benchmark::kMillisecond)->Iteration
 // 7: Joker Poker): the tables, the whole game's return from nothing as kartavo-analyze --game
 // computes it, a hand's 32 holds, and the chart derived.
 namespace {
-GameSpec builtIn(const benchmark::State& state) {
+GameSetup builtIn(const benchmark::State& state) {
     const BuiltInGame& g = builtInGames()[static_cast<std::size_t>(state.range(0))];
     return *builtInGame(g.id);
 }
@@ -178,7 +178,7 @@ std::vector<Hand> randomDealsOf(int deckSize, std::size_t count) {
 } // namespace
 
 static void tablesOfEachGame(benchmark::State& state) {
-    const GameSpec game = builtIn(state);
+    const GameSetup game = builtIn(state);
     for (auto _ : state)
         benchmark::DoNotOptimize(StrategyTables(game.paytable).memoryBytes());
     nameGame(state);
@@ -186,7 +186,7 @@ static void tablesOfEachGame(benchmark::State& state) {
 BENCHMARK(tablesOfEachGame)->DenseRange(0, 7)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 static void gameReturnFromNothing(benchmark::State& state) {
-    const GameSpec game = builtIn(state);
+    const GameSetup game = builtIn(state);
     for (auto _ : state) {
         const StrategyTables tables(game.paytable);
         benchmark::DoNotOptimize(gameReturn(tables));
@@ -196,7 +196,7 @@ static void gameReturnFromNothing(benchmark::State& state) {
 BENCHMARK(gameReturnFromNothing)->DenseRange(0, 7)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 static void gameHoldsOfOneDeal(benchmark::State& state) {
-    const GameSpec game = builtIn(state);
+    const GameSetup game = builtIn(state);
     const StrategyTables tables(game.paytable);
     const std::vector<Hand> deals = randomDealsOf(game.paytable.deckSize, 1000);
     std::size_t i = 0;
@@ -210,7 +210,7 @@ BENCHMARK(gameHoldsOfOneDeal)->DenseRange(0, 7)->Unit(benchmark::kMicrosecond);
 
 // What kartavo-analyze --strategy --derive does after the tables.
 static void gameChartDerived(benchmark::State& state) {
-    const GameSpec game = builtIn(state);
+    const GameSetup game = builtIn(state);
     const StrategyTables tables(game.paytable);
     for (auto _ : state)
         benchmark::DoNotOptimize(deriveChart(tables, game.rules, game.goal));

@@ -20,7 +20,7 @@ QString percent(const QString& figure) {
 
 } // namespace
 
-StrategyCard GameCard::of(const kartavo::GameSpec& game, const kartavo::StrategyChart& chart,
+StrategyCard GameCard::of(const kartavo::GameSetup& game, const kartavo::StrategyChart& chart,
                           const QString& perfectReturn, const QString& chartReturn,
                           const QString& version) {
     StrategyCard card;

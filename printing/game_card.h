@@ -17,7 +17,7 @@ class GameCard {
     Q_DECLARE_TR_FUNCTIONS(printing::GameCard)
   public:
     // perfectReturn and chartReturn: percentages with a decimal point ("99.5439").
-    static StrategyCard of(const kartavo::GameSpec& game, const kartavo::StrategyChart& chart,
+    static StrategyCard of(const kartavo::GameSetup& game, const kartavo::StrategyChart& chart,
                            const QString& perfectReturn, const QString& chartReturn,
                            const QString& version);
     // One line naming the file and why it was not written.

@@ -315,27 +315,27 @@ std::span<const BuiltInGame> builtInGames() {
     return games;
 }
 
-GameSpec casinoGameSpec(const CasinoGame& game, std::string id) {
-    GameSpec spec;
-    spec.id = std::move(id);
-    spec.name = game.name;
-    spec.paytable = paytableOf(game);
-    spec.rules = familyRules(game.family).chartRules;
+GameSetup casinoGameSetup(const CasinoGame& game, std::string id) {
+    GameSetup setup;
+    setup.id = std::move(id);
+    setup.name = game.name;
+    setup.paytable = paytableOf(game);
+    setup.rules = familyRules(game.family).chartRules;
     // Within 0.05 percentage points of perfect play, 0.10 with wild cards.
     const Wide shortfall = familyRules(game.family).wild == Wild::None ? 5 : 10;
-    spec.goal = {
+    setup.goal = {
         {shortfall, 10000},
         {0,         1    },
         40
     };
     for (const Known& k : knownGames())
         if (k.family == game.family && k.pays == game.pays) {
-            spec.chart = &k.chart();
+            setup.chart = &k.chart();
             if (k.chart == jacksOrBetterChart)
-                spec.goal = jacksOrBetterChartGoal();
+                setup.goal = jacksOrBetterChartGoal();
         }
-    spec.casino = game;
-    return spec;
+    setup.casino = game;
+    return setup;
 }
 
 std::vector<PaytableLine> paytableLines(const CasinoGame& game, const Translate& translate) {
@@ -346,37 +346,37 @@ std::vector<PaytableLine> paytableLines(const CasinoGame& game, const Translate&
     return lines;
 }
 
-GameEngine::GameEngine(GameSpec spec) : spec_(std::move(spec)) {}
+GameEngine::GameEngine(GameSetup setup) : setup_(std::move(setup)) {}
 
 const StrategyTables& GameEngine::tables() {
     std::call_once(tablesBuilt_,
-                   [this] { tables_ = std::make_unique<const StrategyTables>(spec_.paytable); });
+                   [this] { tables_ = std::make_unique<const StrategyTables>(setup_.paytable); });
     return *tables_;
 }
 
 const StrategyChart& GameEngine::chart(const Progress& progress) {
-    if (spec_.chart)
-        return *spec_.chart;
+    if (setup_.chart)
+        return *setup_.chart;
     std::call_once(chartChosen_, [&] {
-        derived_ = deriveChart(tables(), spec_.rules, spec_.goal, progress).chart;
+        derived_ = deriveChart(tables(), setup_.rules, setup_.goal, progress).chart;
     });
     return *derived_;
 }
 
-std::optional<GameSpec> builtInGame(std::string_view id, int multiplier) {
+std::optional<GameSetup> builtInGame(std::string_view id, int multiplier) {
     if (id == "kartavo") {
-        GameSpec spec;
-        spec.id = "kartavo";
-        spec.name = "Kartavo";
-        spec.paytable = gamePaytable(multiplier);
-        spec.rules = gameChartRules();
-        spec.chart = &gameChart();
-        spec.goal = gameChartGoal();
-        return spec;
+        GameSetup setup;
+        setup.id = "kartavo";
+        setup.name = "Kartavo";
+        setup.paytable = gamePaytable(multiplier);
+        setup.rules = gameChartRules();
+        setup.chart = &gameChart();
+        setup.goal = gameChartGoal();
+        return setup;
     }
     for (const Known& k : knownGames())
         if (id == k.id)
-            return casinoGameSpec({k.name, k.family, k.pays}, k.id);
+            return casinoGameSetup({k.name, k.family, k.pays}, k.id);
     return std::nullopt;
 }
 

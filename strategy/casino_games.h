@@ -70,7 +70,7 @@ struct CasinoGame {
 Paytable paytableOf(const CasinoGame& game);
 
 // What the strategy engine needs of any game a player can choose.
-struct GameSpec {
+struct GameSetup {
     std::string id;   // "kartavo", "job96", ...; a paytable file's path
     std::string name; // "Kartavo", "Jacks or Better 9/6", a paytable file's name
     Paytable paytable;
@@ -91,10 +91,10 @@ struct BuiltInGame {
 std::span<const BuiltInGame> builtInGames();
 // The built-in game of that id; this game at the multiplier (1, 2, 5 or 10), the casino games
 // per coin whatever it is.
-std::optional<GameSpec> builtInGame(std::string_view id, int multiplier = 1);
+std::optional<GameSetup> builtInGame(std::string_view id, int multiplier = 1);
 // A casino game with its chart's goal: within 0.05 percentage points of perfect play, 0.10 with
 // wild cards, in at most 40 lines; its built-in chart when the pays are a built-in game's.
-GameSpec casinoGameSpec(const CasinoGame& game, std::string id);
+GameSetup casinoGameSetup(const CasinoGame& game, std::string id);
 
 // The rows of a casino game's paytable as a player reads them, best first: the row's name in the
 // language of translate (keys of the context "Paytable") and its pay per coin.
@@ -110,14 +110,14 @@ std::vector<PaytableLine> paytableLines(const CasinoGame& game, const Translate&
 // asks on a worker thread.
 class GameEngine {
   public:
-    explicit GameEngine(GameSpec spec);
-    const GameSpec& spec() const { return spec_; }
+    explicit GameEngine(GameSetup setup);
+    const GameSetup& setup() const { return setup_; }
     const StrategyTables& tables();
     // Progress reports the derivation's share done, when there is one to do.
     const StrategyChart& chart(const Progress& progress = {});
 
   private:
-    GameSpec spec_;
+    GameSetup setup_;
     std::once_flag tablesBuilt_, chartChosen_;
     std::unique_ptr<const StrategyTables> tables_;
     std::optional<StrategyChart> derived_;

@@ -17,8 +17,8 @@ Q_DECLARE_METATYPE(kartavo::HoldKind)
 
 namespace {
 
-const GameSpec& game(const QString& id) {
-    static std::map<QString, GameSpec> games;
+const GameSetup& game(const QString& id) {
+    static std::map<QString, GameSetup> games;
     auto it = games.find(id);
     if (it == games.end())
         it = games.emplace(id, *builtInGame(id.toStdString())).first;
@@ -372,29 +372,29 @@ class CasinoGamesTest : public QObject {
     }
     void chartReachesItsGoal() {
         QFETCH(QString, id);
-        const GameSpec& spec = game(id);
-        QVERIFY(spec.chart);
-        QVERIFY(spec.chart->lines.size() <= 40);
-        const ChartPrice price = priceChart(tablesOf(id), *spec.chart);
+        const GameSetup& setup = game(id);
+        QVERIFY(setup.chart);
+        QVERIFY(setup.chart->lines.size() <= 40);
+        const ChartPrice price = priceChart(tablesOf(id), *setup.chart);
         const double shortfall =
             percentOf(price.perfectReturn.ratio()) - percentOf(price.chartReturn.ratio());
-        const bool wild = spec.rules.wild != Wild::None;
+        const bool wild = setup.rules.wild != Wild::None;
         QVERIFY2(shortfall >= 0 && shortfall <= (wild ? 0.10 : 0.05),
                  qPrintable(QString::number(shortfall)));
         std::int64_t deals = 0;
         for (const ChartLinePrice& line : price.lines)
             deals += line.deals;
-        QCOMPARE(deals, allDeals(spec.paytable.deckSize)); // the last line meets every deal
+        QCOMPARE(deals, allDeals(setup.paytable.deckSize)); // the last line meets every deal
     }
 
     // A file with the pays of a built-in game is that game: its return and its chart.
     void paytableFileCopiesTheBuiltInGame() {
         const PaytableRead read = readPaytable(deucesFile.toStdString(), "teljes.json");
         QVERIFY(std::holds_alternative<CasinoGame>(read));
-        const GameSpec spec = casinoGameSpec(std::get<CasinoGame>(read), "teljes.json");
-        QCOMPARE(spec.name, std::string("Deuces Wild, teljes"));
-        QCOMPARE(spec.chart, &deucesWildChart());
-        QCOMPARE(gameReturn(StrategyTables(spec.paytable)).meanCredit,
+        const GameSetup setup = casinoGameSetup(std::get<CasinoGame>(read), "teljes.json");
+        QCOMPARE(setup.name, std::string("Deuces Wild, teljes"));
+        QCOMPARE(setup.chart, &deucesWildChart());
+        QCOMPARE(gameReturn(StrategyTables(setup.paytable)).meanCredit,
                  gameReturn(tablesOf("dw")).meanCredit);
     }
 

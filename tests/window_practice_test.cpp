@@ -170,8 +170,8 @@ class PracticeTest : public QObject {
         w.chooseGame(entry);
         QVERIFY(!w.preparing());
         const QString key = w.game().entry.key;
-        StrategyService& engine = StrategyService::of(w.game().spec);
-        const bool joker = w.game().spec.paytable.deckSize == 53;
+        StrategyService& engine = StrategyService::of(w.game().setup);
+        const bool joker = w.game().setup.paytable.deckSize == 53;
         bool jokerSeen = false;
         int wrong = 0;
         for (int i = 0; i < 200 && (i < 20 || (joker && !jokerSeen)); ++i) {
@@ -234,7 +234,7 @@ class PracticeTest : public QObject {
             QVERIFY(control<QWidget>(&w, "Progress1")->isVisible());
             QTRY_VERIFY_WITH_TIMEOUT(!w.preparing(), 120000);
             QVERIFY(control<QComboBox>(&w, "Combo3")->currentText().contains("jacks-8-5.json"));
-            answer(w, StrategyService::of(w.game().spec).analyse(w.hand())[0].kept);
+            answer(w, StrategyService::of(w.game().setup).analyse(w.hand())[0].kept);
             QCOMPARE(store().progress().tallies({}, key).empty(), false);
 
             QVERIFY(!w.openPaytable(bad));

@@ -322,9 +322,9 @@ void printGames() {
 }
 
 // The game that --paytable names: a built-in game, else a paytable file.
-GameSpec chooseGame(const std::string& name, int multiplier) {
-    if (std::optional<GameSpec> spec = builtInGame(name, multiplier))
-        return *spec;
+GameSetup chooseGame(const std::string& name, int multiplier) {
+    if (std::optional<GameSetup> setup = builtInGame(name, multiplier))
+        return *setup;
     const bool looksLikeName = name.find_first_of("./\\") == std::string::npos;
     if (looksLikeName && !std::filesystem::exists(name)) {
         QStringList known;
@@ -339,7 +339,7 @@ GameSpec chooseGame(const std::string& name, int multiplier) {
     const PaytableRead read = readPaytableFile(name);
     if (const auto* error = std::get_if<PaytableError>(&read))
         fail(error->message(texts::keyTranslator()));
-    return casinoGameSpec(std::get<CasinoGame>(read), name);
+    return casinoGameSetup(std::get<CasinoGame>(read), name);
 }
 
 // Translations beside the program (the build tree, the Windows install), else in the program
@@ -371,7 +371,7 @@ void chooseLanguage(int argc, char** argv) {
 }
 
 // The chart as a one-page PDF; 1, with one line saying why, where it could not be written.
-int writeCard(const GameSpec& spec, const StrategyChart& chart, const ChartPrice& price,
+int writeCard(const GameSetup& setup, const StrategyChart& chart, const ChartPrice& price,
               const std::string& file) {
     const auto figure = [](const GameReturn& r) {
         QString percent = QString::fromStdString(r.percent(4));
@@ -380,7 +380,7 @@ int writeCard(const GameSpec& spec, const StrategyChart& chart, const ChartPrice
     };
     const QString path = QString::fromLocal8Bit(file.c_str());
     const printing::WriteResult result = printing::writeStrategyCard(
-        printing::GameCard::of(spec, chart, figure(price.perfectReturn), figure(price.chartReturn),
+        printing::GameCard::of(setup, chart, figure(price.perfectReturn), figure(price.chartReturn),
                                QStringLiteral(KARTAVO_VERSION)),
         path);
     if (result.written())
@@ -490,36 +490,36 @@ int main(int argc, char** argv) {
                 .c_str());
         return 2;
     }
-    const GameSpec spec = chooseGame(paytableName.empty() ? "kartavo" : paytableName, multiplier);
-    if (multiplierGiven && spec.id != "kartavo")
+    const GameSetup setup = chooseGame(paytableName.empty() ? "kartavo" : paytableName, multiplier);
+    if (multiplierGiven && setup.id != "kartavo")
         fail(say(QCoreApplication::translate(
             "kartavo-analyze",
             "a --multiplier csak a játék saját nyereménytáblájával adható meg")));
-    const Paytable& paytable = spec.paytable;
+    const Paytable& paytable = setup.paytable;
     const int deckSize = paytable.deckSize;
 
-    if (holdByChart && spec.chart) { // needs no tables
+    if (holdByChart && setup.chart) { // needs no tables
         if (!cards.empty()) {
-            printChartHold(*spec.chart, parseHand(cards, deckSize));
+            printChartHold(*setup.chart, parseHand(cards, deckSize));
             return 0;
         }
-        printChartHolds(*spec.chart, deckSize);
+        printChartHolds(*setup.chart, deckSize);
         return 0;
     }
 
     std::optional<GameReturn> result;
     std::optional<ChartDerivation> derivation;
     std::optional<ChartPrice> price;
-    const StrategyChart* chart = spec.chart;
+    const StrategyChart* chart = setup.chart;
     HoldRanking holds{};
     const Hand hand = cards.empty() ? Hand{} : parseHand(cards, deckSize);
-    GameEngine engine(spec);
+    GameEngine engine(setup);
     {
         ProgressLine progress;
         const StrategyTables& tables = engine.tables();
         const Progress report = [&](double share) { progress.set(share); };
         // A game without a chart of its own has it derived first.
-        const bool deriving = derive || ((strategy || holdByChart) && !spec.chart);
+        const bool deriving = derive || ((strategy || holdByChart) && !setup.chart);
         const auto part = [&](double from, double to) -> Progress {
             return
                 [&progress, from, to](double share) { progress.set(from + (to - from) * share); };
@@ -527,7 +527,7 @@ int main(int argc, char** argv) {
         if (game) {
             result = gameReturn(tables, report);
         } else if (derive) {
-            derivation = deriveChart(tables, spec.rules, spec.goal, part(0, 0.9));
+            derivation = deriveChart(tables, setup.rules, setup.goal, part(0, 0.9));
             chart = &derivation->chart;
         } else if (deriving) {
             chart = &engine.chart(part(0, 0.9));
@@ -551,7 +551,7 @@ int main(int argc, char** argv) {
         else
             printChart(*chart, *price);
         if (pdf)
-            return writeCard(spec, *chart, *price, *pdf);
+            return writeCard(setup, *chart, *price, *pdf);
         return 0;
     }
     if (game) {

@@ -146,7 +146,7 @@ void ChartWindow::showGame(const ChosenGame& game) {
         disconnect(connection);
     serviceConnections_.clear();
     game_ = game;
-    service_ = &StrategyService::of(game.spec);
+    service_ = &StrategyService::of(game.setup);
     service_->start();
     serviceConnections_
         << connect(service_, &StrategyService::chartProgressed, this, &ChartWindow::refresh)
@@ -162,15 +162,15 @@ bool ChartWindow::complete() const {
 void ChartWindow::refresh() {
     if (!service_)
         return;
-    const kartavo::GameSpec& spec = game_.spec;
+    const kartavo::GameSetup& setup = game_.setup;
     title_->setText(
         game_.entry.file.isEmpty()
             ? game_.entry.name
             : tr("%1 (%2)").arg(game_.entry.name, QDir::toNativeSeparators(game_.entry.file)));
 
     // The paytable: per coin in a casino game, this game's rows at x 1.
-    if (spec.casino) {
-        const auto rows = kartavo::paytableLines(*spec.casino, texts::keyTranslator());
+    if (setup.casino) {
+        const auto rows = kartavo::paytableLines(*setup.casino, texts::keyTranslator());
         paytable_->setRowCount(static_cast<int>(rows.size()));
         for (std::size_t i = 0; i < rows.size(); ++i)
             setRow(paytable_, static_cast<int>(i), QString::fromStdString(rows[i].name),
@@ -241,7 +241,7 @@ bool ChartWindow::saveCard(const QString& fileName) {
     if (!complete())
         return false;
     const printing::StrategyCard card = printing::GameCard::of(
-        game_.spec, *service_->chart(), service_->perfectReturn(),
+        game_.setup, *service_->chart(), service_->perfectReturn(),
         service_->chartFigures().chartReturn, QStringLiteral(KARTAVO_VERSION));
     const printing::WriteResult result = printing::writeStrategyCard(card, fileName);
     if (!result.written()) {

@@ -22,10 +22,10 @@ QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-ChosenGame chosenOf(const kartavo::GameSpec& spec, const QString& file = {}) {
+ChosenGame chosenOf(const kartavo::GameSetup& setup, const QString& file = {}) {
     return {
-        {fromUtf8(spec.id), fromUtf8(spec.name), file},
-        spec
+        {fromUtf8(setup.id), fromUtf8(setup.name), file},
+        setup
     };
 }
 
@@ -39,15 +39,15 @@ std::vector<GameEntry> builtInEntries() {
 }
 
 ChosenGame builtInChoice(const QString& key) {
-    const auto spec = kartavo::builtInGame(key.toStdString());
-    return chosenOf(spec ? *spec : *kartavo::builtInGame("kartavo"));
+    const auto setup = kartavo::builtInGame(key.toStdString());
+    return chosenOf(setup ? *setup : *kartavo::builtInGame("kartavo"));
 }
 
 QString gameKey(const kartavo::CasinoGame& game) {
     for (const kartavo::BuiltInGame& known : kartavo::builtInGames()) {
-        const auto spec = kartavo::builtInGame(known.id);
-        if (spec && spec->casino && spec->casino->family == game.family &&
-            spec->casino->pays == game.pays)
+        const auto setup = kartavo::builtInGame(known.id);
+        if (setup && setup->casino && setup->casino->family == game.family &&
+            setup->casino->pays == game.pays)
             return QString::fromLatin1(known.id);
     }
     QStringList pays;
@@ -76,7 +76,7 @@ std::optional<ChosenGame> gameOfKey(const QString& key, const QString& name) {
     }
     if (game.pays.size() != kartavo::familyRules(*family).rows.size())
         return std::nullopt;
-    return chosenOf(kartavo::casinoGameSpec(game, key.toStdString()));
+    return chosenOf(kartavo::casinoGameSetup(game, key.toStdString()));
 }
 
 std::variant<ChosenGame, QString> openPaytableFile(const QString& path) {
@@ -99,7 +99,7 @@ std::variant<ChosenGame, QString> openPaytableFile(const QString& path) {
     if (const auto* error = std::get_if<kartavo::PaytableError>(&read))
         return said(*error);
     const auto& game = std::get<kartavo::CasinoGame>(read);
-    return chosenOf(kartavo::casinoGameSpec(game, gameKey(game).toStdString()),
+    return chosenOf(kartavo::casinoGameSetup(game, gameKey(game).toStdString()),
                     QFileInfo(path).absoluteFilePath());
 }
 

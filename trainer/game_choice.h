@@ -24,15 +24,15 @@ struct GameEntry {
     bool operator==(const GameEntry&) const = default;
 };
 
-// A game ready for the engine: its entry and its spec (the spec's id is the entry's key).
+// A game ready for the engine: its entry and its setup (the setup's id is the entry's key).
 struct ChosenGame {
     GameEntry entry;
-    kartavo::GameSpec spec;
+    kartavo::GameSetup setup;
 };
 
 // The games that come with the program, this game first.
 std::vector<GameEntry> builtInEntries();
-// The built-in game's entry and spec.
+// The built-in game's entry and setup.
 ChosenGame builtInChoice(const QString& key);
 
 // A paytable file read: its game, or one message (in the language in force) naming the file and

@@ -256,9 +256,9 @@ void PracticeWindow::setGame(const ChosenGame& game) {
         disconnect(c);
     serviceConnections_.clear();
     game_ = game;
-    service_ = &StrategyService::of(game.spec);
+    service_ = &StrategyService::of(game.setup);
     service_->start();
-    dealer_.setDeckSize(game.spec.paytable.deckSize);
+    dealer_.setDeckSize(game.setup.paytable.deckSize);
     mistakeCursor_ = 0;
     chart_ = service_->chart();
     if (!chart_) {
@@ -438,8 +438,8 @@ void PracticeWindow::Command1_Click() {
 void PracticeWindow::showVerdict() {
     const auto& [kept, chosen, best, chart, right, followed] = *verdict_;
     const QString line = Words::chartLineName(chart.line, chart_);
-    const auto money = [this](double v) { return Words::money(game_.spec, v); };
-    const auto spokenMoney = [this](double v) { return Words::spokenMoney(game_.spec, v); };
+    const auto money = [this](double v) { return Words::money(game_.setup, v); };
+    const auto spokenMoney = [this](double v) { return Words::spokenMoney(game_.setup, v); };
     QString text = right ? tr("Helyes, ez a legjobb csere.") : tr("Nem ez a legjobb csere.");
     QString spoken = text;
     text += QLatin1Char('\n') + tr("A te cseréd: %1, várható nyeremény %2.")

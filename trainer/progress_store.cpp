@@ -42,7 +42,7 @@ QString handCodes(const kartavo::Hand& hand, std::uint8_t kept) {
 // what the largest deck has.
 int deckOfGame(const QString& key) {
     const std::optional<ChosenGame> game = gameOfKey(key, {});
-    return game ? game->spec.paytable.deckSize : 53;
+    return game ? game->setup.paytable.deckSize : 53;
 }
 
 std::optional<kartavo::Hand> parseHand(const QString& text, int deckSize) {

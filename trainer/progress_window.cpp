@@ -212,7 +212,7 @@ void ProgressWindow::refresh() {
     const kartavo::StrategyChart* chart = nullptr;
     if (game) {
         // A player's own paytable's chart is derived once; the lines are named when it is there.
-        StrategyService& service = StrategyService::of(game->spec);
+        StrategyService& service = StrategyService::of(game->setup);
         chart = service.chart();
         if (!chart) {
             service.start();
@@ -220,8 +220,8 @@ void ProgressWindow::refresh() {
                     Qt::UniqueConnection);
         }
     }
-    const bool casino = game && game->spec.casino;
-    const auto money = [game](double v) { return game ? Words::money(game->spec, v) : QString(); };
+    const bool casino = game && game->setup.casino;
+    const auto money = [game](double v) { return game ? Words::money(game->setup, v) : QString(); };
     c_->get<QGroupBox>("Frame2")->setTitle(
         casino ? tr("Költség 100 leosztásonként, naponta (kredit)")
                : tr("Költség 100 leosztásonként, naponta (Ft, x 1)"));
@@ -274,7 +274,7 @@ void ProgressWindow::refresh() {
     chart_->setDays(values, money);
     chart_->setAccessibleDescription(
         values.back() && game
-            ? tr("Ma %1 100 leosztásonként.").arg(Words::spokenMoney(game->spec, *values.back()))
+            ? tr("Ma %1 100 leosztásonként.").arg(Words::spokenMoney(game->setup, *values.back()))
             : tr("Ma még nincs leosztás."));
 
     const QString path = store.path();

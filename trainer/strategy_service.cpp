@@ -15,19 +15,20 @@ StrategyService& StrategyService::instance() {
     return service;
 }
 
-StrategyService& StrategyService::of(const kartavo::GameSpec& spec) {
+StrategyService& StrategyService::of(const kartavo::GameSetup& setup) {
     // Made and used on the window thread. Never destroyed before the end: the windows keep
     // references, and each worker is stopped and joined by its service's destructor.
     static std::map<std::string, std::unique_ptr<StrategyService>> services;
-    std::unique_ptr<StrategyService>& service = services[spec.id];
+    std::unique_ptr<StrategyService>& service = services[setup.id];
     if (!service)
-        service.reset(new StrategyService(spec));
+        service.reset(new StrategyService(setup));
     return *service;
 }
 
-StrategyService::StrategyService(kartavo::GameSpec spec) : spec_(spec), engine_(std::move(spec)) {
-    if (spec_.chart) {
-        chart_ = spec_.chart;
+StrategyService::StrategyService(kartavo::GameSetup setup)
+    : setup_(setup), engine_(std::move(setup)) {
+    if (setup_.chart) {
+        chart_ = setup_.chart;
         chartProgress_ = 1;
     }
 }
@@ -69,7 +70,7 @@ void StrategyService::work() {
         tables_ = &tables;
         perfectReturn_ = percent;
     }
-    if (!spec_.chart) {
+    if (!setup_.chart) {
         const kartavo::StrategyChart& chart = engine_.chart([this](double done) {
             if (stopping_)
                 throw Stopped{};
@@ -117,7 +118,7 @@ kartavo::HoldRanking StrategyService::analyse(const kartavo::Hand& dealt) const 
         std::lock_guard lock(mutex_);
         tables = tables_;
     }
-    return tables ? tables->analyse(dealt) : kartavo::analyseDirect(spec_.paytable, dealt);
+    return tables ? tables->analyse(dealt) : kartavo::analyseDirect(setup_.paytable, dealt);
 }
 
 const kartavo::StrategyChart* StrategyService::chart() const {

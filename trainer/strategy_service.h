@@ -37,11 +37,11 @@ class StrategyService : public QObject {
   public:
     // This game's service, for the table's trainer.
     static StrategyService& instance();
-    // The service of the game with that spec's id, made at the first call; this game's for
+    // The service of the game with that setup's id, made at the first call; this game's for
     // "kartavo". Lives to the end of the program.
-    static StrategyService& of(const kartavo::GameSpec& spec);
+    static StrategyService& of(const kartavo::GameSetup& setup);
 
-    const kartavo::GameSpec& spec() const { return spec_; }
+    const kartavo::GameSetup& setup() const { return setup_; }
     // Starts building the tables, the chart and the figures, once; later calls do nothing.
     void start();
     // Whether start() was called: nothing of the engine exists before.
@@ -78,10 +78,10 @@ class StrategyService : public QObject {
     ~StrategyService() override;
 
   private:
-    explicit StrategyService(kartavo::GameSpec spec);
+    explicit StrategyService(kartavo::GameSetup setup);
     void work();
 
-    const kartavo::GameSpec spec_;
+    const kartavo::GameSetup setup_;
     kartavo::GameEngine engine_;
     mutable std::mutex mutex_;
     const kartavo::StrategyTables* tables_ = nullptr;

@@ -37,11 +37,11 @@ QString Words::spokenCredits(double value) {
     return credits(value);
 }
 
-QString Words::money(const kartavo::GameSpec& game, double value) {
+QString Words::money(const kartavo::GameSetup& game, double value) {
     return game.casino ? credits(value) : forints(value);
 }
 
-QString Words::spokenMoney(const kartavo::GameSpec& game, double value) {
+QString Words::spokenMoney(const kartavo::GameSetup& game, double value) {
     return game.casino ? spokenCredits(value) : spokenForints(value);
 }
 

@@ -12,7 +12,7 @@
 #include <cstdint>
 
 namespace kartavo {
-struct GameSpec;
+struct GameSetup;
 }
 
 namespace trainer {
@@ -29,8 +29,8 @@ class Words {
     static QString credits(double value);
     static QString spokenCredits(double value);
     // The game's money: forints in this game, credits in a casino game.
-    static QString money(const kartavo::GameSpec& game, double value);
-    static QString spokenMoney(const kartavo::GameSpec& game, double value);
+    static QString money(const kartavo::GameSetup& game, double value);
+    static QString spokenMoney(const kartavo::GameSetup& game, double value);
 
     // Kept cards as ranks and suit symbols ("A♠ K♠", "Dzsóker"), or the words for exchanging
     // all five.

@@ -17,14 +17,14 @@ namespace fuzz {
 
 namespace {
 
-const kartavo::GameSpec& gameOf(unsigned char choice) {
-    static const kartavo::GameSpec games[] = {*kartavo::builtInGame("kartavo"),
-                                              *kartavo::builtInGame("dw"),
-                                              *kartavo::builtInGame("jokerk")};
+const kartavo::GameSetup& gameOf(unsigned char choice) {
+    static const kartavo::GameSetup games[] = {*kartavo::builtInGame("kartavo"),
+                                               *kartavo::builtInGame("dw"),
+                                               *kartavo::builtInGame("jokerk")};
     return games[choice % std::size(games)];
 }
 
-void checkHand(const kartavo::GameSpec& game, const kartavo::Hand& hand) {
+void checkHand(const kartavo::GameSetup& game, const kartavo::Hand& hand) {
     for (const kartavo::CardId card : hand) {
         FUZZ_CHECK(card < game.paytable.deckSize);
         FUZZ_CHECK(std::count(hand.begin(), hand.end(), card) == 1);
@@ -52,7 +52,7 @@ void prepare() {}
 void run(QByteArrayView input) {
     if (input.isEmpty())
         return;
-    const kartavo::GameSpec& game = gameOf(static_cast<unsigned char>(input[0]));
+    const kartavo::GameSetup& game = gameOf(static_cast<unsigned char>(input[0]));
     const std::string text(input.data() + 1, static_cast<std::size_t>(input.size() - 1));
     std::istringstream lines(text);
     std::vector<kartavo::Hand> hands;

@@ -45,19 +45,19 @@ void run(QByteArrayView input) {
         FUZZ_CHECK(std::get<kartavo::CasinoGame>(fromFile).pays == game.pays);
         FUZZ_CHECK(std::holds_alternative<trainer::ChosenGame>(opened));
         const trainer::ChosenGame& chosen = std::get<trainer::ChosenGame>(opened);
-        FUZZ_CHECK(chosen.spec.casino && chosen.spec.casino->pays == game.pays);
+        FUZZ_CHECK(chosen.setup.casino && chosen.setup.casino->pays == game.pays);
         const std::optional<trainer::ChosenGame> again =
             trainer::gameOfKey(chosen.entry.key, chosen.entry.name);
-        FUZZ_CHECK(again && again->spec.casino && again->spec.casino->pays == game.pays &&
-                   again->spec.casino->family == game.family);
+        FUZZ_CHECK(again && again->setup.casino && again->setup.casino->pays == game.pays &&
+                   again->setup.casino->family == game.family);
         FUZZ_CHECK(kartavo::paytableLines(game).size() == rows.size());
     }
     // The input as a progress key.
     if (const auto game = trainer::gameOfKey(QString::fromUtf8(input), QStringLiteral("x"))) {
-        FUZZ_CHECK(game->spec.paytable.deckSize == 52 || game->spec.paytable.deckSize == 53);
-        if (game->spec.casino)
-            FUZZ_CHECK(game->spec.casino->pays.size() ==
-                       kartavo::familyRules(game->spec.casino->family).rows.size());
+        FUZZ_CHECK(game->setup.paytable.deckSize == 52 || game->setup.paytable.deckSize == 53);
+        if (game->setup.casino)
+            FUZZ_CHECK(game->setup.casino->pays.size() ==
+                       kartavo::familyRules(game->setup.casino->family).rows.size());
     }
 }
 

@@ -32,8 +32,8 @@ void checkTally(const LineTally& t) {
 // What the progress and practice windows read of one game.
 void checkGame(const Progress& progress, const QString& key, const QString& name) {
     const std::optional<trainer::ChosenGame> game = trainer::gameOfKey(key, name);
-    const int deckSize = game ? game->spec.paytable.deckSize : 53;
-    const int lines = game && game->spec.chart ? int(game->spec.chart->lines.size()) : 0;
+    const int deckSize = game ? game->setup.paytable.deckSize : 53;
+    const int lines = game && game->setup.chart ? int(game->setup.chart->lines.size()) : 0;
     std::vector<double> costs;
     for (const LineTally& t : progress.tallies({}, key, lines)) {
         checkTally(t);
